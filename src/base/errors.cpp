@@ -1,0 +1,10 @@
+#include "base/errors.h"
+
+namespace codelume {
+
+EFOpenError::EFOpenError(const std::string& path) : EStreamError("Cannot open file " + path) {}
+
+EFCreateError::EFCreateError(const std::string& path)
+    : EStreamError("Cannot create file " + path) {}
+
+}  // namespace codelume

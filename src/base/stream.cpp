@@ -1,0 +1,105 @@
+#include "base/stream.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/errors.h"
+
+namespace codelume {
+
+int64_t TStream::Size() {
+    int64_t position = Position();
+    int64_t size = Seek(0, TSeekOrigin::soEnd);
+    SetPosition(position);
+    return size;
+}
+
+void TStream::ReadBuffer(void* buffer, int32_t count) {
+    if (count != 0 && Read(buffer, count) != count) throw EReadError();
+}
+
+void TStream::WriteBuffer(const void* buffer, int32_t count) {
+    if (count != 0 && Write(buffer, count) != count) throw EWriteError();
+}
+
+void TStream::WriteString(const std::string& text) {
+    const char* data = text.data();
+    size_t left = text.size();
+    while (left > 0) {
+        int32_t chunk = static_cast<int32_t>(std::min<size_t>(left, INT32_MAX));
+        WriteBuffer(data, chunk);
+        data += chunk;
+        left -= chunk;
+    }
+}
+
+int32_t TMemoryStream::Read(void* buffer, int32_t count) {
+    int64_t available = static_cast<int64_t>(data_.size()) - position_;
+    if (count <= 0 || available <= 0) return 0;
+    int32_t n = static_cast<int32_t>(std::min<int64_t>(count, available));
+    std::memcpy(buffer, data_.data() + position_, n);
+    position_ += n;
+    return n;
+}
+
+int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
+    if (count <= 0) return 0;
+    size_t end = static_cast<size_t>(position_) + count;
+    if (end > data_.size()) data_.resize(end);
+    std::memcpy(data_.data() + position_, buffer, count);
+    position_ = static_cast<int64_t>(end);
+    return count;
+}
+
+int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int64_t base = origin == TSeekOrigin::soBeginning ? 0
+                 : origin == TSeekOrigin::soCurrent   ? position_
+                                                      : static_cast<int64_t>(data_.size());
+    position_ = std::max<int64_t>(0, base + offset);
+    return position_;
+}
+
+TFileStream::TFileStream(const std::string& path, TMode mode)
+    : file_(std::fopen(path.c_str(), mode == TMode::fmOpenRead ? "rb" : "w+b")) {
+    if (file_ == nullptr) {
+        if (mode == TMode::fmOpenRead) throw EFOpenError(path);
+        throw EFCreateError(path);
+    }
+}
+
+TFileStream::~TFileStream() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+int32_t TFileStream::Read(void* buffer, int32_t count) {
+    if (count <= 0) return 0;
+    return static_cast<int32_t>(std::fread(buffer, 1, count, file_));
+}
+
+int32_t TFileStream::Write(const void* buffer, int32_t count) {
+    if (count <= 0) return 0;
+    return static_cast<int32_t>(std::fwrite(buffer, 1, count, file_));
+}
+
+int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
+    int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
+               : origin == TSeekOrigin::soCurrent   ? SEEK_CUR
+                                                    : SEEK_END;
+    if (fseeko(file_, offset, whence) != 0) return -1;
+    return ftello(file_);
+}
+
+void TFileStream::Close() {
+    std::FILE* file = file_;
+    file_ = nullptr;
+    if (file != nullptr && std::fclose(file) != 0) throw EWriteError();
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace codelume
