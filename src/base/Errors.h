@@ -1,4 +1,4 @@
-// Exceptions shared by every subsystem. Each carries the message the user sees.
+// Exceptions shared by every library. Each carries the message the user sees.
 #pragma once
 
 #include <stdexcept>
@@ -6,19 +6,20 @@
 
 namespace codelume {
 
-class Exception : public std::runtime_error {
+class ECodelumeError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
 
-class EIntOverflow : public Exception {
+// A signed 32-bit counter, offset or code would have wrapped.
+class EIntOverflow : public ECodelumeError {
 public:
-    EIntOverflow() : Exception("Integer overflow") {}
+    EIntOverflow() : ECodelumeError("Integer overflow") {}
 };
 
-class EStreamError : public Exception {
+class EStreamError : public ECodelumeError {
 public:
-    using Exception::Exception;
+    using ECodelumeError::ECodelumeError;
 };
 
 class EFOpenError : public EStreamError {

@@ -1,4 +1,4 @@
-#include "base/arith.h"
+#include "base/Arith.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "base/errors.h"
+#include "base/Errors.h"
 
 namespace codelume {
 

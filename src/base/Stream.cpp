@@ -1,11 +1,11 @@
-#include "base/stream.h"
+#include "base/Stream.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "base/errors.h"
+#include "base/Errors.h"
 
 namespace codelume {
 

@@ -1,10 +1,10 @@
-#include "base/stream.h"
+#include "base/Stream.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "base/errors.h"
+#include "base/Errors.h"
 
 namespace codelume {
 namespace {

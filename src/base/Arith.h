@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "base/errors.h"
+#include "base/Errors.h"
 
 namespace codelume {
 

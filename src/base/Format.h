@@ -1,0 +1,10 @@
+// printf-style formatting into a std::string, for the system's message texts.
+#pragma once
+
+#include <string>
+
+namespace codelume {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+}  // namespace codelume

@@ -1,0 +1,26 @@
+// A fresh temporary folder for one test, removed with everything in it.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace codelume {
+
+class TTempDir {
+public:
+    TTempDir();
+    ~TTempDir();
+    TTempDir(const TTempDir&) = delete;
+    TTempDir& operator=(const TTempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return Root; }
+    std::string File(const std::string& name) const { return (Root / name).string(); }
+
+private:
+    std::filesystem::path Root;
+};
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& bytes);
+
+}  // namespace codelume
