@@ -1,5 +1,6 @@
 #include "formfile/FormTextWriter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
@@ -20,17 +21,39 @@ void TFormTextWriter::WriteDecimal(int64_t value) {
     Write(digits, static_cast<int32_t>(result.ptr - digits));
 }
 
+namespace {
+
+// The two upper-case hexadecimal digits of every byte value, high nibble first.
+struct THexPairs {
+    char Pairs[256][2];
+    constexpr THexPairs() : Pairs() {
+        constexpr char digits[] = "0123456789ABCDEF";
+        for (int i = 0; i < 256; ++i) {
+            Pairs[i][0] = digits[i >> 4];
+            Pairs[i][1] = digits[i & 15];
+        }
+    }
+};
+constexpr THexPairs HexPairs;
+
+constexpr char Spaces[] = "                                                                ";
+constexpr int32_t SpaceCount = sizeof Spaces - 1;
+
+}  // namespace
+
 void TFormTextWriter::WriteHex(const uint8_t* bytes, int32_t count) {
-    static constexpr char HexDigits[] = "0123456789ABCDEF";
-    for (int32_t i = 0; i < count; ++i) {
+    while (count > 0) {
         if (Capacity - Used < 2) Flush();
-        Buffer[Used++] = HexDigits[bytes[i] >> 4];
-        Buffer[Used++] = HexDigits[bytes[i] & 15];
+        int32_t chunk = std::min(count, (Capacity - Used) / 2);
+        for (int32_t i = 0; i < chunk; ++i) std::memcpy(Buffer + Used + 2 * i, HexPairs.Pairs[bytes[i]], 2);
+        Used += 2 * chunk;
+        bytes += chunk;
+        count -= chunk;
     }
 }
 
 void TFormTextWriter::Indent() {
-    for (int32_t i = 0; i < Level; ++i) Write("  ");
+    for (int32_t left = 2 * Level; left > 0; left -= SpaceCount) Write(Spaces, std::min(left, SpaceCount));
 }
 
 void TFormTextWriter::NewLine() {
