@@ -1,0 +1,20 @@
+// The commands of codelume-cli, one function each, taking the arguments after
+// the command's name and returning the exit status: 0 success, 1 failure, 2
+// wrong usage (thrown as EUsageError). Errors go to standard error.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace codelume {
+
+using TCommandArguments = std::span<const std::string>;
+
+int ConvertCommand(TCommandArguments arguments);
+int FormTextCommand(TCommandArguments arguments);
+
+// Writes "codelume-cli: MESSAGE" to standard error.
+void ReportError(std::string_view message);
+
+}  // namespace codelume

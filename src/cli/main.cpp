@@ -1,0 +1,81 @@
+// codelume-cli: the desktop program's conversions from a shell. A small
+// command table dispatches to one function per command.
+#include <cstdio>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+
+namespace codelume {
+namespace {
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+struct TCommand {
+    const char* Name;
+    const char* Synopsis;
+    const char* Summary;
+    int (*Run)(TCommandArguments arguments);
+};
+
+const TCommand Commands[] = {
+    {"convert", "convert SOURCE... [-o DEST] [--force]",
+     "Convert Pascal sources (.pas, .dpr, .dpk) and binary form files (.dfm) into\n"
+     "      highlighted HTML pages. The page of Unit1.pas is Unit1_pas.HTM beside it,\n"
+     "      unless -o names it (one source only). An existing page is kept unless\n"
+     "      --force is given.",
+     ConvertCommand},
+    {"form-text", "form-text FILE [--no-header]",
+     "Write the text rendering of a binary form file to standard output;\n"
+     "      --no-header reads a bare form stream without the resource header.",
+     FormTextCommand},
+};
+
+void PrintHelp(std::FILE* to) {
+    std::fprintf(to, "Usage: codelume-cli COMMAND [ARGUMENTS]\n\nCommands:\n");
+    for (const TCommand& command : Commands) std::fprintf(to, "  %s\n      %s\n", command.Synopsis, command.Summary);
+    std::fprintf(to,
+                 "  --help\n      Show this help.\n\n"
+                 "Exit status: 0 when everything succeeded, 1 when anything failed, 2 for wrong usage.\n");
+}
+
+const TCommand* FindCommand(const std::string& name) {
+    for (const TCommand& command : Commands)
+        if (name == command.Name) return &command;
+    return nullptr;
+}
+
+int Run(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) throw EUsageError("no command given (see codelume-cli --help)");
+    if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
+        PrintHelp(stdout);
+        return 0;
+    }
+    const TCommand* command = FindCommand(arguments[0]);
+    if (command == nullptr) throw EUsageError("unknown command " + arguments[0] + " (see codelume-cli --help)");
+    return command->Run(TCommandArguments(arguments).subspan(1));
+}
+
+}  // namespace
+
+void ReportError(std::string_view message) {
+    std::fprintf(stderr, "codelume-cli: %.*s\n", static_cast<int>(message.size()), message.data());
+}
+
+}  // namespace codelume
+
+int main(int argc, char** argv) {
+    using namespace codelume;
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const EUsageError& error) {
+        ReportError(error.what());
+        return ExitUsage;
+    } catch (const std::exception& error) {
+        ReportError(error.what());
+        return ExitFailure;
+    }
+}

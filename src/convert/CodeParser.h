@@ -1,0 +1,58 @@
+// TCodeParser is the tokenizer of its input and turns the tokens into output
+// that keeps the source's layout, with markup from overridable hooks. It
+// borrows both streams and a keyword table and owns the output text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "base/Stream.h"
+#include "convert/Keywords.h"
+#include "convert/NewParser.h"
+
+namespace codelume {
+
+class TCodeParser : public TNewParser {
+public:
+    TCodeParser(TStream& input, TStream& output);
+
+    // Fails with "Undefined keywords type" for anything but ksPascal or ksForm.
+    void SelectKeywords(TKeywordSet kind);
+    // Converts every remaining token and writes the output in one write.
+    void ConvertSource();
+
+    const std::string& Output() const { return OutputText; }
+
+protected:
+    virtual void BeginString() = 0;
+    virtual void EndString() = 0;
+    virtual void BeginKeyword() = 0;
+    virtual void EndKeyword() = 0;
+    virtual void BeginComment() = 0;
+    virtual void EndComment() = 0;
+    virtual void BeginDocument() = 0;
+    virtual void EndDocument() = 0;
+    virtual std::string ConvertChar(uint8_t ch);
+    virtual std::string ConvertStringLiteral(std::string_view text);
+    virtual std::string ConvertComment(std::string_view text);
+    // Appends ConvertChar of every byte of bytes. A subclass that overrides
+    // ConvertChar may override this with an equivalent that works on runs.
+    virtual void AppendConverted(std::string& out, std::string_view bytes);
+
+    TStream& InputStream;
+    TStream& OutputStream;
+    std::string OutputText;
+    const TKeywordTable* Keywords = &PascalKeywords;
+    int32_t OutputLine = 1;
+    int32_t OutputPos = 0;
+
+private:
+    void WriteLayout();
+    void WriteToken();
+    void WriteIdentifier();
+    void WriteStringLiteral();
+    void WriteComment();
+};
+
+}  // namespace codelume

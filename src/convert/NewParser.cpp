@@ -1,0 +1,290 @@
+#include "convert/NewParser.h"
+
+#include <array>
+#include <cstring>
+
+#include "base/Format.h"
+
+namespace codelume {
+namespace {
+
+enum TCharClass : uint8_t { ccOther, ccLetter, ccDigit, ccHexLetter, ccNumberSign };
+
+constexpr std::array<uint8_t, 256> MakeCharClasses() {
+    std::array<uint8_t, 256> classes{};
+    for (int c = 'a'; c <= 'z'; ++c) classes[c] = ccLetter;
+    for (int c = 'A'; c <= 'Z'; ++c) classes[c] = ccLetter;
+    for (int c : {'a', 'b', 'c', 'd', 'e', 'f', 'A', 'B', 'C', 'D', 'E', 'F'}) classes[c] = ccHexLetter;
+    classes['_'] = ccLetter;
+    for (int c = '0'; c <= '9'; ++c) classes[c] = ccDigit;
+    for (int c : {'+', '-', '.'}) classes[c] = ccNumberSign;
+    return classes;
+}
+
+constexpr std::array<uint8_t, 256> CharClasses = MakeCharClasses();
+
+bool IsLetter(uint8_t c) { return CharClasses[c] == ccLetter || CharClasses[c] == ccHexLetter; }
+bool IsDigit(uint8_t c) { return CharClasses[c] == ccDigit; }
+bool IsIdentifierByte(uint8_t c) { return CharClasses[c] != ccOther && CharClasses[c] != ccNumberSign; }
+bool IsHexDigit(uint8_t c) { return CharClasses[c] == ccDigit || CharClasses[c] == ccHexLetter; }
+bool IsNumberTail(uint8_t c) {
+    return CharClasses[c] == ccDigit || CharClasses[c] == ccNumberSign || c == 'E' || c == 'e';
+}
+
+// Scanners: position in, position where the run stopped out. The 0 byte at
+// the mark belongs to no class, so it stops every run.
+uint8_t* ScanIdentifier(uint8_t* p) {
+    while (IsIdentifierByte(*p)) ++p;
+    return p;
+}
+
+uint8_t* ScanHexDigits(uint8_t* p) {
+    while (IsHexDigit(*p)) ++p;
+    return p;
+}
+
+uint8_t* ScanDigits(uint8_t* p) {
+    while (IsDigit(*p)) ++p;
+    return p;
+}
+
+constexpr uint8_t LineFeed = 10;
+constexpr uint8_t CarriageReturn = 13;
+
+}  // namespace
+
+TNewParser::TNewParser(TStream& source)
+    : Source(source), Window(new uint8_t[WindowSize]()) {
+    DataEnd = ScanPos = MarkPos = TokenStart = StringEnd = Window.get();
+    WindowEnd = Window.get() + WindowSize;
+    ReadToken();
+}
+
+TNewParser::~TNewParser() {
+    int64_t streamOffset = int64_t{WindowOrigin} + (DataEnd - Window.get());
+    Source.Seek(int64_t{FTokenOffset} - streamOffset, TSeekOrigin::soCurrent);
+}
+
+std::string_view TNewParser::TokenView() const {
+    const char* start = reinterpret_cast<const char*>(TokenStart);
+    if (FTokenKind == TokString) return {start, static_cast<size_t>(StringEnd - TokenStart)};
+    if (LongToken) return LongText;
+    return {start, static_cast<size_t>(ScanPos - TokenStart)};
+}
+
+void TNewParser::RaiseError(std::string_view message) const { RaiseErrorAt(message, FLineNumber); }
+
+void TNewParser::RaiseErrorAt(std::string_view message, int32_t line) const {
+    throw EParserError(Format("%.*s on line %d", static_cast<int>(message.size()), message.data(), line));
+}
+
+void TNewParser::RaiseNul() const { RaiseErrorAt("Unexpected NUL byte", ScanLine); }
+
+int32_t TNewParser::OffsetOf(const uint8_t* p) const {
+    int32_t offset;
+    if (__builtin_add_overflow(WindowOrigin, static_cast<int32_t>(p - Window.get()), &offset))
+        RaiseErrorAt("Integer overflow", ScanLine);
+    return offset;
+}
+
+void TNewParser::CountLineFeed(const uint8_t* lineFeed) {
+    if (__builtin_add_overflow(ScanLine, 1, &ScanLine)) RaiseErrorAt("Integer overflow", ScanLine);
+    LineStart = OffsetOf(lineFeed + 1);
+}
+
+// Discards the bytes before ScanPos, tops the window up from the stream and
+// cuts it after its last line feed, so a line never spans two fillings.
+// Returns whether any data is left to scan.
+bool TNewParser::RefillWindow() {
+    WindowOrigin = OffsetOf(ScanPos);
+    *MarkPos = SavedByte;
+    size_t rest = static_cast<size_t>(DataEnd - ScanPos);
+    if (rest > 0) std::memmove(Window.get(), ScanPos, rest);
+    DataEnd = Window.get() + rest;
+    // A short read only ever means the end of the stream.
+    while (DataEnd < WindowEnd) {
+        int32_t count = Source.Read(DataEnd, static_cast<int32_t>(WindowEnd - DataEnd));
+        if (count <= 0) break;
+        DataEnd += count;
+    }
+    ScanPos = Window.get();
+    MarkPos = DataEnd;
+    if (MarkPos == WindowEnd) {
+        uint8_t* lineFeed = WindowEnd - 2;
+        while (lineFeed > Window.get() && *lineFeed != LineFeed) --lineFeed;
+        MarkPos = lineFeed > Window.get() ? lineFeed + 1 : Window.get();
+    }
+    SavedByte = *MarkPos;
+    *MarkPos = 0;
+    if (MarkPos == Window.get() && DataEnd == WindowEnd) RaiseErrorAt("Line too long", ScanLine);
+    return ScanPos != MarkPos;
+}
+
+void TNewParser::SkipWhitespace() {
+    for (;;) {
+        uint8_t c = *ScanPos;
+        if (c > 32) return;
+        if (c == 0) {
+            if (!IsMark(ScanPos)) RaiseNul();
+            if (!RefillWindow()) return;
+            continue;
+        }
+        if (c == LineFeed) CountLineFeed(ScanPos);
+        ++ScanPos;
+    }
+}
+
+void TNewParser::BeginToken() {
+    TokenStart = ScanPos;
+    FLineNumber = ScanLine;
+    FTokenOffset = OffsetOf(ScanPos);
+    FTokenLineStart = LineStart;
+    LongToken = false;
+}
+
+void TNewParser::EndToken() { FTokenEndOffset = OffsetOf(ScanPos); }
+
+uint8_t TNewParser::ReadToken() {
+    SkipWhitespace();
+    BeginToken();
+    uint8_t c = *ScanPos;
+    if (IsLetter(c)) {
+        ScanPos = ScanIdentifier(ScanPos + 1);
+        FTokenKind = TokIdentifier;
+    } else if (IsDigit(c) || c == '-') {
+        uint8_t* p = ScanDigits(ScanPos + 1);
+        FTokenKind = TokInteger;
+        if (IsNumberTail(*p)) {
+            while (IsNumberTail(*p)) ++p;
+            FTokenKind = TokFloat;
+        }
+        ScanPos = p;
+    } else {
+        FTokenKind = ScanSpecial(c);
+    }
+    EndToken();
+    return FTokenKind;
+}
+
+// Tokens that do not start with a letter, a digit or a minus sign.
+uint8_t TNewParser::ScanSpecial(uint8_t c) {
+    switch (c) {
+        case '#':
+        case '\'':
+            ScanString();
+            return TokString;
+        case '$':
+            ScanPos = ScanHexDigits(ScanPos + 1);
+            return TokInteger;
+        case '{':
+            ScanComment(TCommentForm::cfBrace, 1);
+            return TokComment;
+        case '(':
+            if (ScanPos[1] != '*') break;
+            ScanComment(TCommentForm::cfParen, 2);
+            return TokComment;
+        case '/':
+            if (ScanPos[1] != '/') break;
+            ScanComment(TCommentForm::cfSlash, 2);
+            return TokComment;
+        case 0:
+            return TokEnd;  // SkipWhitespace stopped at the mark with no data left
+        default:
+            break;
+    }
+    ++ScanPos;
+    return c;
+}
+
+// A string literal is decoded over itself: the write position never
+// overtakes the read position.
+void TNewParser::ScanString() {
+    uint8_t* out = TokenStart;
+    uint8_t* p = ScanPos;
+    for (;;) {
+        if (*p == '#')
+            p = ScanCharCode(p + 1, out);
+        else if (*p == '\'')
+            p = ScanQuoted(p + 1, out);
+        else
+            break;
+    }
+    StringEnd = out;
+    ScanPos = p;
+}
+
+uint8_t* TNewParser::ScanCharCode(uint8_t* p, uint8_t*& out) {
+    int32_t value = 0;
+    for (; IsDigit(*p); ++p) {
+        if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, *p - '0', &value))
+            RaiseErrorAt("Integer overflow", ScanLine);
+    }
+    *out++ = static_cast<uint8_t>(value & 0xFF);
+    return p;
+}
+
+uint8_t* TNewParser::ScanQuoted(uint8_t* p, uint8_t*& out) {
+    for (;; ++p) {
+        uint8_t c = *p;
+        if (c == '\'') {
+            if (p[1] != '\'') return p + 1;
+            ++p;
+        } else if (c == 0) {
+            if (!IsMark(p)) {
+                ScanPos = p;
+                RaiseNul();
+            }
+            RaiseErrorAt("Invalid string constant", ScanLine);
+        } else if (c == LineFeed || c == CarriageReturn) {
+            RaiseErrorAt("Invalid string constant", ScanLine);
+        }
+        *out++ = c;
+    }
+}
+
+// Scans a comment of the given form from its opener. A comment still open at
+// the mark goes on after the refill; its text is then gathered in LongText.
+void TNewParser::ScanComment(TCommentForm form, int32_t openerLength) {
+    uint8_t* p = ScanPos + openerLength;
+    for (;;) {
+        p = ScanCommentPart(form, p);
+        if (*p != 0) break;
+        if (!IsMark(p)) RaiseNul();
+        if (!LongToken) LongText.clear();
+        LongText.append(reinterpret_cast<const char*>(TokenStart), static_cast<size_t>(p - TokenStart));
+        LongToken = true;
+        ScanPos = p;
+        bool more = RefillWindow();
+        p = TokenStart = ScanPos;
+        if (!more) break;
+    }
+    // The closing byte of a brace or parenthesis comment is part of it; the
+    // line break that ends a double-slash comment is not.
+    ScanPos = (*p != 0 && form != TCommentForm::cfSlash) ? p + 1 : p;
+    if (LongToken)
+        LongText.append(reinterpret_cast<const char*>(TokenStart), static_cast<size_t>(ScanPos - TokenStart));
+}
+
+// Runs to the byte that closes the comment (the brace, the parenthesis of
+// "*)", the line break) or to a 0 byte, counting line feeds on the way. The
+// mark of a filled window stands after a line feed, so no closer straddles it.
+uint8_t* TNewParser::ScanCommentPart(TCommentForm form, uint8_t* p) {
+    for (;; ++p) {
+        uint8_t c = *p;
+        if (c == 0) return p;
+        switch (form) {
+            case TCommentForm::cfBrace:
+                if (c == '}') return p;
+                break;
+            case TCommentForm::cfParen:
+                if (c == '*' && p[1] == ')') return p + 1;
+                break;
+            case TCommentForm::cfSlash:
+                if (c == CarriageReturn || c == LineFeed) return p;
+                break;
+        }
+        if (c == LineFeed) CountLineFeed(p);
+    }
+}
+
+}  // namespace codelume

@@ -1,0 +1,207 @@
+#include "convert/CodeParser.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace codelume {
+namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+// Visible text markers for every hook, so outputs can be read in the tests.
+class TMarkedParser : public TCodeParser {
+public:
+    using TCodeParser::TCodeParser;
+    using TCodeParser::ConvertStringLiteral;
+    const TKeywordTable* Table() const { return Keywords; }
+
+protected:
+    void BeginString() override { OutputText += "[S]"; }
+    void EndString() override { OutputText += "[/S]"; }
+    void BeginKeyword() override { OutputText += "[K]"; }
+    void EndKeyword() override { OutputText += "[/K]"; }
+    void BeginComment() override { OutputText += "[C]"; }
+    void EndComment() override { OutputText += "[/C]"; }
+    void BeginDocument() override { OutputText += "<doc>"; }
+    void EndDocument() override { OutputText += "</doc>"; }
+};
+
+std::string Convert(const std::string& source, TKeywordSet keywords = ksPascal) {
+    TMemoryStream input(source);
+    TMemoryStream output;
+    TMarkedParser parser(input, output);
+    parser.SelectKeywords(keywords);
+    parser.ConvertSource();
+    return output.Data();
+}
+
+// The converted text between the document markers.
+std::string Body(const std::string& source, TKeywordSet keywords = ksPascal) {
+    std::string page = Convert(source, keywords);
+    return page.substr(5, page.size() - 11);
+}
+
+struct TLayoutCase {
+    const char* Name;
+    std::string Source;
+    std::string Expected;
+};
+
+class ConvertSource : public ::testing::TestWithParam<TLayoutCase> {};
+
+TEST_P(ConvertSource, ReproducesTheLayout) { EXPECT_EQ(Body(GetParam().Source), GetParam().Expected); }
+
+std::string RowName(const ::testing::TestParamInfo<TLayoutCase>& info) { return info.param.Name; }
+
+INSTANTIATE_TEST_SUITE_P(Layout, ConvertSource, ::testing::Values(
+    TLayoutCase{"WorkedExample", "unit A;\r\n\r\n  x := 1;\r\n", "[K]unit[/K] A;\r\n\r\n  x := 1;"},
+    TLayoutCase{"Contiguous", "x:=1", "x:=1"},
+    TLayoutCase{"DoubleSpaces", "x  :=  1", "x  :=  1"},
+    TLayoutCase{"TabIsOneSpace", "\tx\t\ty", " x  y"},
+    TLayoutCase{"LoneLineFeedsKeepIndentation", "a\n  b\n    c\n  d", "a\r\n  b\r\n    c\r\n  d"},
+    TLayoutCase{"TrailingWhitespaceIsDropped", "a   \r\n  b \t\r\n\r\nc", "a\r\n  b\r\n\r\nc"},
+    TLayoutCase{"NothingAfterTheLastToken", "x;\r\n\r\n   ", "x;"},
+    TLayoutCase{"StringCodesKeepTheirSpace", "s := 'abc'#13#10'def' x", "s := [S]'abc'#13#10'def'[/S] x"},
+    TLayoutCase{"DecodedCodesKeepTheirSpace", "#65#66 x", "[S]'AB'[/S] x"},
+    TLayoutCase{"CodesAloneKeepTheirSpaces", "#13#10  x", "[S]#13#10[/S]  x"},
+    TLayoutCase{"LoneControlCharacter", "c := #9;", "c := [S]#9[/S];"},
+    TLayoutCase{"ShortString", "'x' y", "[S]'x'[/S] y"},
+    TLayoutCase{"MultiLineComment", "{a\r\n  b}\r\n  x", "[C]{a\r\n  b}[/C]\r\n  x"},
+    TLayoutCase{"TokenAfterACommentsEnd", "(* a\n *)  x\n y", "[C](* a\n *)[/C]  x\r\n y"},
+    TLayoutCase{"SlashCommentEndsAtTheLineFeed", "// a\nx // b\n  y", "[C]// a[/C]\r\nx [C]// b[/C]\r\n  y"},
+    TLayoutCase{"ParenCommentWithApostrophe", "(* it's *) x", "[C](* it's *)[/C] x"},
+    TLayoutCase{"ParenStarParen", "(*) x *) y", "[C](*) x *)[/C] y"},
+    TLayoutCase{"HighBytesPassThrough", "s\xE9 \xFF", "s\xE9 \xFF"},
+    TLayoutCase{"KeywordsKeepTheirCase", "Begin END", "[K]Begin[/K] [K]END[/K]"}), RowName);
+
+TEST(ConvertSource, EmptyInputIsTheDocumentMarkupAlone) { EXPECT_EQ(Convert(""), "<doc></doc>"); }
+
+TEST(ConvertSource, ALongCommentIsOneComment) {
+    std::string comment = "{";
+    for (int i = 0; i < 400; ++i) comment += "  0123456789ABCDEF0123456789ABCDEF\r\n";
+    comment += "}";
+    EXPECT_EQ(Body("x " + comment + "\r\n  y"), "x [C]" + comment + "[/C]\r\n  y");
+}
+
+TEST(ConvertSource, ErrorsLeaveTheOutputUntouched) {
+    TMemoryStream input(std::string("x\n{ a\n}\n'open"));
+    TMemoryStream output;
+    TMarkedParser parser(input, output);
+    EXPECT_THAT([&] { parser.ConvertSource(); },
+                ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 4")));
+    EXPECT_EQ(output.Data(), "");
+    TMemoryStream nul(std::string("begin\n  x\0", 10));
+    TMarkedParser nulParser(nul, output);
+    EXPECT_THAT([&] { nulParser.ConvertSource(); },
+                ThrowsMessage<EParserError>(StrEq("Unexpected NUL byte on line 2")));
+    EXPECT_EQ(output.Data(), "");
+}
+
+// Records how the converter writes.
+class TCountingStream : public TMemoryStream {
+public:
+    int32_t Write(const void* buffer, int32_t count) override {
+        ++Writes;
+        return Limit < 0 ? TMemoryStream::Write(buffer, count) : TMemoryStream::Write(buffer, std::min(count, Limit));
+    }
+    int Writes = 0;
+    int32_t Limit = -1;
+};
+
+TEST(ConvertSource, WritesTheWholeOutputInOneWrite) {
+    std::string source;
+    for (int i = 0; i < 2000; ++i) source += "begin x := 'y'; end; { z }\n";
+    TMemoryStream input(source);
+    TCountingStream output;
+    TMarkedParser parser(input, output);
+    parser.ConvertSource();
+    EXPECT_EQ(output.Writes, 1);
+    EXPECT_EQ(output.Data(), parser.Output());
+}
+
+TEST(ConvertSource, AShortWriteIsAWriteError) {
+    TMemoryStream input(std::string("x"));
+    TCountingStream output;
+    output.Limit = 3;
+    TMarkedParser parser(input, output);
+    EXPECT_THAT([&] { parser.ConvertSource(); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+}
+
+struct TLiteralCase {
+    const char* Name;
+    std::string Decoded;
+    std::string Expected;
+};
+
+class ConvertStringLiteral : public ::testing::TestWithParam<TLiteralCase> {};
+
+TEST_P(ConvertStringLiteral, ReEncodesTheDecodedText) {
+    TMemoryStream input, output;
+    TMarkedParser parser(input, output);
+    EXPECT_EQ(parser.ConvertStringLiteral(GetParam().Decoded), GetParam().Expected);
+}
+
+std::string LiteralRowName(const ::testing::TestParamInfo<TLiteralCase>& info) { return info.param.Name; }
+
+using namespace std::string_literals;
+INSTANTIATE_TEST_SUITE_P(Defaults, ConvertStringLiteral, ::testing::Values(
+    TLiteralCase{"Empty", "", "''"},
+    TLiteralCase{"Apostrophe", "it's", "'it''s'"},
+    TLiteralCase{"LoneApostrophe", "'", "''''"},
+    TLiteralCase{"CodesBetweenRuns", "abc\r\ndef", "'abc'#13#10'def'"},
+    TLiteralCase{"CodesOnly", "\r\n", "#13#10"},
+    TLiteralCase{"OneCodeInside", "a\rb", "'a'#13'b'"},
+    TLiteralCase{"CodeAtTheEnd", "a\x1F", "'a'#31"},
+    TLiteralCase{"ZeroByte", "\0x"s, "#0'x'"},
+    TLiteralCase{"ApostropheAfterCode", "\t'", "#9''''"},
+    TLiteralCase{"HighBytesArePrintable", "\x7F\xE9", "'\x7F\xE9'"}), LiteralRowName);
+
+TEST(KeywordTable, FindsWholeWordsInAnyCase) {
+    EXPECT_EQ(PascalKeywords.Count(), 93);
+    EXPECT_EQ(PascalKeywords.IndexOf("absolute"), 0);
+    EXPECT_EQ(PascalKeywords.IndexOf("BEGIN"), 9);
+    EXPECT_EQ(PascalKeywords.IndexOf("xor"), 92);
+    EXPECT_EQ(PascalKeywords.IndexOf("beginx"), -1);
+    EXPECT_EQ(PascalKeywords.IndexOf("initialization_"), -1);
+    EXPECT_EQ(PascalKeywords.IndexOf(""), -1);
+    EXPECT_EQ(FormKeywords.Count(), 2);
+    EXPECT_EQ(FormKeywords.IndexOf("Object"), 0);
+    EXPECT_EQ(FormKeywords.IndexOf("END"), 1);
+}
+
+TEST(ConvertSource, PascalTableMarksNamesThatAreEntries) {
+    EXPECT_EQ(Body("Read Write Index Message Default At On Name"),
+              "[K]Read[/K] [K]Write[/K] [K]Index[/K] [K]Message[/K] [K]Default[/K] [K]At[/K] [K]On[/K] Name");
+    EXPECT_EQ(Body("resourcestring out overload reintroduce safecall"),
+              "resourcestring out overload reintroduce safecall");
+}
+
+TEST(ConvertSource, FormTableMarksObjectAndEndOnly) {
+    EXPECT_EQ(Body("inherited Form1: TForm1\n  OBJECT x begin\n  end\nend", ksForm),
+              "inherited Form1: TForm1\r\n  [K]OBJECT[/K] x begin\r\n  [K]end[/K]\r\n[K]end[/K]");
+}
+
+TEST(SelectKeywords, SwitchesBetweenTheTwoTables) {
+    TMemoryStream input, output;
+    TMarkedParser parser(input, output);
+    EXPECT_EQ(parser.Table(), &PascalKeywords);
+    parser.SelectKeywords(ksForm);
+    EXPECT_EQ(parser.Table(), &FormKeywords);
+    parser.SelectKeywords(ksPascal);
+    EXPECT_EQ(parser.Table(), &PascalKeywords);
+}
+
+TEST(SelectKeywords, RefusesAnyOtherValue) {
+    TMemoryStream input, output;
+    TMarkedParser parser(input, output);
+    parser.SelectKeywords(ksForm);
+    EXPECT_THAT([&] { parser.SelectKeywords(static_cast<TKeywordSet>(2)); },
+                ThrowsMessage<ECodelumeError>(StrEq("Undefined keywords type")));
+    EXPECT_EQ(parser.Table(), &FormKeywords);
+}
+
+}  // namespace
+}  // namespace codelume

@@ -1,0 +1,168 @@
+#include "convert/Conversion.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+
+#include "convert/NewParser.h"
+#include "support/FormWriter.h"
+#include "support/TempDir.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+struct TNameCase {
+    const char* Name;
+    std::string Path;
+    std::string Extension;
+    std::string FileName;
+    std::string Destination;
+};
+
+class FileNameRules : public ::testing::TestWithParam<TNameCase> {};
+
+TEST_P(FileNameRules, SplitAndRename) {
+    const TNameCase& row = GetParam();
+    EXPECT_EQ(ExtractFileExt(row.Path), row.Extension);
+    EXPECT_EQ(ExtractFileName(row.Path), row.FileName);
+    EXPECT_EQ(ProposedDestination(row.Path), row.Destination);
+}
+
+std::string RowName(const ::testing::TestParamInfo<TNameCase>& info) { return info.param.Name; }
+
+INSTANTIATE_TEST_SUITE_P(Paths, FileNameRules, ::testing::Values(
+    TNameCase{"WindowsUnit", "C:\\Src\\Unit1.pas", ".pas", "Unit1.pas", "C:\\Src\\Unit1_pas.HTM"},
+    TNameCase{"Project", "Project1.dpr", ".dpr", "Project1.dpr", "Project1_dpr.HTM"},
+    TNameCase{"Form", "Form1.dfm", ".dfm", "Form1.dfm", "Form1_dfm.HTM"},
+    TNameCase{"LongExtension", "Page.html", ".html", "Page.html", "Page_htm.HTM"},
+    TNameCase{"NoExtension", "C:\\Src\\README", "", "README", "C:\\Src\\README_.HTM"},
+    TNameCase{"DotInAFolder", "src/my.dir/README", "", "README", "src/my.dir/README_.HTM"},
+    TNameCase{"DotBeforeAColon", "a.b:c", "", "c", "a.b:c_.HTM"},
+    TNameCase{"TrailingDot", "x.", ".", "x.", "x_.HTM"},
+    TNameCase{"ShortExtension", "a/b.p", ".p", "b.p", "a/b_p.HTM"},
+    TNameCase{"UpperCase", "UNIT1.PAS", ".PAS", "UNIT1.PAS", "UNIT1_PAS.HTM"},
+    TNameCase{"Empty", "", "", "", "_.HTM"}), RowName);
+
+TEST(ChangeFileExt, ReplacesOrAppends) {
+    EXPECT_EQ(ChangeFileExt("a/b.pas", ".htm"), "a/b.htm");
+    EXPECT_EQ(ChangeFileExt("a.d/b", ".htm"), "a.d/b.htm");
+    EXPECT_EQ(ChangeFileExt("a\\b.c.d", ""), "a\\b.c");
+}
+
+TEST(IsFormFile, OnlyTheLowerCaseExtension) {
+    EXPECT_TRUE(IsFormFile("x/Form1.dfm"));
+    EXPECT_FALSE(IsFormFile("FORM1.DFM"));
+    EXPECT_FALSE(IsFormFile("Form1.dfmx"));
+    EXPECT_FALSE(IsFormFile("a.dfm/b"));
+}
+
+TEST(FooterCredit, NamesTheMaker) {
+    EXPECT_THAT(FooterCredit(), HasSubstr(MakerName));
+    EXPECT_THAT(FooterCredit(), HasSubstr(MakerAddress));
+}
+
+class ConvertToPageTest : public ::testing::Test {
+protected:
+    std::string Write(const std::string& name, const std::string& bytes) {
+        WriteWholeFile(Dir.File(name), bytes);
+        return Dir.File(name);
+    }
+    // Every file of the folder, to see that no temporary file remains.
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(Dir.Path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    TTempDir Dir;
+};
+
+TEST_F(ConvertToPageTest, WritesTheCompletePage) {
+    std::string source = Write("Unit1.pas", "unit Unit1;\r\n");
+    ConvertToPage(source, ProposedDestination(source));
+    std::string page = ReadWholeFile(Dir.File("Unit1_pas.HTM"));
+    EXPECT_THAT(page, StartsWith("<HTML><HEAD>\r\n<TITLE>File: Unit1.pas</TITLE>"));
+    EXPECT_THAT(page, HasSubstr("<PRE>\r\n<B>unit</B> Unit1;</PRE>"));
+    EXPECT_THAT(page, HasSubstr("<P>\r\n" + FooterCredit() + "</CENTER>"));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"Unit1.pas", "Unit1_pas.HTM"}));
+}
+
+TEST_F(ConvertToPageTest, ANewPageGetsTheUsualMode) {
+    std::string source = Write("a.pas", "x");
+    ConvertToPage(source, Dir.File("a.htm"));
+    struct stat info;
+    ASSERT_EQ(stat(Dir.File("a.htm").c_str(), &info), 0);
+    mode_t mask = umask(0);
+    umask(mask);
+    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
+}
+
+TEST_F(ConvertToPageTest, ReplacesAnExistingPage) {
+    std::string source = Write("a.pas", "x");
+    std::string page = Write("a.htm", "old");
+    ConvertToPage(source, page);
+    EXPECT_THAT(ReadWholeFile(page), HasSubstr("<PRE>\r\nx</PRE>"));
+}
+
+TEST_F(ConvertToPageTest, AFailureLeavesTheDestinationAsItWas) {
+    std::string bad = Write("bad.pas", "x\n'open");
+    std::string page = Write("bad.htm", "previous");
+    EXPECT_THAT([&] { ConvertToPage(bad, page); },
+                ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
+    EXPECT_EQ(ReadWholeFile(page), "previous");
+    EXPECT_THAT([&] { ConvertToPage(bad, Dir.File("new.htm")); }, ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"bad.htm", "bad.pas"}));
+}
+
+TEST_F(ConvertToPageTest, AMissingSourceCannotBeOpened) {
+    std::string missing = Dir.File("missing.pas");
+    EXPECT_THAT([&] { ConvertToPage(missing, Dir.File("m.htm")); },
+                ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + missing)));
+    EXPECT_THAT([&] { ConvertToPage(Dir.Path().string(), Dir.File("m.htm")); },
+                ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + Dir.Path().string())));
+    EXPECT_TRUE(Files().empty());
+}
+
+TEST_F(ConvertToPageTest, TheDestinationIsCreatedBeforeTheSourceIsOpened) {
+    std::string missing = Dir.File("missing.pas");
+    std::string unwritable = Dir.File("no/such/folder/x.htm");
+    EXPECT_THAT([&] { ConvertToPage(missing, unwritable); },
+                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + unwritable)));
+    EXPECT_THAT([&] { ConvertToPage(missing, ""); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file ")));
+    EXPECT_THAT([&] { ConvertToPage(missing, Dir.Path().string()); },
+                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + Dir.Path().string())));
+}
+
+TEST_F(ConvertToPageTest, AFormFileIsRenderedThenHighlighted) {
+    TFormWriter form;
+    form.Object("TForm1", "Form1").Prop("Caption").String("Hello").End().End();
+    std::string source = Write("Form1.dfm", WrapInResource("TFORM1", form.Data()));
+    ConvertToPage(source, Dir.File("Form1_dfm.HTM"));
+    std::string page = ReadWholeFile(Dir.File("Form1_dfm.HTM"));
+    EXPECT_THAT(page, HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hello'\r\n<B>end</B></PRE>"));
+}
+
+TEST_F(ConvertToPageTest, AnUpperCaseFormNameIsPascalSource) {
+    std::string source = Write("FORM1.DFM", "object X end");
+    ConvertToPage(source, Dir.File("f.htm"));
+    EXPECT_THAT(ReadWholeFile(Dir.File("f.htm")), HasSubstr("<PRE>\r\n<B>object</B> X <B>end</B></PRE>"));
+}
+
+TEST_F(ConvertToPageTest, ABrokenFormFileLeavesNoPage) {
+    std::string source = Write("Form1.dfm", "not a form");
+    EXPECT_THAT([&] { ConvertToPage(source, Dir.File("f.htm")); },
+                ThrowsMessage<ECodelumeError>(StrEq("Invalid stream format")));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"Form1.dfm"}));
+}
+
+}  // namespace
+}  // namespace codelume
