@@ -49,7 +49,8 @@ void TFormDecoder::Convert() {
 
 void TFormDecoder::ReadSignature() {
     char signature[4];
-    if (Input.ReadUpTo(signature, 4) != 4 || std::memcmp(signature, Signature, 4) != 0) RaiseInvalidFormat();
+    if (Input.ReadUpTo(signature, 4) != 4 || std::memcmp(signature, Signature, 4) != 0)
+        RaiseInvalidFormat();
 }
 
 void TFormDecoder::ConvertObject() {
@@ -106,28 +107,40 @@ void TFormDecoder::ConvertProperty() {
 void TFormDecoder::ConvertValue() {
     uint8_t code = Input.PeekByte();
     switch (code & 0x7F) {
-        case fkList: return ConvertList();
+        case fkList:
+            return ConvertList();
         case fkInt8:
         case fkInt16:
-        case fkInt32: return Output.WriteDecimal(ReadInteger());
+        case fkInt32:
+            return Output.WriteDecimal(ReadInteger());
         case fkExtended:
         case fkSingle:
         case fkCurrency:
-        case fkDate: return ConvertReal(code & 0x7F);
+        case fkDate:
+            return ConvertReal(code & 0x7F);
         case fkString:
-        case fkLString: return ConvertString();
+        case fkLString:
+            return ConvertString();
         case fkIdent:
             ExpectCode(fkIdent);
             ReadShortString(Text);
             return Output.Write(Text);
-        case fkFalse: return ConvertWord(fkFalse, "False");
-        case fkTrue: return ConvertWord(fkTrue, "True");
-        case fkNil: return ConvertWord(fkNil, "nil");
-        case fkBinary: return ConvertBinary();
-        case fkSet: return ConvertSet();
-        case fkCollection: return ConvertCollection();
-        case fkWString: return ConvertWideString();
-        default: return;  // no kind: the byte is left for the caller
+        case fkFalse:
+            return ConvertWord(fkFalse, "False");
+        case fkTrue:
+            return ConvertWord(fkTrue, "True");
+        case fkNil:
+            return ConvertWord(fkNil, "nil");
+        case fkBinary:
+            return ConvertBinary();
+        case fkSet:
+            return ConvertSet();
+        case fkCollection:
+            return ConvertCollection();
+        case fkWString:
+            return ConvertWideString();
+        default:
+            return;  // no kind: the byte is left for the caller
     }
 }
 
@@ -220,10 +233,14 @@ long double TFormDecoder::ReadReal(uint8_t kind) {
     uint8_t bytes[10];
     Input.Read(bytes, kind == fkExtended ? 10 : kind == fkSingle ? 4 : 8);
     switch (kind) {
-        case fkExtended: return DecodeExtended(bytes);
-        case fkSingle: return std::bit_cast<float>(static_cast<uint32_t>(LittleEndian(bytes, 4)));
-        case fkCurrency: return static_cast<long double>(static_cast<int64_t>(LittleEndian(bytes, 8)));
-        default: return std::bit_cast<double>(LittleEndian(bytes, 8));
+        case fkExtended:
+            return DecodeExtended(bytes);
+        case fkSingle:
+            return std::bit_cast<float>(static_cast<uint32_t>(LittleEndian(bytes, 4)));
+        case fkCurrency:
+            return static_cast<long double>(static_cast<int64_t>(LittleEndian(bytes, 8)));
+        default:
+            return std::bit_cast<double>(LittleEndian(bytes, 8));
     }
 }
 
@@ -252,8 +269,11 @@ void TFormDecoder::ConvertWideString() {
     if (count < 0) RaiseInvalidValue();
     ReadBytes(Text, static_cast<int64_t>(count) * 2);
     WideText.resize(static_cast<size_t>(count));
-    const auto* bytes = reinterpret_cast<const uint8_t*>(Text.data());
-    for (int32_t i = 0; i < count; ++i) WideText[i] = static_cast<char16_t>(LittleEndian(bytes + 2 * i, 2));
+    const auto* unit = reinterpret_cast<const uint8_t*>(Text.data());
+    for (char16_t& wide : WideText) {
+        wide = static_cast<char16_t>(LittleEndian(unit, 2));
+        unit += 2;
+    }
     WriteQuotedText(Output, WideText);
 }
 
@@ -269,12 +289,15 @@ void TFormDecoder::ExpectCode(uint8_t kind) {
 int32_t TFormDecoder::ReadInteger() {
     uint8_t bytes[4];
     switch (Input.ReadByte()) {
-        case fkInt8: return static_cast<int8_t>(Input.ReadByte());
+        case fkInt8:
+            return static_cast<int8_t>(Input.ReadByte());
         case fkInt16:
             Input.Read(bytes, 2);
             return static_cast<int16_t>(LittleEndian(bytes, 2));
-        case fkInt32: return ReadInt32();
-        default: RaiseInvalidValue();
+        case fkInt32:
+            return ReadInt32();
+        default:
+            RaiseInvalidValue();
     }
 }
 

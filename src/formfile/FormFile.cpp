@@ -20,7 +20,8 @@ void SkipResourceHeader(TStream& input) {
     uint8_t header[HeaderBuffer] = {};
     int32_t count = input.Read(header, HeaderBuffer - 1);
     if (header[0] != OrdinalType || (header[1] | header[2] << 8) != RcData) throw EFormatError();
-    auto nameLength = static_cast<int32_t>(std::strlen(reinterpret_cast<const char*>(header + NameOffset)));
+    auto nameLength =
+        static_cast<int32_t>(std::strlen(reinterpret_cast<const char*>(header + NameOffset)));
     input.Seek(NameOffset + nameLength + HeaderTail - count, TSeekOrigin::soCurrent);
 }
 

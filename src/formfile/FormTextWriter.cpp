@@ -45,7 +45,8 @@ void TFormTextWriter::WriteHex(const uint8_t* bytes, int32_t count) {
     while (count > 0) {
         if (Capacity - Used < 2) Flush();
         int32_t chunk = std::min(count, (Capacity - Used) / 2);
-        for (int32_t i = 0; i < chunk; ++i) std::memcpy(Buffer + Used + 2 * i, HexPairs.Pairs[bytes[i]], 2);
+        char* out = Buffer + Used;
+        for (int32_t i = 0; i < chunk; ++i, out += 2) std::memcpy(out, HexPairs.Pairs[bytes[i]], 2);
         Used += 2 * chunk;
         bytes += chunk;
         count -= chunk;
@@ -53,7 +54,8 @@ void TFormTextWriter::WriteHex(const uint8_t* bytes, int32_t count) {
 }
 
 void TFormTextWriter::Indent() {
-    for (int32_t left = 2 * Level; left > 0; left -= SpaceCount) Write(Spaces, std::min(left, SpaceCount));
+    for (int32_t left = 2 * Level; left > 0; left -= SpaceCount)
+        Write(Spaces, std::min(left, SpaceCount));
 }
 
 void TFormTextWriter::NewLine() {

@@ -24,7 +24,8 @@ int32_t SequenceLength(uint8_t lead) {
 // Moves a line cut that would fall inside a UTF-8 sequence back to the
 // sequence's lead byte, but not before start, the first byte of the run.
 int32_t KeepCharacterWhole(const std::string& text, int32_t start, int32_t cut) {
-    if (cut >= CheckedNarrow(static_cast<int64_t>(text.size())) || !IsContinuation(static_cast<uint8_t>(text[cut])))
+    if (cut >= CheckedNarrow(static_cast<int64_t>(text.size())) ||
+        !IsContinuation(static_cast<uint8_t>(text[cut])))
         return cut;
     for (int32_t lead = cut - 1; lead >= start && cut - lead < 4; --lead) {
         auto byte = static_cast<uint8_t>(text[lead]);
@@ -101,6 +102,8 @@ void WriteTextLines(TFormTextWriter& out, const TText& text) {
 
 void WriteQuotedText(TFormTextWriter& out, const std::string& text) { WriteTextLines(out, text); }
 
-void WriteQuotedText(TFormTextWriter& out, const std::u16string& text) { WriteTextLines(out, text); }
+void WriteQuotedText(TFormTextWriter& out, const std::u16string& text) {
+    WriteTextLines(out, text);
+}
 
 }  // namespace codelume

@@ -27,7 +27,8 @@ TDecimal ToDecimal(long double value) {
     for (const char* p = text; p < result.ptr && *p != 'e'; ++p)
         if (*p != '.') decimal.Digits[decimal.Count++] = *p;
     while (decimal.Count > 0 && decimal.Digits[decimal.Count - 1] == '0') --decimal.Count;
-    const char* e = static_cast<const char*>(std::memchr(text, 'e', static_cast<size_t>(result.ptr - text)));
+    const char* e =
+        static_cast<const char*>(std::memchr(text, 'e', static_cast<size_t>(result.ptr - text)));
     int exponent = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), result.ptr, exponent);
     decimal.Exponent = exponent + 1;
@@ -65,10 +66,10 @@ char* WriteScientific(const TDecimal& d, char* out) {
 }  // namespace
 
 int32_t FormatReal(long double value, char* out) {
-    const char* special = std::isnan(value) ? "NAN"
-                        : std::isinf(value) ? (value < 0 ? "-INF" : "INF")
-                        : value == 0        ? "0"
-                                            : nullptr;
+    const char* special = std::isnan(value)   ? "NAN"
+                          : std::isinf(value) ? (value < 0 ? "-INF" : "INF")
+                          : value == 0        ? "0"
+                                              : nullptr;
     if (special != nullptr) {
         std::strcpy(out, special);
         return static_cast<int32_t>(std::strlen(special));
@@ -90,7 +91,8 @@ long double DecodeExtended(const uint8_t bytes[10]) {
     if (exponent == 0x7FFF)
         magnitude = (significand << 1) == 0 ? HUGE_VALL : NAN;
     else  // exponent 0 holds the denormals, scaled like exponent 1
-        magnitude = std::ldexp(static_cast<long double>(significand), (exponent == 0 ? 1 : exponent) - 16383 - 63);
+        magnitude = std::ldexp(static_cast<long double>(significand),
+                               (exponent == 0 ? 1 : exponent) - 16383 - 63);
     return negative ? -magnitude : magnitude;
 }
 

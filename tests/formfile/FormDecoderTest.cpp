@@ -1,6 +1,3 @@
-#include "formfile/FormDecoder.h"
-
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "formfile/FormFile.h"
@@ -8,9 +5,6 @@
 
 namespace codelume {
 namespace {
-
-using ::testing::StrEq;
-using ::testing::ThrowsMessage;
 
 std::string Render(const std::string& stream) {
     TMemoryStream input(stream), output;
@@ -28,7 +22,9 @@ std::string RenderValue(TAdd addValue) {
     return Render(form.End().End().Data());
 }
 
-std::string PropertyText(const std::string& value) { return "object F: TF\r\n  P = " + value + "\r\nend\r\n"; }
+std::string PropertyText(const std::string& value) {
+    return "object F: TF\r\n  P = " + value + "\r\nend\r\n";
+}
 
 TEST(ConvertObject, WritesHeaderPropertiesChildrenAndEnd) {
     TFormWriter form;
@@ -73,7 +69,8 @@ const TValueCase ValueCases[] = {
     {"Int8", [](TFormWriter& f) { f.Int8(-128); }, "-128"},
     {"Int16", [](TFormWriter& f) { f.Int16(-300); }, "-300"},
     {"Int32", [](TFormWriter& f) { f.Int32(INT32_MIN); }, "-2147483648"},
-    {"ExtendedTwo", [](TFormWriter& f) { f.Bytes(std::string("\x05\0\0\0\0\0\0\0\x80\0\x40", 11)); }, "2"},
+    {"ExtendedTwo",
+     [](TFormWriter& f) { f.Bytes(std::string("\x05\0\0\0\0\0\0\0\x80\0\x40", 11)); }, "2"},
     {"ExtendedNegative", [](TFormWriter& f) { f.Extended(-1.25L); }, "-1.25"},
     {"SingleHalf", [](TFormWriter& f) { f.Single(0.5f); }, "0.5s"},
     {"SingleTenth", [](TFormWriter& f) { f.Single(0.1f); }, "0.100000001490116s"},
@@ -86,12 +83,17 @@ const TValueCase ValueCases[] = {
     {"EmptyString", [](TFormWriter& f) { f.String(""); }, "''"},
     {"EmptyLongString", [](TFormWriter& f) { f.LString(""); }, "''"},
     {"LongString", [](TFormWriter& f) { f.LString("Hello"); }, "'Hello'"},
-    {"ControlsAndApostrophe", [](TFormWriter& f) { f.String("it's\r\n\tok"); }, "'it'#39's'#13#10#9'ok'"},
+    {"ControlsAndApostrophe", [](TFormWriter& f) { f.String("it's\r\n\tok"); },
+     "'it'#39's'#13#10#9'ok'"},
     {"OnlyAnApostrophe", [](TFormWriter& f) { f.String("'"); }, "#39"},
     {"HighBytesStayQuoted", [](TFormWriter& f) { f.String("\xC3\xA9t\xE9"); }, "'\xC3\xA9t\xE9'"},
     {"WideString", [](TFormWriter& f) { f.WString(u"A\u00E9\u20AC'\n"); }, "'A\xE9'#8364#39#10"},
     {"EmptyWideString", [](TFormWriter& f) { f.WString(u""); }, "''"},
-    {"Set", [](TFormWriter& f) { f.Set({"fsBold", "fsItalic"}); }, "[fsBold, fsItalic]"},
+    {"Set",
+     [](TFormWriter& f) {
+         f.Set({"fsBold", "fsItalic"});
+     },
+     "[fsBold, fsItalic]"},
     {"EmptySet", [](TFormWriter& f) { f.Set({}); }, "[]"},
     {"EmptyList", [](TFormWriter& f) { f.List().End(); }, "()"},
     {"List", [](TFormWriter& f) { f.List().String("a").Int(1).List().True().End().End(); },
@@ -103,10 +105,13 @@ const TValueCase ValueCases[] = {
     {"EmptyBinary", [](TFormWriter& f) { f.Binary(""); }, "{}"},
     {"NegativeBinaryCount", [](TFormWriter& f) { f.Byte(fkBinary).Int32Bytes(-5); }, "{}"},
     {"ShortBinary", [](TFormWriter& f) { f.Binary("\x0A\x0B"); }, "{0A0B}"},
-    {"Binary31", [](TFormWriter& f) { f.Binary(std::string(31, '\xAB')); }, Repeat("AB", 31, "{") + "}"},
-    {"HighBitListRendersLikeList", [](TFormWriter& f) { f.Byte(0x81).Int(5).End(); }, "(\r\n    5)"},
+    {"Binary31", [](TFormWriter& f) { f.Binary(std::string(31, '\xAB')); },
+     Repeat("AB", 31, "{") + "}"},
+    {"HighBitListRendersLikeList", [](TFormWriter& f) { f.Byte(0x81).Int(5).End(); },
+     "(\r\n    5)"},
     {"NullValueEndsTheProperties", [](TFormWriter&) {}, ""},
-    {"NoKindLeavesTheByteForTheNextProperty", [](TFormWriter& f) { f.Byte(19).Bytes("ABCDEFGHIJKLMNOPQRS").Int(2); },
+    {"NoKindLeavesTheByteForTheNextProperty",
+     [](TFormWriter& f) { f.Byte(19).Bytes("ABCDEFGHIJKLMNOPQRS").Int(2); },
      "\r\n  ABCDEFGHIJKLMNOPQRS = 2"},
 };
 

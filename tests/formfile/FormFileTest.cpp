@@ -1,8 +1,7 @@
-#include "formfile/FormFile.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "formfile/FormFile.h"
 #include "support/FormWriter.h"
 
 namespace codelume {
@@ -41,47 +40,66 @@ std::string NestedLists(int depth) {
     return form.Data();
 }
 
-std::string Truncated(std::string stream, size_t drop) { return stream.substr(0, stream.size() - drop); }
+std::string Truncated(std::string stream, size_t drop) {
+    return stream.substr(0, stream.size() - drop);
+}
 
 const TFailureCase FailureCases[] = {
     {"EmptyInput", "", "Invalid stream format", ""},
     {"ShortSignature", "TPF", "Invalid stream format", ""},
     {"TextForm", "object Form1: TForm1\r\nend\r\n", "Invalid stream format", ""},
-    {"EndsInsideTheTree", RootForm().Prop("Left").Int(8).Data(), "Stream read error", RootLine + "  Left = 8\r\n"},
-    {"EndsInsideAPropertyName", RootForm().Byte(9).Bytes("Cap").Data(), "Stream read error", RootLine + "  "},
+    {"EndsInsideTheTree", RootForm().Prop("Left").Int(8).Data(), "Stream read error",
+     RootLine + "  Left = 8\r\n"},
+    {"EndsInsideAPropertyName", RootForm().Byte(9).Bytes("Cap").Data(), "Stream read error",
+     RootLine + "  "},
     {"EndsInsideAnObjectName", Truncated(RootForm().End().Object("TButton", "Button1").Data(), 2),
      "Stream read error", RootLine},
-    {"EndsInsideABinaryChunk", Truncated(RootForm().Prop("B").Binary(std::string(40, '\x11')).Data(), 1),
-     "Stream read error", RootLine + "  B = {\r\n    " + std::string(64, '1') + "\r\n    "},
-    {"EndsInsideABinaryCount", RootForm().Prop("B").Byte(fkBinary).Data(), "Stream read error", RootLine + "  B = {"},
-    {"EndsInsideASet", RootForm().Prop("S").Byte(fkSet).Byte(2).Bytes("ab").Byte(2).Bytes("c").Data(),
+    {"EndsInsideABinaryChunk",
+     Truncated(RootForm().Prop("B").Binary(std::string(40, '\x11')).Data(), 1), "Stream read error",
+     RootLine + "  B = {\r\n    " + std::string(64, '1') + "\r\n    "},
+    {"EndsInsideABinaryCount", RootForm().Prop("B").Byte(fkBinary).Data(), "Stream read error",
+     RootLine + "  B = {"},
+    {"EndsInsideASet",
+     RootForm().Prop("S").Byte(fkSet).Byte(2).Bytes("ab").Byte(2).Bytes("c").Data(),
      "Stream read error", RootLine + "  S = [ab"},
-    {"EndsInsideAString", RootForm().Prop("S").Byte(fkString).Byte(5).Bytes("abc").Data(), "Stream read error",
-     RootLine + "  S = "},
+    {"EndsInsideAString", RootForm().Prop("S").Byte(fkString).Byte(5).Bytes("abc").Data(),
+     "Stream read error", RootLine + "  S = "},
     {"ObjectsDeeperThan256", Nested(257), "Invalid stream format",
-     [] { std::string text; for (int i = 0; i < 256; ++i) text += std::string(2 * i, ' ') + "object T\r\n"; return text; }()},
+     [] {
+         std::string text;
+         for (int i = 0; i < 256; ++i) text += std::string(2 * i, ' ') + "object T\r\n";
+         return text;
+     }()},
     {"ListsDeeperThan256", NestedLists(256), "Invalid stream format",
-     [] { std::string text = RootLine + "  P = "; for (int i = 1; i < 256; ++i) text += "(\r\n" + std::string(2 * i + 2, ' '); return text; }()},
-    {"NegativeLongStringLength", RootForm().Prop("S").Byte(fkLString).Int32Bytes(-1).Data(), "Invalid property value",
-     RootLine + "  S = "},
+     [] {
+         std::string text = RootLine + "  P = ";
+         for (int i = 1; i < 256; ++i) text += "(\r\n" + std::string(2 * i + 2, ' ');
+         return text;
+     }()},
+    {"NegativeLongStringLength", RootForm().Prop("S").Byte(fkLString).Int32Bytes(-1).Data(),
+     "Invalid property value", RootLine + "  S = "},
     {"NegativeWideStringLength", RootForm().Prop("S").Byte(fkWString).Int32Bytes(INT32_MIN).Data(),
      "Invalid property value", RootLine + "  S = "},
-    {"ListElementWithoutKind", RootForm().Prop("L").List().Int(1).Byte(19).Data(), "Invalid property value",
-     RootLine + "  L = (\r\n    1\r\n    "},
-    {"ListElementWithHighNull", RootForm().Prop("L").List().Byte(0x80).Data(), "Invalid property value",
-     RootLine + "  L = (\r\n    "},
-    {"ChildPositionNotAnInteger", RootForm().End().Byte(0xF2).String("x").Data(), "Invalid property value", RootLine},
-    {"ItemWithoutList", RootForm().Prop("C").Collection().Int(3).Byte(fkSet).Data(), "Invalid property value",
-     RootLine + "  C = <\r\n    item [3]\r\n"},
-    {"HighBitInteger", RootForm().Prop("I").Byte(0x82).Byte(1).Data(), "Invalid property value", RootLine + "  I = "},
-    {"HighBitTrue", RootForm().Prop("B").Byte(0x89).Data(), "Invalid property value", RootLine + "  B = "},
+    {"ListElementWithoutKind", RootForm().Prop("L").List().Int(1).Byte(19).Data(),
+     "Invalid property value", RootLine + "  L = (\r\n    1\r\n    "},
+    {"ListElementWithHighNull", RootForm().Prop("L").List().Byte(0x80).Data(),
+     "Invalid property value", RootLine + "  L = (\r\n    "},
+    {"ChildPositionNotAnInteger", RootForm().End().Byte(0xF2).String("x").Data(),
+     "Invalid property value", RootLine},
+    {"ItemWithoutList", RootForm().Prop("C").Collection().Int(3).Byte(fkSet).Data(),
+     "Invalid property value", RootLine + "  C = <\r\n    item [3]\r\n"},
+    {"HighBitInteger", RootForm().Prop("I").Byte(0x82).Byte(1).Data(), "Invalid property value",
+     RootLine + "  I = "},
+    {"HighBitTrue", RootForm().Prop("B").Byte(0x89).Data(), "Invalid property value",
+     RootLine + "  B = "},
 };
 
 TEST(FormBinaryToText, FailsWithTheTextSoFarWritten) {
     for (const TFailureCase& row : FailureCases) {
         SCOPED_TRACE(row.Name);
         TMemoryStream input(row.Stream), output;
-        EXPECT_THAT([&] { FormBinaryToText(input, output); }, ThrowsMessage<ECodelumeError>(StrEq(row.Message)));
+        EXPECT_THAT([&] { FormBinaryToText(input, output); },
+                    ThrowsMessage<ECodelumeError>(StrEq(row.Message)));
         EXPECT_EQ(output.Data(), row.Rendered);
     }
 }
@@ -119,7 +137,8 @@ public:
 TEST(FormBinaryToText, ReportsAnOutputThatCannotTakeTheText) {
     TMemoryStream input(RootForm().End().End().Data());
     TFullStream output;
-    EXPECT_THAT([&] { FormBinaryToText(input, output); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+    EXPECT_THAT([&] { FormBinaryToText(input, output); },
+                ThrowsMessage<EWriteError>(StrEq("Stream write error")));
 }
 
 TEST(FormResourceToText, SkipsTheResourceHeader) {
@@ -136,7 +155,8 @@ TEST(FormResourceToText, RefusesWhatHasNoFormHeader) {
                                    WrapInResource(std::string(77, 'N'), stream)};
     for (const std::string& bytes : refused) {
         TMemoryStream input(bytes), output;
-        EXPECT_THAT([&] { FormResourceToText(input, output); }, ThrowsMessage<ECodelumeError>(StrEq("Invalid stream format")));
+        EXPECT_THAT([&] { FormResourceToText(input, output); },
+                    ThrowsMessage<ECodelumeError>(StrEq("Invalid stream format")));
         EXPECT_EQ(output.Data(), "");
     }
 }

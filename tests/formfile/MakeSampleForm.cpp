@@ -1,8 +1,8 @@
 // Writes the sample form file: make_sample_form examples/Sample.dfm
 #include <cstdio>
 
-#include "support/TempDir.h"
 #include "SampleForm.h"
+#include "support/TempDir.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

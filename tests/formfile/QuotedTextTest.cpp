@@ -1,6 +1,6 @@
-#include "formfile/QuotedText.h"
-
 #include <gtest/gtest.h>
+
+#include "formfile/QuotedText.h"
 
 namespace codelume {
 namespace {
@@ -39,16 +39,30 @@ const TQuoteCase QuoteCases[] = {
     {"SixtyFourControlsHaveNoContinuation", std::string(64, '\1'), Repeat("#1", 64)},
     {"ACodeCountsAsOneChar", std::string(60, 'a') + "\r\n" + std::string(4, 'b'),
      "\r\n    '" + std::string(60, 'a') + "'#13#10'bb'" + Break + "'bb'"},
-    {"CutMovesBeforeATwoByteSequence", std::string(63, 'a') + "\xC3\xA9" "b",
-     "\r\n    '" + std::string(63, 'a') + "'" + Break + "'\xC3\xA9" "b'"},
-    {"CutMovesBeforeAThreeByteSequence", std::string(62, 'a') + "\xE2\x82\xAC" "b",
-     "\r\n    '" + std::string(62, 'a') + "'" + Break + "'\xE2\x82\xAC" "b'"},
-    {"CutAfterAWholeSequenceStays", std::string(62, 'a') + "\xC3\xA9" "bc",
+    {"CutMovesBeforeATwoByteSequence",
+     std::string(63, 'a') + "\xC3\xA9"
+                            "b",
+     "\r\n    '" + std::string(63, 'a') + "'" + Break +
+         "'\xC3\xA9"
+         "b'"},
+    {"CutMovesBeforeAThreeByteSequence",
+     std::string(62, 'a') + "\xE2\x82\xAC"
+                            "b",
+     "\r\n    '" + std::string(62, 'a') + "'" + Break +
+         "'\xE2\x82\xAC"
+         "b'"},
+    {"CutAfterAWholeSequenceStays",
+     std::string(62, 'a') + "\xC3\xA9"
+                            "bc",
      "\r\n    '" + std::string(62, 'a') + "\xC3\xA9'" + Break + "'bc'"},
     {"StrayContinuationBytesAreCutAnywhere", std::string(66, '\xA9'),
      "\r\n    '" + std::string(64, '\xA9') + "'" + Break + "'\xA9\xA9'"},
-    {"SequenceThatWouldLeaveAnEmptyRunMovesWhole", std::string(63, '\1') + "\xC3\xA9" "x",
-     "\r\n    " + Repeat("#1", 63) + Break + "'\xC3\xA9" "x'"},
+    {"SequenceThatWouldLeaveAnEmptyRunMovesWhole",
+     std::string(63, '\1') + "\xC3\xA9"
+                             "x",
+     "\r\n    " + Repeat("#1", 63) + Break +
+         "'\xC3\xA9"
+         "x'"},
 };
 
 TEST(WriteQuotedText, BreaksLinesAfterSixtyFourChars) {

@@ -1,9 +1,9 @@
-#include "formfile/RealFormat.h"
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include <gtest/gtest.h>
+#include "formfile/RealFormat.h"
 
 namespace codelume {
 namespace {

@@ -10,7 +10,8 @@ namespace {
 using TForm = TFormWriter;
 
 void AddBounds(TForm& form, int left, int top, int width, int height) {
-    form.Prop("Left").Int(left).Prop("Top").Int(top).Prop("Width").Int(width).Prop("Height").Int(height);
+    form.Prop("Left").Int(left).Prop("Top").Int(top).Prop("Width").Int(width).Prop("Height").Int(
+        height);
 }
 
 void AddButton(TForm& form, const char* name, const char* caption, int left, int tabOrder) {
@@ -23,7 +24,13 @@ void AddButton(TForm& form, const char* name, const char* caption, int left, int
 void AddToolPanel(TForm& form) {
     form.Object("TPanel", "ToolPanel");
     AddBounds(form, 0, 0, 632, 41);
-    form.Prop("Align").Ident("alTop").Prop("BevelOuter").Ident("bvNone").Prop("TabOrder").Int(0).End();
+    form.Prop("Align")
+        .Ident("alTop")
+        .Prop("BevelOuter")
+        .Ident("bvNone")
+        .Prop("TabOrder")
+        .Int(0)
+        .End();
     AddButton(form, "BtnOpen", "&Open...", 8, 0);
     AddButton(form, "BtnSave", "&Save", 88, 1);
     AddButton(form, "BtnPrint", "&Print", 168, 2);
@@ -33,8 +40,9 @@ void AddToolPanel(TForm& form) {
     form.Prop("Font.Style").Set({"fsBold"}).Prop("ParentFont").False().End().End();
     form.Object("TEdit", "EditCustomer");
     AddBounds(form, 324, 10, 200, 21);
-    form.Prop("Hint").String("Type the first letters of a customer's name; the list below shows every match as "
-                             "you type");
+    form.Prop("Hint").String(
+        "Type the first letters of a customer's name; the list below shows every match as "
+        "you type");
     form.Prop("ShowHint").True().Prop("TabOrder").Int(3).End().End();
     form.End();
 }
@@ -43,11 +51,18 @@ void AddOrdersView(TForm& form) {
     form.Object("TListView", "OrdersView");
     AddBounds(form, 0, 41, 632, 300);
     form.Prop("Align").Ident("alClient").Prop("Columns").Collection();
-    const std::pair<const char*, int> columns[] = {{"Order", 80}, {"Customer", 220}, {"Due", 90}, {"Amount", 100}};
-    for (const auto& [caption, width] : columns) form.Item().Prop("Caption").String(caption).Prop("Width").Int(width).End();
+    const std::pair<const char*, int> columns[] = {
+        {"Order", 80}, {"Customer", 220}, {"Due", 90}, {"Amount", 100}};
+    for (const auto& [caption, width] : columns)
+        form.Item().Prop("Caption").String(caption).Prop("Width").Int(width).End();
     form.End();
     form.Prop("ReadOnly").True().Prop("RowSelect").True().Prop("SmallImages").Ident("ImageList");
-    form.Prop("TabOrder").Int(1).Prop("ViewStyle").Ident("vsReport").Prop("OnDblClick").Ident("OrdersViewDblClick");
+    form.Prop("TabOrder")
+        .Int(1)
+        .Prop("ViewStyle")
+        .Ident("vsReport")
+        .Prop("OnDblClick")
+        .Ident("OrdersViewDblClick");
     form.End().End();
 }
 
@@ -68,9 +83,21 @@ void AddDetails(TForm& form) {
     form.Prop("TabOrder").Int(4).End().End();
     form.Object("TAmountEdit", "CreditLimit", ofChildPos, 5);
     AddBounds(form, 536, 40, 88, 21);
-    form.Prop("Value").Currency(25000000).Prop("MaxValue").Currency(9999999990000).Prop("TabOrder").Int(5).End().End();
+    form.Prop("Value")
+        .Currency(25000000)
+        .Prop("MaxValue")
+        .Currency(9999999990000)
+        .Prop("TabOrder")
+        .Int(5)
+        .End()
+        .End();
     form.Object("TPreviewPane", "Preview");
-    form.Prop("Zoom").Single(0.75f).Prop("PrintMarginLeft").Extended(2.0L).Prop("PrintMarginTop").Extended(1.5L);
+    form.Prop("Zoom")
+        .Single(0.75f)
+        .Prop("PrintMarginLeft")
+        .Extended(2.0L)
+        .Prop("PrintMarginTop")
+        .Extended(1.5L);
     form.Prop("HelpContext").Int(100000).Prop("PopupMenu").Nil().End().End();
 }
 
@@ -107,7 +134,8 @@ void AddMainMenu(TForm& form) {
 // An image list of four 16 x 16 glyphs in 4 bits per pixel: a small header,
 // then a bitmap with its palette and pixel rows, 3452 bytes in all.
 std::string ImageListData() {
-    std::string data("IL\x01\x01\x04\x00\x04\x00\x10\x00\x10\x00\xFF\xFF\xFF\xFF\x21\x10\xFF\xFF\xFF\xFF", 24);
+    std::string data(
+        "IL\x01\x01\x04\x00\x04\x00\x10\x00\x10\x00\xFF\xFF\xFF\xFF\x21\x10\xFF\xFF\xFF\xFF", 24);
     data += std::string("BM\x36\x0D\x00\x00\x00\x00\x00\x00\x76\x00\x00\x00\x28\x00\x00\x00", 18);
     for (int i = 0; i < 16; ++i) data += static_cast<char>(i * 17);
     while (data.size() < 3452) {
@@ -126,7 +154,8 @@ void AddImageList(TForm& form) {
 void AddOpenDialog(TForm& form) {
     form.Object("TOpenDialog", "OpenDialog").Prop("DefaultExt").String("ord");
     form.Prop("Filter").String("Order files (*.ord)|*.ord|All files (*.*)|*.*");
-    form.Prop("Options").Set({"ofHideReadOnly", "ofPathMustExist", "ofFileMustExist", "ofEnableSizing"});
+    form.Prop("Options").Set(
+        {"ofHideReadOnly", "ofPathMustExist", "ofFileMustExist", "ofEnableSizing"});
     form.Prop("Left").Int(88).Prop("Top").Int(64).End().End();
 }
 
@@ -135,7 +164,12 @@ void AddFormProperties(TForm& form) {
     form.Prop("Caption").String("Orders").Prop("Color").Ident("clBtnFace");
     form.Prop("Font.Charset").Ident("DEFAULT_CHARSET").Prop("Font.Color").Ident("clWindowText");
     form.Prop("Font.Height").Int(-11).Prop("Font.Name").String("Tahoma").Prop("Font.Style").Set({});
-    form.Prop("Menu").Ident("MainMenu").Prop("OldCreateOrder").False().Prop("Position").Ident("poScreenCenter");
+    form.Prop("Menu")
+        .Ident("MainMenu")
+        .Prop("OldCreateOrder")
+        .False()
+        .Prop("Position")
+        .Ident("poScreenCenter");
     form.Prop("OnCreate").Ident("FormCreate").Prop("OnClose").Ident("FormClose");
     form.Prop("PixelsPerInch").Int(96).Prop("TextHeight").Int(13).End();
 }

@@ -1,6 +1,6 @@
-#include <cstdlib>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "SampleForm.h"
 #include "formfile/FormFile.h"
@@ -13,7 +13,8 @@ const std::string SamplePath = CODELUME_SOURCE_DIR "/examples/Sample.dfm";
 const std::string GoldenPath = CODELUME_SOURCE_DIR "/tests/data/formfile/Sample.txt";
 
 TEST(SampleForm, CommittedFileMatchesItsGenerator) {
-    EXPECT_EQ(ReadWholeFile(SamplePath), SampleFormFile()) << "run make_sample_form examples/Sample.dfm";
+    EXPECT_EQ(ReadWholeFile(SamplePath), SampleFormFile())
+        << "run make_sample_form examples/Sample.dfm";
 }
 
 // CODELUME_UPDATE_GOLDEN=1 rewrites the expected text for review.

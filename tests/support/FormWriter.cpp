@@ -30,8 +30,12 @@ TFormWriter& TFormWriter::Int(int32_t value) {
     return Int32(value);
 }
 
-TFormWriter& TFormWriter::Int8(int8_t value) { return Byte(fkInt8).LittleEndian(static_cast<uint8_t>(value), 1); }
-TFormWriter& TFormWriter::Int16(int16_t value) { return Byte(fkInt16).LittleEndian(static_cast<uint16_t>(value), 2); }
+TFormWriter& TFormWriter::Int8(int8_t value) {
+    return Byte(fkInt8).LittleEndian(static_cast<uint8_t>(value), 1);
+}
+TFormWriter& TFormWriter::Int16(int16_t value) {
+    return Byte(fkInt16).LittleEndian(static_cast<uint16_t>(value), 2);
+}
 TFormWriter& TFormWriter::Int32(int32_t value) { return Byte(fkInt32).Int32Bytes(value); }
 
 TFormWriter& TFormWriter::Extended(long double value) {
@@ -47,7 +51,9 @@ TFormWriter& TFormWriter::Extended(long double value) {
         exponent = power - 1 + 16383;
     }
     if (std::signbit(value)) exponent |= 0x8000;
-    return Byte(fkExtended).LittleEndian(significand, 8).LittleEndian(static_cast<uint64_t>(exponent), 2);
+    return Byte(fkExtended)
+        .LittleEndian(significand, 8)
+        .LittleEndian(static_cast<uint64_t>(exponent), 2);
 }
 
 TFormWriter& TFormWriter::Single(float value) {
@@ -58,7 +64,9 @@ TFormWriter& TFormWriter::Currency(int64_t stored) {
     return Byte(fkCurrency).LittleEndian(static_cast<uint64_t>(stored), 8);
 }
 
-TFormWriter& TFormWriter::Date(double days) { return Byte(fkDate).LittleEndian(std::bit_cast<uint64_t>(days), 8); }
+TFormWriter& TFormWriter::Date(double days) {
+    return Byte(fkDate).LittleEndian(std::bit_cast<uint64_t>(days), 8);
+}
 
 TFormWriter& TFormWriter::String(std::string_view text) {
     if (text.size() > 255) return LString(text);
@@ -105,7 +113,9 @@ TFormWriter& TFormWriter::Bytes(std::string_view bytes) {
     return *this;
 }
 
-TFormWriter& TFormWriter::Int32Bytes(int32_t value) { return LittleEndian(static_cast<uint32_t>(value), 4); }
+TFormWriter& TFormWriter::Int32Bytes(int32_t value) {
+    return LittleEndian(static_cast<uint32_t>(value), 4);
+}
 
 TFormWriter& TFormWriter::ShortString(std::string_view text) {
     if (text.size() > 255) throw std::length_error("a short string holds at most 255 bytes");

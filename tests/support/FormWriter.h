@@ -18,7 +18,8 @@ public:
     // An object record's header: prefix byte (when flags are given), child
     // position (when flags hold ofChildPos), class name, object name.
     TFormWriter& Object(std::string_view className, std::string_view name);
-    TFormWriter& Object(std::string_view className, std::string_view name, uint8_t flags, int32_t childPos = 0);
+    TFormWriter& Object(std::string_view className, std::string_view name, uint8_t flags,
+                        int32_t childPos = 0);
     // The property name; a value call follows.
     TFormWriter& Prop(std::string_view name);
     // The 0 that ends a property list, child list, list, collection or item.
