@@ -1,0 +1,36 @@
+// The drawing seam: everything the engine asks of a screen, an image or a printer.
+// Stateless: every call carries its own font and colours.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "canvas/CanvasTypes.h"
+
+namespace codelume {
+
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    // Measuring. Text is bytes; the platform decides how to show them.
+    virtual TTextMetrics TextMetrics(const TFont& font) = 0;
+    virtual int32_t TextExtent(const TFont& font, std::string_view bytes) = 0;
+    virtual int32_t PixelsPerInch() const = 0;
+
+    // Drawing. TextOut draws on a baseline, transparent unless a background is
+    // given, and only inside clip when one is given.
+    virtual void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
+                         TColor color, std::optional<TColor> background = std::nullopt,
+                         std::optional<TRect> clip = std::nullopt) = 0;
+    virtual void FillRect(const TRect& rect, TColor color) = 0;
+    virtual void Line(TPoint from, TPoint to, TColor color) = 0;
+    virtual void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) = 0;
+    virtual void SetClip(const TRect& rect) = 0;
+    virtual void ResetClip() = 0;
+    virtual void SetMapping(const TMapping& mapping) = 0;
+    virtual bool IsMonochrome() const = 0;
+};
+
+}  // namespace codelume

@@ -1,0 +1,50 @@
+// Font runs: each run of a text block starts at a character index with its own font,
+// the metrics measured for it and the link it belongs to.
+#pragma once
+
+#include <cstdint>
+
+#include "base/FreeList.h"
+#include "canvas/Canvas.h"
+#include "document/MyFont.h"
+#include "document/UrlTarget.h"
+
+namespace codelume {
+
+enum TScriptShift : uint8_t { ssNormal, ssSubscript, ssSuperscript };
+
+// The reader's style state that every new run takes on: the style bits it adds
+// and the script position. A new text block resets ScriptState.
+struct TRunStyle {
+    TFontStyles StyleOverlay = 0;
+    TScriptShift ScriptState = ssNormal;
+};
+
+class TFontObj {
+public:
+    TFontObj(int32_t startIndex, const TMyFont& face) : StartIndex(startIndex), Face(face) {}
+
+    int32_t StartIndex;
+    TMyFont Face;
+    int32_t CellHeight = 0;  // metric height plus external leading
+    int32_t GlyphHeight = 0;
+    int32_t ItalicOverhang = 0;
+    int32_t RunDescent = 0;
+    TScriptShift ScriptShift = ssNormal;
+    TUrlTarget Link;
+
+    void MeasureRun(TCanvas& canvas);
+};
+
+// Runs ordered by start index; the first starts at 0.
+class TFontList : public TFreeList<TFontObj> {
+public:
+    // The position in the list of the run in force at a character index.
+    int RunIndexAt(int32_t index) const;
+    TFontObj* RunAt(int32_t index) const { return (*this)[RunIndexAt(index)]; }
+    const TMyFont& FontAt(int32_t index, int32_t& overhang) const;
+    // Characters from index to the next run's start, or to count when none follows.
+    int32_t RunLengthAt(int32_t index, int32_t count) const;
+};
+
+}  // namespace codelume

@@ -1,0 +1,62 @@
+// What a text block needs of an embedded image: its size after its own layout
+// step, its alignment, and that it paints itself where the block says. The
+// concrete images live with the other embedded objects.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "base/FreeList.h"
+#include "canvas/Canvas.h"
+#include "document/MyFont.h"
+#include "document/UrlTarget.h"
+
+namespace codelume {
+
+class TSectionList;
+class TFormControlObj;
+
+// Vertical alignment; the last two float the image to an edge.
+enum TImageAlign : uint8_t { iaTop, iaMiddle, iaBottom, iaLeft, iaRight };
+
+class TImageObj {
+public:
+    virtual ~TImageObj() = default;
+
+    int32_t StartIndex = 0;  // position of its placeholder byte 4 in the block
+    int32_t ImageWidth = 0;  // known after LayoutImage
+    int32_t ImageHeight = 0;
+    TImageAlign VAlign = iaBottom;
+    int32_t HSpace = 5;
+    bool PercentWidth = false;
+    int32_t Border = 1;  // the BORDER of an image inside a link; 0 draws no link border
+    bool IsMap = false;  // server-side map: a click appends "?x,y" to the link
+    TFormControlObj* Control = nullptr;  // set for an image button; owned by its form
+    int32_t FloatX = 0;  // offset of a floating image from the left base, set by PlaceFloat
+    int32_t DrawX = 0;   // where it was last painted: screen X, document Y
+    int32_t DrawY = 0;
+
+    bool IsFloating() const { return VAlign == iaLeft || VAlign == iaRight; }
+
+    virtual std::unique_ptr<TImageObj> CloneFor(TSectionList& document) const = 0;
+    // Learns ImageWidth and ImageHeight for the width available where it stands.
+    virtual void LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont& font) = 0;
+    // Paints with its left at x and its top at topY (document Y; the image takes
+    // off the scroll offset itself) and records DrawX and DrawY.
+    virtual void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) = 0;
+    // A client-side map's link at a point inside the image.
+    virtual bool MapLinkAt(int32_t x, int32_t y, TUrlTarget& link) const {
+        (void)x, (void)y, (void)link;
+        return false;
+    }
+};
+
+// Images of one block, ordered by start index.
+class TImageObjList : public TFreeList<TImageObj> {
+public:
+    // Distance from index to the next image at or after it, 9999 when there is none.
+    int32_t ImageGapAt(int32_t index) const;
+    TImageObj* ImageAtIndex(int32_t index) const;
+};
+
+}  // namespace codelume

@@ -1,0 +1,106 @@
+#include "document/SectionList.h"
+
+#include "base/Arith.h"
+
+namespace codelume {
+
+namespace {
+
+constexpr size_t MaxFontName = 33;
+
+}  // namespace
+
+TSectionList::TSectionList() : TCell(*this) {}
+
+TSectionList::TSectionList(const TSectionList& source)
+    : TCell(*this),
+      ImagesOn(source.ImagesOn),
+      ForPrinter(source.ForPrinter),
+      ScrollY(source.ScrollY),
+      ScrollChanged(source.ScrollChanged),
+      SelStart(source.SelStart),
+      SelEnd(source.SelEnd),
+      FontName(source.FontName),
+      PreFontName(source.PreFontName),
+      FontSize(source.FontSize),
+      FontColor(source.FontColor),
+      HotSpotColor(source.HotSpotColor),
+      CharSet(source.CharSet),
+      PageColor(source.PageColor),
+      OnScript(source.OnScript),
+      BackgroundName(source.BackgroundName) {
+    CopyBlocksFrom(source);
+}
+
+void TSectionList::ClearDocument() {
+    Blocks.Clear();
+    BackgroundName.clear();
+    FormControlList.clear();
+    FormList.Clear();
+    MapList.Clear();
+    SelStart = SelEnd = 0;
+}
+
+void TSectionList::SetDefaults(const std::string& fontName, const std::string& preFontName, TColor pageColor,
+                               TColor linkColor, TColor textColor, int32_t fontSize) {
+    FontName = fontName.substr(0, MaxFontName);
+    PreFontName = preFontName.substr(0, MaxFontName);
+    HotSpotColor = linkColor;
+    FontColor = textColor;
+    FontSize = fontSize;
+    SetPageColor(pageColor);
+    for (const auto& block : Blocks) block->RefreshFonts();
+}
+
+void TSectionList::SetPageColor(TColor color) {
+    PageColor = color;
+    if (OnPageColor) OnPageColor(color);
+}
+
+void TSectionList::DeriveFont(TMyFont& font, const TUrlTarget& link) const {
+    font.Name = font.IsMono ? PreFontName : FontName;
+    font.Size = MulDiv(FontSize, font.BaseSize, 12);
+    font.Color = (link.IsLink() ? HotSpotColor : FontColor) | PaletteRelative;
+}
+
+TMyFont TSectionList::BaseFont() const {
+    TMyFont font;
+    font.Name = FontName;
+    font.Color = FontColor;
+    font.SetBaseSize(12, FontSize);
+    return font;
+}
+
+int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth,
+                                     int32_t& curs) {
+    for (const auto& form : FormList) form->MeasureControls(canvas);
+    return TCell::LayoutDocument(canvas, y, width, contentWidth, curs);
+}
+
+void TSectionList::SetScrollY(int32_t y) {
+    if (y == ScrollY) return;
+    ScrollY = y;
+    ScrollChanged = true;
+    for (TFormControlObj* control : FormControlList) control->Painted = false;
+}
+
+int32_t TSectionList::EmitTo(SelTextCount& sink) {
+    if (SelStart < 0 || SelStart >= SelEnd) return 0;
+    TextSink = &sink;
+    EmitSelectedText();
+    TextSink = nullptr;
+    return sink.Finish();
+}
+
+int32_t TSectionList::SelectionLength() {
+    SelTextCount counter;
+    return EmitTo(counter);
+}
+
+std::string TSectionList::SelectedText() {
+    TSelTextCollect collector;
+    EmitTo(collector);
+    return collector.Text();
+}
+
+}  // namespace codelume

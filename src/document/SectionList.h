@@ -1,0 +1,77 @@
+// The document: the top cell of blocks plus the document-wide settings (default
+// fonts and colours, scroll offset, selection) and the lists of forms, form
+// controls and image maps. One per viewer; printing lays out a copy.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base/Colors.h"
+#include "base/FreeList.h"
+#include "document/Cell.h"
+#include "document/FormControl.h"
+#include "document/MyFont.h"
+#include "document/SelTextCount.h"
+
+namespace codelume {
+
+// The script handler: language and script text (lines end in CR LF).
+using TScriptEvent = std::function<void(const std::string& language, const std::string& script)>;
+
+class TSectionList : public TCell {
+public:
+    TSectionList();
+    // The print copy: every block cloned, the settings from ImagesOn to PageColor
+    // copied, no page-colour notification, no forms or maps.
+    TSectionList(const TSectionList& source);
+
+    bool ImagesOn = false;
+    bool ForPrinter = false;
+    int32_t ScrollY = 0;
+    bool ScrollChanged = false;
+    int32_t SelStart = 0;  // absolute indices, end exclusive; -1 and -1 switch selection off
+    int32_t SelEnd = 0;
+    std::string FontName = "Times New Roman";
+    std::string PreFontName = "Courier New";
+    int32_t FontSize = 12;
+    TColor FontColor = clBtnText;
+    TColor HotSpotColor = clBlue;
+    int32_t CharSet = 1;
+    TColor PageColor = clBtnFace;
+    TScriptEvent OnScript;
+    std::string BackgroundName;
+
+    std::function<void(TColor)> OnPageColor;  // the viewer repaints its panel
+    // A block dropped from the layout because it could not be laid out.
+    std::function<void(const std::string& message)> OnLayoutError;
+
+    TFreeList<TFormBase> FormList;
+    std::vector<TFormControlObj*> FormControlList;  // every control of every form
+    TFreeList<TMapBase> MapList;
+    int32_t PageCut = 0;  // when printing: the Y at which the page being painted ends
+    SelTextCount* TextSink = nullptr;
+
+    void ClearDocument();
+    void SetDefaults(const std::string& fontName, const std::string& preFontName, TColor pageColor,
+                     TColor linkColor, TColor textColor, int32_t fontSize);
+    void SetPageColor(TColor color);
+
+    // The face, point size and colour a run's font takes from the document.
+    void DeriveFont(TMyFont& font, const TUrlTarget& link) const;
+    // The base font: body face, text colour, base size 12.
+    TMyFont BaseFont() const;
+
+    int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth, int32_t& curs);
+    int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y);
+    void SetScrollY(int32_t y);
+    int32_t SelectionLength();
+    // The selected characters as the selection length counts them, line breaks included.
+    std::string SelectedText();
+
+private:
+    int32_t EmitTo(SelTextCount& sink);
+};
+
+}  // namespace codelume
