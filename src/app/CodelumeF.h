@@ -1,0 +1,73 @@
+// TCodelumeF: the application's one window. The user picks a Pascal source,
+// accepts or changes the proposed destination and converts the source into a
+// highlighted page. Controls are owned through Qt parents; the dialogs are
+// borrowed.
+#pragma once
+
+#include <QFont>
+#include <QPixmap>
+#include <QWidget>
+#include <vector>
+
+#include "app/UserDialogs.h"
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace codelume {
+
+class TShadowLabel;
+
+class TCodelumeF : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCodelumeF(TUserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // The controls, in creation order.
+    TShadowLabel* ShadowLabel1;
+    QWidget* Shape1;
+    QFrame* Panel1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* EditSource;
+    QLineEdit* EditDest;
+    QWidget* ToolBar1;
+    QToolButton* btnInput;
+    QToolButton* btnHTML;
+    QToolButton* doDest;
+    QToolButton* btnOpen;
+    QToolButton* btnPrint;
+    const TFileDialog OpenDialog1;
+    const TFileDialog SaveDialog1;
+    const std::vector<QPixmap> ImageList1;
+
+    // The event handlers; a failure propagates to the caller, which shows it.
+    void BtnInputClick();
+    void doDestClick();
+    void EditDestChange();
+    void BtnHTMLClick();
+
+private:
+    using THandler = void (TCodelumeF::*)();
+
+    int Scaled(int designPixels) const;
+    void Place(QWidget* control, int left, int top, int width, int height) const;
+    QFont ArialFont(int designPixels, QFont::Weight weight) const;
+    void SetUpWindow();
+    void CreateTitleCard();
+    void CreatePanel();
+    QLabel* CreateFieldLabel(const char* caption, int top, int width);
+    QLineEdit* CreateEdit(int top);
+    void CreateToolBar();
+    QToolButton* CreateToolButton(int left, int image, const char* hint, THandler handler);
+    void CreateSeparator(int left);
+    void ArrangeControls();
+    void RunHandler(THandler handler);
+
+    TUserDialogs& Dialogs;
+};
+
+}  // namespace codelume

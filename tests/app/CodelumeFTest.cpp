@@ -1,0 +1,170 @@
+#include "app/CodelumeF.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <deque>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/QtUserDialogs.h"
+#include "app/ShadowLabel.h"
+#include "support/TempDir.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+// Answers the window's dialogs from scripts and records what it was asked.
+class TScriptedDialogs : public TUserDialogs {
+public:
+    std::deque<std::optional<std::string>> Paths;
+    std::deque<bool> Answers;
+    std::vector<const TFileDialog*> FileDialogs;
+    std::vector<std::string> Questions;
+    std::vector<std::string> Errors;
+
+    std::optional<std::string> Execute(QWidget*, const TFileDialog& dialog) override {
+        FileDialogs.push_back(&dialog);
+        std::optional<std::string> path = Paths.front();
+        Paths.pop_front();
+        return path;
+    }
+    bool AskYesNo(QWidget*, const std::string& caption, const std::string& text) override {
+        Questions.push_back(caption + ": " + text);
+        bool answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void ShowError(QWidget*, const std::string& message) override { Errors.push_back(message); }
+};
+
+class CodelumeFTest : public ::testing::Test {
+protected:
+    TScriptedDialogs Dialogs;
+    TCodelumeF Window{Dialogs};
+    TTempDir Dir;
+
+    static void Click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    std::string Dest() const { return Window.EditDest->text().toStdString(); }
+
+    void ChooseSource(const std::string& path) {
+        Dialogs.Paths.push_back(path);
+        Click(Window.btnInput);
+    }
+    // Writes a source into the temporary folder, selects and converts it.
+    std::string Convert(const std::string& name, const std::string& text) {
+        WriteWholeFile(Dir.File(name), text);
+        ChooseSource(Dir.File(name));
+        Click(Window.btnHTML);
+        return Dest();
+    }
+};
+
+TEST_F(CodelumeFTest, StartsWithEmptyFieldsEnabledButtonsAndTheTitleCard) {
+    EXPECT_TRUE(Window.EditSource->text().isEmpty());
+    EXPECT_TRUE(Window.EditDest->text().isEmpty());
+    EXPECT_TRUE(Window.EditSource->isReadOnly());
+    for (QToolButton* button : {Window.btnInput, Window.btnHTML, Window.doDest, Window.btnOpen, Window.btnPrint})
+        EXPECT_TRUE(button->isEnabled()) << button->toolTip().toStdString();
+    EXPECT_THAT(Window.ShadowLabel1->Caption().toStdString(), HasSubstr("\r\nPascal Source to HTML Converter\r\nby "));
+    EXPECT_EQ(Window.ImageList1.size(), 5u);
+}
+
+TEST_F(CodelumeFTest, SelectSourceProposesTheDestination) {
+    struct TCase { const char* Source; const char* Destination; };
+    for (TCase row : {TCase{"/src/Unit1.pas", "/src/Unit1_pas.HTM"}, TCase{"Project1.dpr", "Project1_dpr.HTM"},
+                      TCase{"Form1.dfm", "Form1_dfm.HTM"}, TCase{"Page.html", "Page_htm.HTM"},
+                      TCase{"/src/README", "/src/README_.HTM"}, TCase{"/src/my.dir/README", "/src/my.dir/README_.HTM"}}) {
+        SCOPED_TRACE(row.Source);
+        ChooseSource(row.Source);
+        EXPECT_EQ(Window.EditSource->text().toStdString(), row.Source);
+        EXPECT_EQ(Dest(), row.Destination);
+        EXPECT_FALSE(Window.btnOpen->isEnabled());
+    }
+    EXPECT_EQ(Dialogs.FileDialogs.front(), &Window.OpenDialog1);
+}
+
+TEST_F(CodelumeFTest, CancelledDialogsChangeNothing) {
+    ChooseSource("/src/Unit1.pas");
+    Dialogs.Paths = {std::nullopt, std::nullopt};
+    Click(Window.btnInput);
+    Click(Window.doDest);
+    EXPECT_EQ(Window.EditSource->text().toStdString(), "/src/Unit1.pas");
+    EXPECT_EQ(Dest(), "/src/Unit1_pas.HTM");
+}
+
+TEST_F(CodelumeFTest, SelectDestinationSetsTheFieldThroughTheSaveDialog) {
+    Dialogs.Paths.push_back("/out/page.htm");
+    Click(Window.doDest);
+    EXPECT_EQ(Dialogs.FileDialogs.back(), &Window.SaveDialog1);
+    EXPECT_EQ(Dest(), "/out/page.htm");
+    EXPECT_FALSE(Window.btnOpen->isEnabled());
+}
+
+TEST(NameFilters, GivesQtFiltersForBothDialogs) {
+    TScriptedDialogs dialogs;
+    TCodelumeF window(dialogs);
+    EXPECT_THAT(NameFilters(window.OpenDialog1.Filter),
+                ElementsAre("Pascal unit (*.pas)", "Delphi project file (*.dpr)", "Delphi form file (*.dfm)",
+                            "Delphi package source file (*.dpk)"));
+    EXPECT_THAT(NameFilters(window.SaveDialog1.Filter), ElementsAre("HTML Files (*.htm *.html)"));
+}
+
+TEST_F(CodelumeFTest, ConvertRightAfterStartReportsTheEmptyDestination) {
+    Click(Window.btnHTML);
+    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file "));
+    EXPECT_THAT(Dialogs.Questions, IsEmpty());
+    EXPECT_TRUE(Window.btnOpen->isEnabled());
+}
+
+TEST_F(CodelumeFTest, ConvertOfAUnitWritesThePageAndEnablesPreview) {
+    std::string page = Convert("Unit1.pas", "unit Unit1;\r\ninterface\r\nend.\r\n");
+    EXPECT_THAT(Dialogs.Errors, IsEmpty());
+    EXPECT_EQ(page, Dir.File("Unit1_pas.HTM"));
+    EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>unit</B> Unit1;"));
+    EXPECT_TRUE(Window.btnOpen->isEnabled());
+}
+
+TEST_F(CodelumeFTest, SecondConvertAsksAndNoKeepsTheFile) {
+    std::string page = Convert("Unit1.pas", "unit Unit1;\r\n");
+    WriteWholeFile(page, "old page");
+    Dialogs.Answers = {false};
+    Click(Window.btnHTML);
+    EXPECT_THAT(Dialogs.Questions, ElementsAre("Confirm: Overwrite the existing file " + page + "?"));
+    EXPECT_EQ(ReadWholeFile(page), "old page");
+    Dialogs.Answers = {true};
+    Click(Window.btnHTML);
+    EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>unit</B>"));
+}
+
+TEST_F(CodelumeFTest, TypingInTheDestinationDisablesPreview) {
+    Convert("Unit1.pas", "unit Unit1;\r\n");
+    ASSERT_TRUE(Window.btnOpen->isEnabled());
+    QTest::keyClicks(Window.EditDest, "x");
+    EXPECT_FALSE(Window.btnOpen->isEnabled());
+}
+
+TEST_F(CodelumeFTest, UpperCaseFormExtensionIsPascalSource) {
+    std::string page = Convert("FORM1.DFM", "begin end.\r\n");
+    EXPECT_THAT(Dialogs.Errors, IsEmpty());
+    EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>begin</B> <B>end</B>."));
+}
+
+TEST_F(CodelumeFTest, TokenizerErrorLeavesThePageAndTheWindowAsTheyWere) {
+    std::string page = Convert("Unit1.pas", "unit Unit1;\r\n");
+    std::string firstPage = ReadWholeFile(page);
+    WriteWholeFile(Dir.File("Unit1.pas"), "s := 'open\r\n");
+    Dialogs.Answers = {true};
+    Click(Window.btnHTML);
+    EXPECT_THAT(Dialogs.Errors, ElementsAre("Invalid string constant on line 1"));
+    EXPECT_EQ(ReadWholeFile(page), firstPage);
+    EXPECT_EQ(Dest(), page);
+    EXPECT_TRUE(Window.btnOpen->isEnabled());
+}
+
+}  // namespace
+}  // namespace codelume
