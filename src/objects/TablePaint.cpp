@@ -1,0 +1,122 @@
+#include <algorithm>
+
+#include "document/SectionList.h"
+#include "objects/HtmlTable.h"
+#include "objects/PaintBox.h"
+
+namespace codelume {
+
+// Painting: the table's background, its raised outer border and the sunken
+// border of each cell when BORDER is set, then every cell's own blocks.
+int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+    (void)manager;
+    TopY = y;
+    PaintedX = x + TableLeft;
+    int32_t screenTop = y - Caption.Document.ScrollY;
+    if (screenTop < rect.Bottom && screenTop + PaintHeight > rect.Top) {
+        if (BgColor && TableWidth > 0)
+            canvas.FillRect({PaintedX, screenTop + GridTop, PaintedX + TableWidth, screenTop + GridTop + GridHeight},
+                            *BgColor);
+        if (Border > 0 && TableWidth > 0) PaintBorders(canvas, PaintedX, screenTop);
+        for (const TCellSlot& slot : Slots) PaintSlot(canvas, rect, slot, y);
+    }
+    return y + BlockHeight;
+}
+
+void THtmlTable::PaintBorders(TCanvas& canvas, int32_t left, int32_t top) {
+    bool mono = canvas.IsMonochrome();
+    TColor light = mono ? clBlack : clBtnHighlight;
+    TColor dark = mono ? clBlack : clBtnShadow;
+    PaintFrame(canvas, {left, top + GridTop, left + TableWidth, top + GridTop + GridHeight}, Border, light, dark);
+    for (const TCellSlot& slot : Slots)
+        if (!slot.IsCaption)
+            PaintFrame(canvas, {left + slot.X, top + slot.Y, left + slot.X + slot.Width, top + slot.Y + slot.Height}, 1,
+                       dark, light);
+}
+
+void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y) {
+    int32_t screenTop = y + slot.Y - Caption.Document.ScrollY;
+    if (screenTop >= rect.Bottom || screenTop + slot.Height <= rect.Top) return;
+    int32_t inner = Border > 0 && !slot.IsCaption ? 1 : 0;
+    if (slot.BgColor)
+        canvas.FillRect({PaintedX + slot.X + inner, screenTop + inner, PaintedX + slot.X + slot.Width - inner,
+                         screenTop + slot.Height - inner},
+                        *slot.BgColor);
+    int32_t contentWidth = slot.Width - 2 * slot.Inset;
+    slot.Cell->PaintDocument(canvas, rect, contentWidth, PaintedX + slot.X + slot.Inset, y + ContentTop(slot));
+}
+
+// Queries: x in screen coordinates, y relative to the table's top.
+const TCellSlot* THtmlTable::SlotAt(int32_t x, int32_t y) const {
+    int32_t tableX = x - PaintedX;
+    for (const TCellSlot& slot : Slots)
+        if (tableX >= slot.X && tableX < slot.X + slot.Width && y >= slot.Y && y < slot.Y + slot.Height) return &slot;
+    return nullptr;
+}
+
+bool THtmlTable::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
+    const TCellSlot* slot = SlotAt(x, y);
+    return slot != nullptr && slot->Cell->LinkAt(canvas, x, y - ContentTop(*slot), hit);
+}
+
+bool THtmlTable::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
+    const TCellSlot* slot = SlotAt(x, y);
+    return slot != nullptr && slot->Cell->ImageAt(x, y - ContentTop(*slot), hit);
+}
+
+TCharHit THtmlTable::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
+    const TCellSlot* slot = SlotAt(x, y);
+    if (slot == nullptr) return {};
+    TCharHit hit = slot->Cell->CharIndexAt(canvas, x, y - ContentTop(*slot));
+    if (hit.Index >= 0) hit.LineTop += ContentTop(*slot);
+    return hit;
+}
+
+// A cell lays its blocks out from its own left edge and at its unaligned top;
+// the caret point is moved to where the table shows it.
+bool THtmlTable::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
+    for (const TCellSlot& slot : Slots) {
+        if (index < slot.Cell->FirstIndex || index > slot.Cell->FirstIndex + slot.Cell->CharCount) continue;
+        if (!slot.Cell->CaretPoint(canvas, index, point)) continue;
+        point.X += TableLeft + slot.X + slot.Inset;
+        point.Y += slot.VOffset;
+        return true;
+    }
+    return false;
+}
+
+bool THtmlTable::CharAt(int32_t index, char& ch, TSectionBase*& block) {
+    return std::any_of(Slots.begin(), Slots.end(),
+                       [&](const TCellSlot& slot) { return slot.Cell->CharAt(index, ch, block); });
+}
+
+int32_t THtmlTable::SearchText(int32_t from, std::string_view text, TCaseSense sense) {
+    for (const TCellSlot& slot : Slots)
+        if (int32_t found = slot.Cell->SearchText(from, text, sense); found >= 0) return found;
+    return -1;
+}
+
+void THtmlTable::EmitSelectedText() {
+    for (const TCellSlot& slot : Slots) slot.Cell->EmitSelectedText();
+}
+
+template <typename F>
+void THtmlTable::ForEachCell(F visit) {
+    visit(Caption);
+    for (const auto& row : Rows)
+        for (const auto& cell : *row) visit(cell->Cell);
+}
+
+void THtmlTable::RefreshFonts() {
+    ForEachCell([](TCell& cell) {
+        for (const auto& block : cell.Blocks) block->RefreshFonts();
+    });
+}
+
+void THtmlTable::RecomputeSpacing() {
+    ForEachCell([](TCell& cell) {
+        for (const auto& block : cell.Blocks) block->RecomputeSpacing();
+    });
+}
+
+}  // namespace codelume
