@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 
-#include "base/Arith.h"
 #include "base/Errors.h"
 #include "formfile/FormFile.h"
 #include "formfile/QuotedText.h"
