@@ -28,8 +28,10 @@ int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t
     FirstIndex = curs;
     int32_t height = 0;
     maxWidth = 0;
+    Spans.clear();
     for (int index = 0; index < Blocks.Count();) LayoutBlock(canvas, index, y, height, maxWidth, curs);
     CharCount = curs - FirstIndex;
+    LaidOutHeight = height;
     return std::max(height, Manager.FloatBottom() - y);
 }
 
@@ -37,7 +39,7 @@ int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t
 // reported and dropped, and layout goes on with the next one.
 void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth,
                         int32_t& curs) {
-    int32_t blockCurs = curs, blockWidth = 0;
+    int32_t blockCurs = curs, blockWidth = 0, top = height;
     try {
         int32_t blockHeight = Blocks[index]->LayoutAt(canvas, CheckedAdd(y, height), Manager, blockWidth, blockCurs);
         height = CheckedAdd(height, blockHeight);
@@ -48,6 +50,9 @@ void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height,
     }
     curs = blockCurs;
     maxWidth = std::max(maxWidth, blockWidth);
+    int32_t reach = CheckedAdd(top, Blocks[index]->PaintHeight);
+    if (!Spans.empty()) reach = std::max(reach, Spans.back().Reach);
+    Spans.push_back({top, reach});
     ++index;
 }
 

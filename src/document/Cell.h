@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
@@ -59,6 +60,16 @@ protected:
     void CopyBlocksFrom(const TCell& source);
 
 private:
+    // Where each block stood in the last layout, relative to the cell top, and
+    // the lowest paint bottom of it and every block before it: painting finds
+    // the first block that reaches a band by bisection.
+    struct TBlockSpan {
+        int32_t Top;
+        int32_t Reach;
+    };
+    std::vector<TBlockSpan> Spans;
+    int32_t LaidOutHeight = 0;
+    int FirstBlockReaching(int32_t offset) const;
     void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth, int32_t& curs);
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,10 @@ struct LineRec {
 };
 
 enum class TTrim : uint8_t { Keep, TrailingSpaces };
+
+// The marker text of an ordered item: a letter, a Roman numeral or a number, and
+// "."; letters stop at Z, numerals at XX, and the text at 7 characters.
+std::string OrderedMarker(char numberStyle, int32_t itemNumber);
 
 class TSection : public TSectionBase {
 public:
@@ -116,6 +121,8 @@ private:
     void GrowFor(int32_t length);
     bool OnlyFloatingImages() const;
     void LayoutObjects(TCanvas& canvas, int32_t y, const IndentManager& manager, int32_t& maxWidth);
+    const LineRec* LineAt(int32_t y, int32_t& top, int32_t& before) const;
+    bool ImageLinkAt(int32_t x, int32_t y, TLinkHit& hit) const;
 };
 
 class TPreformatted : public TSection {

@@ -1,0 +1,227 @@
+// Mapping points and indices back onto laid-out blocks: characters, caret,
+// links, images, search, and the selected text.
+#include <algorithm>
+#include <string>
+
+#include "canvas/Utf8.h"
+#include "document/Section.h"
+#include "document/SectionList.h"
+
+namespace codelume {
+
+namespace {
+
+constexpr size_t MaxSearchLength = 255;
+
+// Case folding as the system's single-byte code page does it: ASCII and the
+// accented letters of the upper half.
+unsigned char FoldCase(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 32);
+    return c;
+}
+
+char UpperCase(char c) {
+    auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
+        return static_cast<char>(byte - 32);
+    return c;
+}
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
+    });
+}
+
+// The painted rectangle of an image; one drawn with a link border answers 2 pixels less.
+bool ImageContains(const TImageObj& image, bool linkBorder, int32_t x, int32_t y) {
+    int32_t inset = linkBorder ? 2 : 0;
+    TRect rect{image.DrawX, image.DrawY, image.DrawX + image.ImageWidth - inset, image.DrawY + image.ImageHeight - inset};
+    return rect.Contains(x, y);
+}
+
+}  // namespace
+
+// The line whose full height holds y (relative to the block top), with its top
+// and the characters of the lines above it; none when y is below the last line.
+const LineRec* TSection::LineAt(int32_t y, int32_t& top, int32_t& before) const {
+    top = before = 0;
+    for (const auto& line : Lines) {
+        if (y < top + line->FullHeight()) return line.get();
+        top += line->FullHeight();
+        before += line->CharsInLine;
+    }
+    return nullptr;
+}
+
+TCharHit TSection::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
+    int32_t top = 0, before = 0;
+    const LineRec* line = LineAt(y, top, before);
+    if (!line) return {};
+    int32_t start = static_cast<int32_t>(line->StartAt - Chars.get());
+    int32_t k = 0;
+    if (x >= line->PaintedX) {
+        k = CharsInWidth(canvas, x - line->PaintedX, line->CharsInLine, start);
+        int32_t caretX = line->PaintedX + TextWidthOf(canvas, start, TTrim::Keep, k);
+        if (k < line->CharsInLine) {
+            // The caret goes to the nearer boundary of the character under x.
+            std::string_view rest(Chars.get() + start + k, static_cast<size_t>(line->CharsInLine - k));
+            int32_t length = std::max(1, Utf8SequenceLength(rest));
+            if (caretX + TextWidthOf(canvas, start + k, TTrim::Keep, length) / 2 < x) k += length;
+        }
+    }
+    return {FirstIndex + before + k, line->TextHeight, top + line->GapAbove};
+}
+
+bool TSection::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
+    if (CharCount == 0 || index < FirstIndex || index > FirstIndex + CharCount) return false;
+    int32_t offset = index - FirstIndex, y = TopY;
+    for (const auto& line : Lines) {
+        if (offset < line->CharsInLine) {
+            int32_t start = static_cast<int32_t>(line->StartAt - Chars.get());
+            point = {line->LeftX + TextWidthOf(canvas, start, TTrim::Keep, offset), y};
+            return true;
+        }
+        offset -= line->CharsInLine;
+        y += line->FullHeight();
+    }
+    return false;
+}
+
+bool TSection::CharAt(int32_t index, char& ch, TSectionBase*& block) {
+    if (index < FirstIndex || index >= FirstIndex + CharCount) return false;
+    ch = Chars[static_cast<size_t>(index - FirstIndex)];
+    block = this;
+    return true;
+}
+
+bool TSection::ImageLinkAt(int32_t x, int32_t y, TLinkHit& hit) const {
+    for (const auto& image : Images) {
+        const TUrlTarget& link = Runs.RunAt(image->StartIndex)->Link;
+        if (!ImageContains(*image, link.IsLink() && image->Border != 0, x, y)) continue;
+        int32_t inX = x - image->DrawX, inY = y - image->DrawY;
+        if (image->Control) {
+            hit.Control = image->Control;
+            return true;
+        }
+        if (image->MapLinkAt(inX, inY, hit.Link)) return true;
+        if (!link.IsLink()) continue;
+        hit.Link = link;
+        if (image->IsMap) hit.Link.Url += "?" + std::to_string(inX) + "," + std::to_string(inY);
+        return true;
+    }
+    return false;
+}
+
+bool TSection::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
+    if (ImageLinkAt(x, TopY + y, hit)) return true;
+    int32_t top = 0, before = 0;
+    const LineRec* line = LineAt(y, top, before);
+    if (!line || x < line->PaintedX) return false;
+    int32_t start = static_cast<int32_t>(line->StartAt - Chars.get());
+    int32_t k = CharsInWidth(canvas, x - line->PaintedX, line->CharsInLine, start);
+    if (k >= line->CharsInLine) return false;
+    const TUrlTarget& link = Runs.RunAt(start + k)->Link;
+    if (!link.IsLink()) return false;
+    hit.Link = link;
+    return true;
+}
+
+bool TSection::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
+    int32_t documentY = TopY + y;
+    for (const auto& image : Images) {
+        bool linkBorder = Runs.RunAt(image->StartIndex)->Link.IsLink() && image->Border != 0;
+        if (!ImageContains(*image, linkBorder, x, documentY)) continue;
+        hit = {image.get(), x - image->DrawX, documentY - image->DrawY};
+        return true;
+    }
+    return false;
+}
+
+int32_t TSection::SearchText(int32_t from, std::string_view text, TCaseSense sense) {
+    if (CharCount == 0 || text.empty() || from >= FirstIndex + CharCount) return -1;
+    std::string_view chars = Text();
+    size_t start = static_cast<size_t>(std::max(from - FirstIndex, 0));
+    if (sense == TCaseSense::Match) {
+        size_t found = chars.find(text, start);
+        return found == std::string_view::npos ? -1 : FirstIndex + static_cast<int32_t>(found);
+    }
+    text = text.substr(0, MaxSearchLength);
+    char lower = static_cast<char>(FoldCase(static_cast<unsigned char>(text[0]))), upper = UpperCase(lower);
+    for (size_t at = start;; ++at) {
+        at = std::min(chars.find(lower, at), chars.find(upper, at));
+        if (at == std::string_view::npos || chars.size() - at < text.size()) return -1;
+        if (SameIgnoringCase(chars.substr(at, text.size()), text)) return FirstIndex + static_cast<int32_t>(at);
+    }
+}
+
+void TSection::EmitSelectedText() {
+    TSectionList& document = *Owner;
+    int32_t selStart = document.SelStart - FirstIndex, selEnd = document.SelEnd - FirstIndex;
+    int32_t lineStart = 0;
+    for (const auto& line : Lines) {
+        int32_t lineEnd = lineStart + line->CharsInLine;
+        if (lineStart < selEnd && lineEnd >= selStart) {
+            int32_t from = std::max(selStart - lineStart, 0), to = std::min(selEnd - lineStart, line->CharsInLine);
+            if (from == 0)
+                for (int32_t k = line->LeftX / 35; k > 0; --k) document.TextSink->AddText("   ");
+            document.TextSink->AddText({line->StartAt + from, static_cast<size_t>(std::max(to - from, 0))});
+            if (to == line->CharsInLine) document.TextSink->AddText("\r\n");
+        }
+        lineStart = lineEnd;
+    }
+}
+
+TCharHit TCell::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
+    int32_t top = 0;
+    int index = 0;
+    TSectionBase* block = BlockAt(y, top, index);
+    if (!block) return {};
+    TCharHit hit = block->CharIndexAt(canvas, x, y - top);
+    if (hit.Index >= 0) hit.LineTop += top;
+    return hit;
+}
+
+bool TCell::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
+    return std::any_of(Blocks.begin(), Blocks.end(),
+                       [&](const auto& block) { return block->CaretPoint(canvas, index, point); });
+}
+
+bool TCell::CharAt(int32_t index, char& ch, TSectionBase*& block) {
+    if (index < FirstIndex || index >= FirstIndex + CharCount) return false;
+    return std::any_of(Blocks.begin(), Blocks.end(), [&](const auto& b) { return b->CharAt(index, ch, block); });
+}
+
+int32_t TCell::SearchText(int32_t from, std::string_view text, TCaseSense sense) {
+    for (const auto& block : Blocks)
+        if (int32_t found = block->SearchText(from, text, sense); found >= 0) return found;
+    return -1;
+}
+
+// Blocks whose painted range holds y are asked in order until one answers.
+template <typename TAsk>
+bool AskBlocksAt(const TFreeList<TSectionBase>& blocks, int32_t y, TAsk ask) {
+    int32_t top = 0;
+    for (const auto& block : blocks) {
+        if (y >= top && y < top + block->PaintHeight && ask(*block, y - top)) return true;
+        top += block->BlockHeight;
+    }
+    return false;
+}
+
+bool TCell::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
+    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.LinkAt(canvas, x, inY, hit); });
+}
+
+bool TCell::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
+    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.ImageAt(x, inY, hit); });
+}
+
+void TCell::EmitSelectedText() {
+    for (const auto& block : Blocks) {
+        if (block->FirstIndex >= Document.SelEnd) break;
+        if (block->FirstIndex + block->CharCount > Document.SelStart) block->EmitSelectedText();
+    }
+}
+
+}  // namespace codelume

@@ -1,0 +1,240 @@
+// Painting laid-out blocks into a band of a canvas: text pieces, selection,
+// inline objects, list markers, and the page cut when printing.
+#include <algorithm>
+#include <string>
+
+#include "base/Arith.h"
+#include "base/Format.h"
+#include "document/IndentManager.h"
+#include "document/Section.h"
+#include "document/SectionList.h"
+
+namespace codelume {
+
+namespace {
+
+constexpr int32_t MaxPiece = 32000;
+
+TColor Plain(TColor color) { return color & ~PaletteRelative; }
+
+bool IsLightPage(TColor page) {
+    TColor color = Plain(page);
+    return color == clBtnFace || color == clWhite || color == clSilver || color == clWindow;
+}
+
+// The bullet colours by nesting depth on a light page; none for deeper levels.
+std::optional<TColor> BulletColor(int32_t depth) {
+    switch (depth) {
+        case 1: case 4: return clNavy;
+        case 2: case 5: return clMaroon;
+        case 0: case 3: return clRed;
+        default: return std::nullopt;
+    }
+}
+
+std::string RomanNumeral(int32_t n, bool lower) {
+    static constexpr const char* Numerals[] = {"I",    "II",  "III", "IV",   "V",    "VI",  "VII",
+                                               "VIII", "IX",  "X",   "XI",   "XII",  "XIII", "XIV",
+                                               "XV",   "XVI", "XVII", "XVIII", "XIX", "XX"};
+    std::string numeral = Numerals[std::clamp(n, 1, 20) - 1];
+    if (lower)
+        for (char& c : numeral) c = static_cast<char>(c - 'A' + 'a');
+    return numeral;
+}
+
+}  // namespace
+
+std::string OrderedMarker(char numberStyle, int32_t itemNumber) {
+    std::string text;
+    if (numberStyle == 'A' || numberStyle == 'a')
+        text = static_cast<char>(numberStyle + std::clamp(itemNumber - 1, 0, 25));
+    else if (numberStyle == 'I' || numberStyle == 'i')
+        text = RomanNumeral(itemNumber, numberStyle == 'i');
+    else
+        text = Format("%d", itemNumber);
+    return (text + ".").substr(0, 7);
+}
+
+// The state of painting one block: where it is, the band, the selection inside it.
+class TBlockPainter {
+public:
+    TBlockPainter(TSection& section, TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x)
+        : Section(section), Document(*section.Owner), Canvas(canvas), Rect(rect), Manager(manager), X(x) {
+        bool selecting = !Document.ForPrinter && Document.SelStart < Document.SelEnd;
+        SelStart = selecting ? Document.SelStart - section.FirstIndex : 0;
+        SelEnd = selecting ? Document.SelEnd - section.FirstIndex : 0;
+    }
+
+    void PaintLines(int32_t y);
+
+private:
+    TSection& Section;
+    TSectionList& Document;
+    TCanvas& Canvas;
+    const TRect& Rect;
+    IndentManager& Manager;
+    int32_t X;
+    int32_t SelStart;
+    int32_t SelEnd;
+
+    bool CrossesPageEnd(const LineRec& line, int32_t y) const;
+    void PaintMarker(const LineRec& line, int32_t y);
+    void PaintPieces(LineRec& line, int32_t y);
+    int32_t PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y, bool lineStart);
+    int32_t PaintControl(TFormControlObj& control, const LineRec& line, int32_t penX, int32_t y);
+    int32_t PaintText(const LineRec& line, int32_t at, int32_t end, int32_t penX, int32_t y);
+};
+
+bool TBlockPainter::CrossesPageEnd(const LineRec& line, int32_t y) const {
+    return Document.ForPrinter && Document.PageCut < CheckedAdd(line.Extent, y) && line.Extent < Rect.Height();
+}
+
+void TBlockPainter::PaintLines(int32_t y) {
+    for (int i = 0; i < Section.Lines.Count(); ++i) {
+        LineRec& line = *Section.Lines[i];
+        if (CrossesPageEnd(line, y)) {
+            // The rest of the block goes on the next page.
+            Document.PageCut = std::min(Document.PageCut, y);
+            return;
+        }
+        y += line.GapAbove + line.TextHeight;
+        if (i == 0) PaintMarker(line, y);
+        PaintPieces(line, y);
+        y += line.GapBelow;
+    }
+}
+
+void TBlockPainter::PaintMarker(const LineRec& line, int32_t y) {
+    int32_t edge = X + Section.TopLeftEdge;
+    if (Section.MarkerKind == mkOrdered) {
+        auto& item = static_cast<TOListItem&>(Section);
+        std::string text = OrderedMarker(item.NumberStyle, item.ItemNumber);
+        int32_t width = Canvas.TextExtent(Section.MarkerFont, text);
+        Canvas.TextOut(Section.MarkerFont, edge - 5 - width, y - line.LineDescent - Document.ScrollY, text,
+                       Section.MarkerFont.Color);
+    } else if (Section.MarkerKind == mkUnordered && !static_cast<TUListItem&>(Section).PlainItem) {
+        int32_t cx = edge - 8, cy = y - line.TextHeight / 2 - Document.ScrollY;
+        TRect disc{cx - 2, cy - 2, cx + 3, cy + 3};
+        std::optional<TColor> color = BulletColor(Section.Depth);
+        if (!IsLightPage(Document.PageColor))
+            Canvas.Ellipse(disc, Document.FontColor, std::nullopt);
+        else
+            Canvas.Ellipse(disc, color.value_or(Document.FontColor), color.value_or(Plain(Document.PageColor)));
+    }
+}
+
+void TBlockPainter::PaintPieces(LineRec& line, int32_t y) {
+    int32_t penX = X + line.LeftX;
+    line.PaintedX = penX;
+    line.PaintedY = y - line.TextHeight;
+    int32_t lineTop = line.PaintedY - line.GapAbove - Document.ScrollY;
+    if (lineTop >= Rect.Bottom || y + line.GapBelow - Document.ScrollY < Rect.Top) return;
+    int32_t at = static_cast<int32_t>(line.StartAt - Section.Chars.get());
+    int32_t end = at + line.CharsInLine;
+    for (bool lineStart = true; at < end; lineStart = false) {
+        if (TImageObj* image = Section.Images.ImageAtIndex(at)) {
+            penX = PaintImage(*image, line, penX, y, lineStart);
+            ++at;
+        } else if (TFormControlObj* control = Section.Controls.ControlAtIndex(at)) {
+            penX = PaintControl(*control, line, penX, y);
+            ++at;
+        } else {
+            int32_t piece = std::min({Section.PieceLength(at, end - at), MaxPiece,
+                                      at < SelStart ? SelStart - at : at < SelEnd ? SelEnd - at : MaxPiece});
+            penX = PaintText(line, at, at + piece, penX, y);
+            at += piece;
+        }
+    }
+}
+
+int32_t TBlockPainter::PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y, bool lineStart) {
+    int32_t overhang = 0;
+    const TMyFont& font = Section.Runs.FontAt(image.StartIndex, overhang);
+    int32_t baseline = y - line.LineDescent;
+    if (!image.IsFloating()) {
+        image.Paint(Canvas, penX, font, baseline, y - line.TextHeight);
+        return penX + image.ImageWidth;
+    }
+    int32_t top = lineStart ? y - line.TextHeight - line.GapAbove : y;
+    image.Paint(Canvas, Manager.LeftBase + image.FloatX, font, baseline, top);
+    return penX;
+}
+
+int32_t TBlockPainter::PaintControl(TFormControlObj& control, const LineRec& line, int32_t penX, int32_t y) {
+    int32_t top = y - control.Height - Document.ScrollY - (control.OnBaseline ? line.LineDescent : 0);
+    if (Document.ForPrinter)
+        control.PaintAt(Canvas, penX, top);
+    else
+        control.ShowAt(penX, top);
+    control.Painted = true;
+    return penX + control.Width;
+}
+
+int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, int32_t penX, int32_t y) {
+    const TFontObj& run = *Section.Runs.RunAt(at);
+    std::string_view text(Section.Chars.get() + at, static_cast<size_t>(end - at));
+    bool selected = at >= SelStart && at < SelEnd;
+    TColor color = run.Face.Color;
+    std::optional<TColor> background;
+    if (selected) {
+        background = color;
+        color = Document.PageColor;
+    }
+    if (Document.ForPrinter && Canvas.IsMonochrome()) color = clBlack;
+    int32_t baseline = y - line.LineDescent - Document.ScrollY;
+    int32_t left = penX - run.ItalicOverhang / 2;
+    if (Section.Kind() == TBlockKind::Pre) {
+        TRect clip{X, y - line.TextHeight - line.GapAbove - Document.ScrollY, X + Manager.ClipWidthPx,
+                   y - Document.ScrollY};
+        Canvas.TextOut(run.Face, left, baseline, text, color, background, clip);
+    } else {
+        int32_t shift = run.ScriptShift == ssSuperscript ? -(run.CellHeight / 3)
+                        : run.ScriptShift == ssSubscript ? run.RunDescent / 2 + 1
+                                                         : 0;
+        Canvas.TextOut(run.Face, left, baseline + shift, text, color, background);
+    }
+    return penX + Canvas.TextExtent(run.Face, text) - run.ItalicOverhang;
+}
+
+int32_t TSection::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+    TopY = y;
+    int32_t below = y + BlockHeight;
+    int32_t scrollY = Owner->ScrollY;
+    if (y + PaintHeight - scrollY < rect.Top || y - scrollY >= rect.Bottom) return below;
+    TBlockPainter(*this, canvas, rect, manager, x).PaintLines(y);
+    return below;
+}
+
+int TCell::FirstBlockReaching(int32_t offset) const {
+    auto first = std::upper_bound(Spans.begin(), Spans.end(), offset,
+                                  [](int32_t o, const TBlockSpan& span) { return o < span.Reach; });
+    return static_cast<int>(first - Spans.begin());
+}
+
+int32_t TCell::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y) {
+    Manager.SetEdges(x, CheckedAdd(x, Manager.AvailWidth));
+    Manager.ClipWidthPx = clipWidth;
+    if (Spans.size() != static_cast<size_t>(Blocks.Count())) {
+        for (const auto& block : Blocks) y = block->PaintAt(canvas, rect, Manager, x, y);
+        return y;
+    }
+    // Blocks that end above the band or start below it are not visited.
+    int32_t bandTop = rect.Top + Document.ScrollY - y;
+    int32_t bandBottom = rect.Bottom + Document.ScrollY - y;
+    for (int i = FirstBlockReaching(bandTop); i < Blocks.Count() && Spans[static_cast<size_t>(i)].Top < bandBottom; ++i)
+        Blocks[i]->PaintAt(canvas, rect, Manager, x, y + Spans[static_cast<size_t>(i)].Top);
+    return y + LaidOutHeight;
+}
+
+int32_t TSectionList::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y) {
+    PageCut = rect.Bottom;
+    int32_t below = TCell::PaintDocument(canvas, rect, clipWidth, x, y);
+    if (ScrollChanged) {
+        for (TFormControlObj* control : FormControlList)
+            if (!control->Painted && control->HasWindow()) control->Hide();
+        ScrollChanged = false;
+    }
+    return below;
+}
+
+}  // namespace codelume
