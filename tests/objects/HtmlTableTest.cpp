@@ -1,0 +1,155 @@
+#include "objects/HtmlTable.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "canvas/FixedCanvas.h"
+#include "document/SectionList.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::ElementsAre;
+
+// 12-point text on the fixed canvas: 16 pixels high, 8 pixels a byte.
+class HtmlTableTest : public ::testing::Test {
+protected:
+    TAttributeList Attributes(std::initializer_list<std::pair<THtmlSymbol, std::string>> items) {
+        TAttributeList list;
+        for (const auto& [kind, text] : items) list.Add(kind, std::atoi(text.c_str()), text);
+        return list;
+    }
+
+    std::unique_ptr<TCellObj> TextCell(const std::string& text, const TAttributeList& attributes = {},
+                                       int32_t vAlign = cvMiddle) {
+        auto cell = std::make_unique<TCellObj>(Document, attributes, vAlign);
+        TRunStyle style;
+        auto section = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
+        section->AppendText(text);
+        cell->Cell.AddSection(std::move(section));
+        return cell;
+    }
+
+    THtmlTable& AddTable(const TAttributeList& attributes, std::vector<std::vector<std::string>> rows,
+                         TAlignment justification = taLeftJustify) {
+        auto table = std::make_unique<THtmlTable>(Document, 0, justification, attributes);
+        for (const auto& texts : rows) {
+            auto row = std::make_unique<TCellList>();
+            for (const std::string& text : texts) row->Add(TextCell(text));
+            table->AddRow(std::move(row));
+        }
+        THtmlTable& added = *table;
+        Document.AddSection(std::move(table));
+        return added;
+    }
+
+    int32_t Layout(int32_t width) {
+        int32_t contentWidth = 0, curs = 0;
+        return Document.LayoutDocument(Canvas, 0, width, contentWidth, curs);
+    }
+
+    static std::vector<int32_t> SlotXs(const THtmlTable& table) {
+        std::vector<int32_t> xs;
+        for (const TCellSlot& slot : table.Slots) xs.push_back(slot.X);
+        return xs;
+    }
+
+    TFixedCanvas Canvas;
+    TSectionList Document;
+};
+
+TEST_F(HtmlTableTest, BorderPaddingAndSpacingFrameTheCells) {
+    THtmlTable& table =
+        AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "2"}, {CellSpacingSy, "3"}}), {{"ab", "cdef"}});
+    EXPECT_EQ(Layout(600), 30);  // 1 + 3 + (16 + 2 * 3) + 3 + 1
+    // Cells of 16 and 32 pixels of text, each with 2 of padding and 1 of border per side.
+    EXPECT_EQ(table.TableWidth, 1 + 3 + 22 + 3 + 38 + 3 + 1);
+    EXPECT_THAT(SlotXs(table), ElementsAre(4, 29));
+    EXPECT_EQ(table.Slots[0].Y, 4);
+    EXPECT_EQ(table.Slots[1].Height, 22);
+}
+
+TEST_F(HtmlTableTest, NarrowRoomWrapsTheCellThatWantsMoreAndRowsTakeTheTallestCell) {
+    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "cccc"}});
+    // Minima 16 and 32, maxima 40 and 32: the 12 pixels beyond the minima go to the first.
+    EXPECT_EQ(Layout(60), 32);
+    EXPECT_EQ(table.Slots[1].X, 28);
+    EXPECT_EQ(table.Slots[0].VOffset, 0);
+    EXPECT_EQ(table.Slots[1].VOffset, 8);  // middle of a 32-pixel row
+}
+
+TEST_F(HtmlTableTest, WidthInPercentOfTheRoomIsFilled) {
+    THtmlTable& table = AddTable(Attributes({{WidthSy, "50%"}, {CellSpacingSy, "0"}}), {{"a", "b"}});
+    Layout(400);
+    EXPECT_EQ(table.TableWidth, 200);
+    EXPECT_THAT(SlotXs(table), ElementsAre(0, 100));
+}
+
+TEST_F(HtmlTableTest, CentredTableStandsInTheMiddleOfTheRoom) {
+    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"abcd"}}, taCenter);
+    Layout(100);
+    EXPECT_EQ(table.TableLeft, 34);
+}
+
+TEST_F(HtmlTableTest, ColumnsComeFromTheWidestRowAndSpansShareTheirWidth) {
+    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a", "b"}});
+    auto row = std::make_unique<TCellList>();
+    row->Add(TextCell("aaaaaaaaaa", Attributes({{ColSpanSy, "2"}})));
+    table.AddRow(std::move(row));
+    EXPECT_EQ(table.ColumnCount(), 2);
+    Layout(600);
+    EXPECT_EQ(table.TableWidth, 80);
+    EXPECT_THAT(SlotXs(table), ElementsAre(0, 40, 0));
+    EXPECT_EQ(table.Slots[2].Width, 80);
+}
+
+TEST_F(HtmlTableTest, MoreThanTwoHundredColumnsDropTheTableFromTheLayout) {
+    AddTable({}, {std::vector<std::string>(201, "x")});
+    std::string reported;
+    Document.OnLayoutError = [&](const std::string& message) { reported = message; };
+    Layout(600);
+    EXPECT_EQ(reported, "Table has too many Columns");
+    EXPECT_EQ(Document.Blocks.Count(), 0);
+}
+
+TEST_F(HtmlTableTest, CaptionGoesAboveOrBelowTheGrid) {
+    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a"}});
+    TRunStyle style;
+    auto caption = std::make_unique<TSection>(0, taCenter, TUrlTarget{}, Document.BaseFont(), style);
+    caption->AppendText("cap");
+    table.Caption.AddSection(std::move(caption));
+    EXPECT_EQ(Layout(600), 32);
+    EXPECT_TRUE(table.Slots[0].IsCaption);
+    EXPECT_EQ(table.Slots[1].Y, 16);
+    table.CaptionOnTop = false;
+    Layout(600);
+    EXPECT_TRUE(table.Slots[1].IsCaption);
+    EXPECT_EQ(table.Slots[1].Y, 16);
+    EXPECT_EQ(table.Slots[1].Width, 8);  // as wide as the grid
+}
+
+TEST_F(HtmlTableTest, WidthBoundsAddTheFrameAndAPixelWidthFixesThem) {
+    THtmlTable& table = AddTable(Attributes({{BorderSy, "2"}}), {{"aa bb", "c"}});
+    int32_t minWidth = 0, maxWidth = 0;
+    table.WidthBounds(Canvas, minWidth, maxWidth);
+    // Insets of 1 + 1, spacing 2 three times, border 2 twice.
+    EXPECT_EQ(minWidth, 16 + 4 + 8 + 4 + 6 + 4);
+    EXPECT_EQ(maxWidth, 40 + 4 + 8 + 4 + 6 + 4);
+    table.SpecWidth = TLength{300, false};
+    table.WidthBounds(Canvas, minWidth, maxWidth);
+    EXPECT_EQ(minWidth, 300);
+    EXPECT_EQ(maxWidth, 300);
+}
+
+TEST_F(HtmlTableTest, CopyForPrintingKeepsRowsCaptionAndSettings) {
+    AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "4"}}), {{"a", "b"}, {"c"}});
+    TSectionList copy(Document);
+    auto* table = dynamic_cast<THtmlTable*>(copy.Blocks[0]);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->Rows.Count(), 2);
+    EXPECT_EQ(table->CellPadding, 4);
+    EXPECT_EQ(&table->Rows[0]->Last()->Cell.Document, &copy);
+}
+
+}  // namespace
+}  // namespace codelume
