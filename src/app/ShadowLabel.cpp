@@ -204,10 +204,12 @@ void TShadowLabel::PlaceVertically(QRect& r, int format) const {
 }
 
 // The text and shadow reach past the client area, so the rectangle is kept
-// inside it; otherwise most of its edges would be clipped away.
+// inside it; otherwise most of its edges would be clipped away. Styles that
+// draw focus only after keyboard navigation are told that it happened.
 void TShadowLabel::DrawFocusRect(QPainter& painter, const QRect& r) const {
     QStyleOptionFocusRect option;
     option.initFrom(this);
+    option.state |= QStyle::State_KeyboardFocusChange;
     option.rect = r.intersected(rect());
     option.backgroundColor = palette().color(backgroundRole());
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);

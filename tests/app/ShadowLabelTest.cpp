@@ -172,6 +172,29 @@ TEST_F(ShadowLabelInWindow, AcceleratorFocusesTheFocusControl) {
     EXPECT_EQ(Label->FocusControl(), nullptr);
 }
 
+TEST_F(ShadowLabelInWindow, FocusRectangleShowsAtTheEdgesWhileTheControlHasFocus) {
+    Prepare(*Label, QStringLiteral("Name"));
+    Label->SetShowFocus(true);
+    Label->SetFocusControl(Edit);
+    // How many of the four edges show something besides background, text and shadow.
+    auto framedEdges = [this] {
+        QImage image = Render(*Label);
+        auto framed = [&](QPoint from, QPoint step, int count) {
+            for (QPoint p = from; count-- > 0; p += step)
+                if (!std::set<QRgb>{Background.rgb(), Shadow.rgb(), QColor(Qt::black).rgb()}.count(image.pixel(p)))
+                    return 1;
+            return 0;
+        };
+        int w = image.width(), h = image.height();
+        return framed({0, 0}, {1, 0}, w) + framed({0, h - 1}, {1, 0}, w) + framed({0, 0}, {0, 1}, h) +
+               framed({w - 1, 0}, {0, 1}, h);
+    };
+    Edit->clearFocus();
+    EXPECT_EQ(framedEdges(), 0);
+    Edit->setFocus();
+    EXPECT_EQ(framedEdges(), 4);
+}
+
 TEST_F(ShadowLabelInWindow, LeftPressHoldsTheHoverStateUntilRelease) {
     QSignalSpy entered(Label, &TShadowLabel::MouseEnter);
     QSignalSpy left(Label, &TShadowLabel::MouseLeave);
