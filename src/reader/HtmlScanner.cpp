@@ -1,0 +1,397 @@
+#include "reader/HtmlScanner.h"
+
+#include "base/Ascii.h"
+#include "reader/SymbolTables.h"
+
+namespace codelume {
+namespace {
+
+constexpr size_t MaxReferenceDigits = 4;
+constexpr size_t MaxEntityNameLength = 7;
+constexpr size_t MaxScriptTagLetters = 7;
+
+// Tags whose start form stores its attributes in the reader's list.
+const TSymbolSet AttributeTags = Symbols({
+    BodySy,  PSy,    BRSy,     HSy,        HRSy,     BaseSy,     OLSy,   ULSy,
+    ImgSy,   ASy,    TableSy,  TDSy,       TRSy,     THSy,       CaptionSy, InputSy,
+    FormSy,  TextAreaSy, SelectSy, OptionSy, FontSy, BaseFontSy, MapSy,  AreaSy,
+    FrameSetSy, FrameSy, ScriptSy, DivSy, BgSoundSy});
+
+// Symbols that end the suppression of a further paragraph space.
+const TSymbolSet ContentSymbols = Symbols({BRSy,    HSy,        HRSy,     ImgSy,     TableSy,
+                                       InputSy, TextAreaSy, SelectSy, TextSymbol});
+
+bool IsLetter(char upper) { return upper >= 'A' && upper <= 'Z'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A character that a text run collects: a line end, or any byte from 32 up
+// other than the three that start markup.
+bool IsTextChar(char c) {
+    if (c == '\r') return true;
+    return static_cast<uint8_t>(c) >= 32 && c != '&' && c != '<' && c != '>';
+}
+
+}  // namespace
+
+THtmlScanner::THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude)
+    : Source(std::move(source)), OnInclude(std::move(onInclude)) {}
+
+char THtmlScanner::ReadSourceChar() {
+    if (InInclude) {
+        if (IncludePosition < IncludeBlock.size()) return IncludeBlock[IncludePosition++];
+        InInclude = false;
+    }
+    return Source->ReadSourceChar();
+}
+
+void THtmlScanner::ReadChar() {
+    char c = PushedBackCh;
+    if (c != 0)
+        PushedBackCh = 0;
+    else
+        c = ReadSourceChar();
+    if (c == '\n' || c == '\r') {
+        // CR, LF, CR LF and LF CR each make one carriage return.
+        char second = ReadSourceChar();
+        if (second != (c == '\n' ? '\r' : '\n')) PushedBackCh = second;
+        c = '\r';
+    } else if (c == '\t') {
+        c = ' ';
+    }
+    CurCh = c;
+    UpCh = UpperAscii(c);
+    if (CurCh == EndOfSource && InComment) RaiseError();
+}
+
+void THtmlScanner::NextChar() {
+    while (true) {
+        InComment = false;
+        ReadChar();
+        if (UpCh != '<' || NoComments) return;
+        char peek = ReadSourceChar();
+        if (peek != '!') {
+            PushedBackCh = peek;
+            return;
+        }
+        InComment = true;
+        SkipCommentOrDeclaration();
+    }
+}
+
+void THtmlScanner::SkipCommentOrDeclaration() {
+    ReadChar();
+    if (UpCh == '-') {
+        ReadChar();
+        if (UpCh == '-') {
+            ReadChar();
+            if (OnInclude && UpCh == '#' && !InInclude)
+                ParseInclude();
+            else
+                SkipCommentBody();
+            return;
+        }
+    }
+    while (UpCh != '>') ReadChar();
+}
+
+// A comment ends at two or more hyphens, optional blanks and '>'.
+void THtmlScanner::SkipCommentBody() {
+    while (true) {
+        while (UpCh != '-') ReadChar();
+        ReadChar();
+        if (UpCh != '-') continue;
+        while (UpCh == '-') ReadChar();
+        while (UpCh == ' ' || UpCh == '\r') ReadChar();
+        if (UpCh == '>') return;
+    }
+}
+
+void THtmlScanner::ParseInclude() {
+    ReadChar();
+    std::string command;
+    while (IsLetter(UpCh)) {
+        command += CurCh;
+        ReadChar();
+    }
+    std::vector<std::string> params;
+    TParsedAttribute attribute;
+    while (ReadAttribute(attribute))
+        params.push_back(attribute.Name + "=\"" + attribute.Text + "\"");
+    InComment = true;
+    SkipCommentBody();
+    std::string block = OnInclude(command, params);
+    if (block.empty()) return;
+    IncludeBlock = std::move(block);
+    IncludePosition = 0;
+    InInclude = true;
+}
+
+void THtmlScanner::RaiseError() const { throw EParseError("Open Comment at End of HTML File"); }
+
+void THtmlScanner::SkipSpaces() {
+    while (CurCh == ' ' || CurCh == '\r') NextChar();
+}
+
+void THtmlScanner::AppendToken(char c) {
+    if (Token.size() < MaxTokenLength) Token += c;
+}
+
+void THtmlScanner::NextSymbol() {
+    Token.clear();
+    if (CurCh == EndOfSource) {
+        Sym = EofSymbol;
+    } else if (!ReadTag() && !ReadEntity() && !ReadTextRun()) {
+        Sym = OtherCharSymbol;
+        Token = CurCh;
+        NextChar();
+    }
+    if (AfterParagraphSpace && ContentSymbols.test(Sym)) AfterParagraphSpace = false;
+}
+
+bool THtmlScanner::ReadTag() {
+    if (UpCh != '<') return false;
+    NextChar();
+    TTagForm form = TTagForm::tfStart;
+    if (UpCh == '/') {
+        form = TTagForm::tfEnd;
+        NextChar();
+    } else if (!IsLetter(UpCh)) {
+        Sym = TextSymbol;
+        Token = "<";
+        return true;
+    }
+    while (IsLetter(UpCh)) {
+        AppendToken(UpCh);
+        NextChar();
+    }
+    Sym = LookupTag(Token, form);
+    SkipSpaces();
+    ReadHeadingLevel();
+    ReadTagAttributes();
+    while (UpCh != '>' && CurCh != EndOfSource) NextChar();
+    NextChar();
+    return true;
+}
+
+void THtmlScanner::ReadHeadingLevel() {
+    HeadingLevel = 0;
+    if ((Sym == HSy || Sym == HEndSy) && UpCh >= '1' && UpCh <= '6') {
+        HeadingLevel = UpCh - '0';
+        NextChar();
+    }
+}
+
+// Tags outside AttributeTags read their attributes too, but drop them, so
+// the list keeps the attributes of the last tag that stores them.
+void THtmlScanner::ReadTagAttributes() {
+    bool keep = AttributeTags.test(Sym);
+    if (keep) Attributes.Clear();
+    TParsedAttribute attribute;
+    while (ReadAttribute(attribute))
+        if (keep)
+            Attributes.Add(attribute.Kind, attribute.Value, attribute.Text);
+}
+
+bool THtmlScanner::ReadAttribute(TParsedAttribute& attribute) {
+    SkipSpaces();
+    if (!IsLetter(UpCh)) return false;
+    attribute.Name.clear();
+    while (IsLetter(UpCh)) {
+        attribute.Name += UpCh;
+        NextChar();
+    }
+    attribute.Kind = LookupAttribute(attribute.Name);
+    SkipSpaces();
+    attribute.Text.clear();
+    // A bare BORDER means a border of 1.
+    attribute.Value = attribute.Kind == BorderSy ? 1 : 0;
+    if (UpCh != '=') return true;
+    NextChar();
+    SkipSpaces();
+    if (UpCh == '"' || UpCh == '\'')
+        ReadQuotedValue(attribute);
+    else if (UpCh == '+' || UpCh == '-' || IsDigit(UpCh))
+        ReadNumberValue(attribute);
+    else
+        ReadBareValue(attribute);
+    return true;
+}
+
+void THtmlScanner::ReadQuotedValue(TParsedAttribute& attribute) {
+    char quote = CurCh;
+    std::string text;
+    NextChar();
+    while (CurCh != quote && CurCh != EndOfSource) {
+        if (CurCh == '\r') {
+            NextChar();  // line ends inside quoted values vanish
+        } else if (CurCh == '&') {
+            text += ReadReference();
+        } else {
+            text += CurCh;
+            NextChar();
+        }
+    }
+    if (CurCh == quote) NextChar();
+    attribute.Text = TrimControls(text);
+    std::string_view number = attribute.Text;
+    if (size_t percent = number.find('%'); percent != std::string_view::npos &&
+                                           percent + 1 == number.size())
+        number.remove_suffix(1);
+    attribute.Value = ParseDecimal(number).value_or(0);
+}
+
+void THtmlScanner::ReadNumberValue(TParsedAttribute& attribute) {
+    std::string text;
+    if (CurCh == '+' || CurCh == '-') {
+        text += CurCh;
+        NextChar();
+    }
+    while (CurCh != ' ' && CurCh != '\r' && CurCh != EndOfSource && CurCh != '%' &&
+           CurCh != '>') {
+        text += UpCh;
+        NextChar();
+    }
+    SkipSpaces();
+    attribute.Value = ParseDecimal(text).value_or(0);
+    if (CurCh == '%') {
+        text += '%';
+        NextChar();
+    }
+    attribute.Text = std::move(text);
+}
+
+void THtmlScanner::ReadBareValue(TParsedAttribute& attribute) {
+    while (CurCh != ' ' && CurCh != '\r' && CurCh != EndOfSource && CurCh != '>') {
+        attribute.Text += CurCh;
+        NextChar();
+    }
+}
+
+bool THtmlScanner::ReadEntity() {
+    if (UpCh != '&') return false;
+    Sym = TextSymbol;
+    Token = ReadReference();
+    return true;
+}
+
+// Reads a character reference from its '&': the decoded byte, or the text as
+// typed when it decodes to nothing.
+std::string THtmlScanner::ReadReference() {
+    NextChar();
+    if (UpCh != '#') return ReadNamedReference();
+    NextChar();
+    return ReadNumericReference();
+}
+
+std::string THtmlScanner::ReadNumericReference() {
+    std::string digits;
+    while (IsDigit(CurCh)) {
+        digits += CurCh;
+        NextChar();
+        if (digits.size() == MaxReferenceDigits) return "&#" + digits;
+    }
+    bool semicolon = CurCh == ';';
+    if (semicolon) NextChar();
+    if (!digits.empty()) {
+        int code = std::stoi(digits);
+        if (code == 9) return " ";
+        if (code <= 255 && (code == 10 || code >= 32)) return std::string(1, static_cast<char>(code));
+    }
+    return "&#" + digits + (semicolon ? ";" : "");
+}
+
+std::string THtmlScanner::ReadNamedReference() {
+    std::string name;
+    while (IsDigit(UpCh) || IsLetter(UpCh)) {
+        name += CurCh;
+        NextChar();
+        if (name.size() == MaxEntityNameLength) return "&" + name;
+    }
+    bool semicolon = CurCh == ';';
+    if (semicolon) NextChar();
+    if (std::optional<char> c = LookupEntity(name)) return std::string(1, *c);
+    return "&" + name + (semicolon ? ";" : "");
+}
+
+bool THtmlScanner::ReadTextRun() {
+    while (Token.size() < MaxRunLength && IsTextChar(CurCh)) {
+        if (!InPre && (CurCh == ' ' || CurCh == '\r')) {
+            Token += ' ';
+            SkipSpaces();
+        } else {
+            Token += CurCh;
+            NextChar();
+        }
+    }
+    if (Token.empty()) return false;
+    Sym = TextSymbol;
+    return true;
+}
+
+// The end of input and line ends are symbols of their own in text areas and scripts.
+bool THtmlScanner::ReadContentBoundary() {
+    Token.clear();
+    if (CurCh == EndOfSource) {
+        Sym = EofSymbol;
+        return true;
+    }
+    if (CurCh != '\r') return false;
+    Sym = LineEndSymbol;
+    NextChar();
+    return true;
+}
+
+void THtmlScanner::NextTextAreaSymbol() {
+    if (ReadContentBoundary()) return;
+    if (CurCh == '<')
+        ReadTextAreaTag();
+    else if (!ReadEntity())
+        ReadRawRun("\r&<");
+}
+
+void THtmlScanner::NextScriptSymbol() {
+    if (ReadContentBoundary()) return;
+    if (CurCh == '<')
+        ReadScriptTag();
+    else
+        ReadRawRun("\r<");
+}
+
+// Inside a text area every tag is text except the area's own end tag.
+void THtmlScanner::ReadTextAreaTag() {
+    Token = "<";
+    NextChar();
+    Sym = UnknownTagSymbol;
+    while (CurCh != '\r' && CurCh != ' ' && CurCh != '>' && CurCh != EndOfSource) {
+        AppendToken(CurCh);
+        NextChar();
+    }
+    if (LowerAscii(Token) == "</textarea") Sym = TextAreaEndSy;
+}
+
+void THtmlScanner::ReadScriptTag() {
+    Token = "<";
+    NextChar();
+    Sym = UnknownTagSymbol;
+    for (size_t i = 0; i < MaxScriptTagLetters && (UpCh == '/' || IsLetter(UpCh)); ++i) {
+        Token += CurCh;
+        NextChar();
+    }
+    if (CurCh == '>') {
+        Token += '>';
+        NextChar();
+    }
+    if (LowerAscii(Token) == "</script>") Sym = ScriptEndSy;
+}
+
+// Text without whitespace folding up to a stop character, the end or 100 bytes.
+void THtmlScanner::ReadRawRun(std::string_view stops) {
+    while (Token.size() < MaxRunLength && CurCh != EndOfSource &&
+           stops.find(CurCh) == std::string_view::npos) {
+        Token += CurCh;
+        NextChar();
+    }
+    Sym = TextSymbol;
+}
+
+}  // namespace codelume
