@@ -110,6 +110,32 @@ TEST(FormBinaryToText, TakesNestingOf256Levels) {
     EXPECT_EQ(output.Data().substr(output.Data().size() - 5), "end\r\n");
 }
 
+// objects nested objects, the innermost holding a collection whose item holds a list.
+std::string ListInCollectionItem(int objects) {
+    TFormWriter form;
+    for (int i = 0; i < objects - 1; ++i) form.Object("T", "").End();
+    form.Object("T", "")
+        .Prop("C")
+        .Collection()
+        .Item()
+        .Prop("L")
+        .List()
+        .End()
+        .End()
+        .End()
+        .End()
+        .End();
+    for (int i = 0; i < objects; ++i) form.End();
+    return form.Data();
+}
+
+TEST(FormBinaryToText, CountsListsAndCollectionsButNotItemsAsLevels) {
+    TMemoryStream fits(ListInCollectionItem(254)), deep(ListInCollectionItem(255)), output;
+    EXPECT_NO_THROW(FormBinaryToText(fits, output));
+    EXPECT_THAT([&] { FormBinaryToText(deep, output); },
+                ThrowsMessage<EReadError>(StrEq("Invalid stream format")));
+}
+
 TEST(FormBinaryToText, WritesTextPastTheBufferBeforeAFailure) {
     TFormWriter form = RootForm();
     form.Prop("Data").Binary(std::string(5000, '\x5A'));
