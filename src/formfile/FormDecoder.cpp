@@ -59,8 +59,7 @@ void TFormDecoder::ConvertObject() {
     ReadObjectHeader(flags, childPos);
     WriteObjectHeader(flags, childPos);
     Output.IncLevel();
-    while (Input.PeekByte() != fkNull) ConvertProperty();
-    Input.ReadByte();
+    ConvertProperties();
     while (Input.PeekByte() != fkNull) ConvertObject();
     Input.ReadByte();
     Output.DecLevel();
@@ -92,6 +91,12 @@ void TFormDecoder::WriteObjectHeader(uint8_t flags, int32_t childPos) {
         Output.WriteChar(']');
     }
     Output.EndLine();
+}
+
+// Property records up to the 0 that ends them, which is consumed.
+void TFormDecoder::ConvertProperties() {
+    while (Input.PeekByte() != fkNull) ConvertProperty();
+    Input.ReadByte();
 }
 
 void TFormDecoder::ConvertProperty() {
@@ -214,8 +219,7 @@ void TFormDecoder::ConvertItem() {
     Output.EndLine();
     if (Input.ReadByte() != fkList) RaiseInvalidValue();
     Output.IncLevel();
-    while (Input.PeekByte() != fkNull) ConvertProperty();
-    Input.ReadByte();
+    ConvertProperties();
     Output.DecLevel();
     Output.Indent();
     Output.Write("end");

@@ -26,6 +26,7 @@ private:
     void ConvertObject();
     void ReadObjectHeader(uint8_t& flags, int32_t& childPos);
     void WriteObjectHeader(uint8_t flags, int32_t childPos);
+    void ConvertProperties();
     void ConvertProperty();
 
     void ConvertValue();
