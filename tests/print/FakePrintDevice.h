@@ -1,5 +1,5 @@
 // A print device that records its document and page calls and draws on a
-// fixed-metrics canvas. Its capabilities are fields the tests set.
+// fixed-metrics canvas, keeping each page's draw calls. Its capabilities are fields the tests set.
 #pragma once
 
 #include <optional>
@@ -15,7 +15,11 @@ class TFakePrintDevice : public TPrintDevice {
 public:
     void StartDoc(const std::string& title) override { Calls.push_back("StartDoc " + title); }
     void StartPage() override { Calls.push_back("StartPage"); }
-    void EndPage() override { Calls.push_back("EndPage"); }
+    void EndPage() override {
+        Calls.push_back("EndPage");
+        PageDraws.push_back(Surface.Calls());
+        Surface.ClearCalls();
+    }
     void EndDoc() override { Calls.push_back("EndDoc"); }
     void AbortDoc() override { Calls.push_back("AbortDoc"); }
 
@@ -32,6 +36,8 @@ public:
     std::optional<TPoint> Offset = TPoint{0, 0};
 
     std::vector<std::string> Calls;
+    // What was drawn on each page, kept when the page ends.
+    std::vector<std::vector<std::string>> PageDraws;
     TFixedCanvas Surface;
 };
 

@@ -64,14 +64,6 @@ TEST(PagePrinter, WithoutASelectedPrinterEveryQuestionFails) {
     EXPECT_FALSE(printer.Printing());
 }
 
-TEST(PagePrinter, ReportsTheDevicesPrintableArea) {
-    TFakePrintDevice device;
-    device.Printable = TSize{4800, 6800};
-    TPagePrinter printer(&device);
-    EXPECT_EQ(printer.PrintableWidth(), 4800);
-    EXPECT_EQ(printer.PrintableHeight(), 6800);
-}
-
 TEST(PrinterCanvas, MeasuresAnytimeButDrawsOnlyDuringAJob) {
     TFakePrintDevice device;
     TPagePrinter printer(&device);

@@ -1,0 +1,199 @@
+#include "print/DocumentPrinter.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "document/GapBlocks.h"
+#include "document/Section.h"
+#include "print/FakePrintDevice.h"
+#include "print/PagePrinter.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+using TPageTexts = std::vector<std::vector<std::string>>;
+
+// Printer pixels are screen pixels here, and the 2 cm margins are 75 pixels:
+// the text area is 150 pixels wide and 100 high, six 16-pixel lines.
+class PrintDocumentTest : public ::testing::Test {
+protected:
+    PrintDocumentTest() {
+        Device.Dpi = TSize{96, 96};
+        Device.Printable = TSize{300, 250};
+        Device.Paper = Device.Printable;
+    }
+
+    void AddLine(const std::string& text, int32_t points = 12) {
+        TRunStyle style;
+        TMyFont font = Document.BaseFont();
+        font.Size = points;
+        auto block = std::make_unique<TPreformatted>(0, taLeftJustify, TUrlTarget{}, font, style);
+        block->AppendText(text);
+        Document.AddSection(std::move(block));
+    }
+    void AddLines(int count) {
+        for (int i = 0; i < count; ++i) AddLine("line" + std::to_string(i));
+    }
+    void Print(int32_t firstPage, int32_t lastPage) {
+        PrintDocument(Document, Settings, Device, firstPage, lastPage, PageCounter);
+    }
+    // The texts drawn at the text area's left edge, page by page.
+    TPageTexts PageTexts() const {
+        TPageTexts pages;
+        for (const auto& draws : Device.PageDraws) {
+            pages.emplace_back();
+            for (const std::string& call : draws)
+                if (call.starts_with("TextOut 75,")) {
+                    size_t open = call.find('"');
+                    pages.back().push_back(call.substr(open + 1, call.find('"', open + 1) - open - 1));
+                }
+        }
+        return pages;
+    }
+
+    TFakePrintDevice Device;
+    TSectionList Document;
+    TPrintSettings Settings;
+    int32_t PageCounter = -1;
+};
+
+TEST_F(PrintDocumentTest, CutsPagesBetweenLines) {
+    AddLines(14);
+    Print(1, 9999);
+    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line0", "line1", "line2", "line3", "line4", "line5"),
+                                         ElementsAre("line6", "line7", "line8", "line9", "line10", "line11"),
+                                         ElementsAre("line12", "line13")));
+    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage",
+                                          "StartPage", "EndPage", "EndDoc"));
+    EXPECT_EQ(PageCounter, 4);
+}
+
+TEST_F(PrintDocumentTest, MapsEachPageTopOntoTheTopMargin) {
+    AddLines(7);
+    Print(1, 9999);
+    ASSERT_EQ(Device.PageDraws.size(), 2u);
+    EXPECT_THAT(Device.PageDraws[1], testing::IsSupersetOf({"SetMapping 1 1,1 0,0", "SetClip 0,74,227,177",
+                                                            "SetMapping 96 96,96 0,21"}));
+}
+
+TEST_F(PrintDocumentTest, CutsALineTallerThanThePageAtTheBand) {
+    AddLine("tall", 96);  // 128 pixels
+    AddLine("after");
+    Print(1, 9999);
+    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("tall"), ElementsAre("tall", "after")));
+}
+
+TEST_F(PrintDocumentTest, APageBreakBelowThePageTopEndsThePage) {
+    Document.AddSection(std::make_unique<TPage>());  // at the top: no empty page
+    AddLines(2);
+    Document.AddSection(std::make_unique<TPage>());
+    AddLine("next");
+    Print(1, 9999);
+    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line0", "line1"), ElementsAre("next")));
+}
+
+struct TRangeCase {
+    const char* Name;
+    int32_t FirstPage, LastPage;
+    std::vector<std::string> Calls;
+    size_t FirstLine;  // on the first printed page
+};
+
+class PrintRange : public PrintDocumentTest, public ::testing::WithParamInterface<TRangeCase> {};
+
+TEST_P(PrintRange, PrintsOnlyThePagesAsked) {
+    AddLines(25);  // five pages
+    Print(GetParam().FirstPage, GetParam().LastPage);
+    EXPECT_EQ(Device.Calls, GetParam().Calls);
+    if (GetParam().Calls.back() == "EndDoc") {
+        EXPECT_EQ(PageTexts()[0][0], "line" + std::to_string(GetParam().FirstLine));
+    }
+}
+
+const std::vector<std::string> TwoPages{"StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"};
+const std::vector<std::string> Cancelled{"StartDoc ", "StartPage", "AbortDoc", "EndPage"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PrintRange,
+    ::testing::Values(TRangeCase{"SecondAndThird", 2, 3, TwoPages, 6},
+                      TRangeCase{"LastTwoOfAnyLength", 4, 9999, TwoPages, 18},
+                      TRangeCase{"OnlyTheLast", 5, 5, {"StartDoc ", "StartPage", "EndPage", "EndDoc"}, 24},
+                      TRangeCase{"OneBeyondTheEnd", 6, 9999, Cancelled, 0},
+                      TRangeCase{"FarBeyondTheEnd", 40, 9999, Cancelled, 0},
+                      TRangeCase{"EmptyRange", 3, 2, Cancelled, 0}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(PrintDocumentTest, PagesBeforeTheFirstAreDrawnBesideThePage) {
+    AddLines(7);
+    Print(2, 2);
+    ASSERT_EQ(Device.PageDraws.size(), 1u);
+    EXPECT_THAT(Device.PageDraws[0], Contains(testing::StartsWith("TextOut 525,12 \"line0\"")));
+    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line6")));
+}
+
+TEST_F(PrintDocumentTest, AnEmptyDocumentOpensNoJob) {
+    Print(1, 9999);
+    EXPECT_THAT(Device.Calls, IsEmpty());
+    EXPECT_EQ(PageCounter, 0);
+}
+
+TEST_F(PrintDocumentTest, NamesTheJobWithTheFirst31CharactersOfTheTitle) {
+    AddLines(1);
+    Settings.Title = "Unit1.pas, converted with every line kept";
+    Print(1, 9999);
+    EXPECT_EQ(Device.Calls.front(), "StartDoc Unit1.pas, converted with every");
+}
+
+TEST_F(PrintDocumentTest, OffersTheMarginsAndStopsWhenACallbackSaysSo) {
+    AddLines(25);
+    std::vector<std::string> offered;
+    Settings.OnPrintHeader = [&](TCanvas&, int32_t page, int32_t w, int32_t h, bool& stop) {
+        offered.push_back("header " + std::to_string(page) + " " + std::to_string(w) + "x" + std::to_string(h));
+        stop = page == 2;
+    };
+    Settings.OnPrintFooter = [&](TCanvas& canvas, int32_t page, int32_t w, int32_t h, bool&) {
+        offered.push_back("footer " + std::to_string(page) + " " + std::to_string(w) + "x" + std::to_string(h));
+        canvas.FillRect(TRect{0, 0, w, h}, clBlack);
+    };
+    Print(1, 9999);
+    EXPECT_THAT(offered, ElementsAre("header 1 300x75", "footer 1 300x75", "header 2 300x75", "footer 2 300x75"));
+    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"));
+    // Below the cut at 96 and the top margin are blanked; the footer draws from its own origin.
+    EXPECT_THAT(Device.PageDraws[0], testing::IsSupersetOf({"ResetClip", "FillRect 75,96,225,100 FFFFFF",
+                                                            "FillRect 75,-75,225,-1 FFFFFF",
+                                                            "SetMapping 96 96,96 0,-175", "FillRect 0,0,300,75 000000"}));
+}
+
+TEST_F(PrintDocumentTest, PrintsAColouredPageOnWhite) {
+    TRunStyle style;
+    auto item = std::make_unique<TUListItem>(2, TUrlTarget{}, Document.BaseFont(), style);
+    item->AppendText("item");
+    Document.AddSection(std::move(item));
+    Document.SetPageColor(clNavy | PaletteRelative);
+    bool notified = false;
+    Document.OnPageColor = [&](TColor) { notified = true; };
+    Print(1, 9999);
+    // On a white page the bullet at depth 2 is a maroon disc, not a hollow circle.
+    EXPECT_THAT(Device.PageDraws[0], Contains(testing::AllOf(testing::StartsWith("Ellipse"),
+                                                             testing::EndsWith("fill=000080"))));
+    EXPECT_EQ(Document.PageColor, clNavy | PaletteRelative);
+    EXPECT_FALSE(notified);
+}
+
+TEST_F(PrintDocumentTest, AFailingCallbackEndsTheJobAndRestoresThePrinter) {
+    AddLines(1);
+    TPagePrinter* previous = &CurrentPrinter();
+    Settings.OnPrintHeader = [](TCanvas&, int32_t, int32_t, int32_t, bool&) { throw ECodelumeError("no header"); };
+    EXPECT_THAT([&] { Print(1, 9999); }, ThrowsMessage<ECodelumeError>(StrEq("no header")));
+    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "AbortDoc", "EndPage"));
+    EXPECT_EQ(&CurrentPrinter(), previous);
+}
+
+}  // namespace
+}  // namespace codelume
