@@ -41,8 +41,9 @@ public:
     virtual std::unique_ptr<TImageObj> CloneFor(TSectionList& document) const = 0;
     // Learns ImageWidth and ImageHeight for the width available where it stands.
     virtual void LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont& font) = 0;
-    // Paints with its left at x and its top at topY (document Y; the image takes
-    // off the scroll offset itself) and records DrawX and DrawY.
+    // Paints with its left at x: a bottom-aligned image stands on the baseline,
+    // any other hangs from topY. Both are document Y values (the image takes off
+    // the scroll offset itself). Records DrawX and DrawY.
     virtual void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) = 0;
     // A client-side map's link at a point inside the image.
     virtual bool MapLinkAt(int32_t x, int32_t y, TUrlTarget& link) const {

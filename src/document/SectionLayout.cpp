@@ -213,8 +213,11 @@ void TLineBuilder::AppendLine(std::unique_ptr<LineRec> line) {
     Section.BlockHeight = CheckedAdd(Section.BlockHeight, full);
     Y = CheckedAdd(Y, full);
     line->Extent = std::max(full, FloatHeight);
-    // Floats met inside the line hang below it.
+    // Floats met inside the line hang below it; one the break left for the next
+    // line is met again there.
+    int32_t lineEnd = static_cast<int32_t>(line->StartAt - Chars()) + line->CharsInLine;
     for (TImageObj* image : Deferred) {
+        if (image->StartIndex >= lineEnd) continue;
         Manager.PlaceFloat(Y, *image);
         line->Extent = std::max(line->Extent, CheckedAdd(full, image->ImageHeight));
     }

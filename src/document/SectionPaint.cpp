@@ -128,7 +128,7 @@ void TBlockPainter::PaintPieces(LineRec& line, int32_t y) {
     line.PaintedX = penX;
     line.PaintedY = y - line.TextHeight;
     int32_t lineTop = line.PaintedY - line.GapAbove - Document.ScrollY;
-    if (lineTop >= Rect.Bottom || y + line.GapBelow - Document.ScrollY < Rect.Top) return;
+    if (lineTop >= Rect.Bottom || y + line.GapBelow - Document.ScrollY <= Rect.Top) return;
     int32_t at = static_cast<int32_t>(line.StartAt - Section.Chars.get());
     int32_t end = at + line.CharsInLine;
     for (bool lineStart = true; at < end; lineStart = false) {

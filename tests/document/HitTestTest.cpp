@@ -1,0 +1,130 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "DocumentTestSupport.h"
+
+namespace codelume {
+namespace {
+
+// Lays the blocks out at 100 pixels and paints them at x 10.
+void LayOutAndPaint(TDocumentTest& test) {
+    test.Layout(100);
+    test.Doc.PaintDocument(test.Canvas, {0, 0, 800, 600}, 500, 10, 0);
+}
+
+TEST(CharIndexAt, AnswersTheNearestCharacterBoundary) {
+    struct TRow {
+        const char* Name;
+        int32_t X;
+        int32_t Index;
+    };
+    for (TRow row : {TRow{"LeftOfTheLine", 5, 16}, TRow{"BeforeTheMiddle", 10 + 8 + 3, 17},
+                     TRow{"PastTheMiddle", 10 + 8 + 5, 18}, TRow{"PastTheEnd", 400, 20}}) {
+        SCOPED_TRACE(row.Name);
+        TDocumentTest test;
+        test.AddText("aaaa bbbb cccc ");  // 15 characters, then a paragraph gap
+        test.Add(std::make_unique<TParagraphSpace>());
+        test.AddText("abcd");
+        LayOutAndPaint(test);
+        // The first block takes two lines (32 pixels), the gap 14.
+        TCharHit hit = test.Doc.CharIndexAt(test.Canvas, row.X, 32 + 14 + 3);
+        EXPECT_EQ(hit.Index, row.Index - 1);
+        EXPECT_EQ(hit.LineTop, 46);
+        EXPECT_EQ(hit.LineHeight, 16);
+    }
+}
+
+TEST(CharIndexAt, AnswersMinusOneBelowTheDocument) {
+    TDocumentTest test;
+    test.AddText("a");
+    LayOutAndPaint(test);
+    EXPECT_EQ(test.Doc.CharIndexAt(test.Canvas, 10, 16).Index, -1);
+}
+
+TEST(CaretPoint, PlacesTheCaretInItsLine) {
+    TDocumentTest test;
+    test.AddText("aaaa bbbb cccc");
+    LayOutAndPaint(test);
+    TPoint point;
+    ASSERT_TRUE(test.Doc.CaretPoint(test.Canvas, 12, point));
+    EXPECT_EQ(point, (TPoint{16, 16}));
+    ASSERT_TRUE(test.Doc.CaretPoint(test.Canvas, 10, point));  // a line's end belongs to the next line
+    EXPECT_EQ(point, (TPoint{0, 16}));
+    EXPECT_FALSE(test.Doc.CaretPoint(test.Canvas, 14, point));
+}
+
+TEST(LinkAt, AnswersACopyOfTheLinkUnderThePoint) {
+    TDocumentTest test;
+    auto section = test.MakeText("go ");
+    section->ChangeLink(test.Doc, test.Doc.BaseFont(), {"next.htm", "main"}, test.Style);
+    section->AppendText("here");
+    test.Add(std::move(section));
+    LayOutAndPaint(test);
+    TLinkHit hit;
+    EXPECT_FALSE(test.Doc.LinkAt(test.Canvas, 10 + 8, 5, hit));
+    ASSERT_TRUE(test.Doc.LinkAt(test.Canvas, 10 + 3 * 8 + 1, 5, hit));
+    EXPECT_EQ(hit.Link, (TUrlTarget{"next.htm", "main"}));
+}
+
+TEST(LinkAt, AppendsTheClickPositionForAServerSideMap) {
+    TDocumentTest test;
+    auto section = test.MakeText("x");
+    section->ChangeLink(test.Doc, test.Doc.BaseFont(), {"map.cgi", ""}, test.Style);
+    auto image = std::make_unique<TTestImage>(40, 40, iaBottom);
+    image->IsMap = true;
+    image->Border = 0;
+    section->InsertImage(std::move(image));
+    test.Add(std::move(section));
+    LayOutAndPaint(test);
+    TLinkHit hit;
+    ASSERT_TRUE(test.Doc.LinkAt(test.Canvas, 10 + 8 + 5, 7, hit));
+    EXPECT_EQ(hit.Link.Url, "map.cgi?5,7");
+    TImageHit imageHit;
+    ASSERT_TRUE(test.Doc.ImageAt(10 + 8 + 39, 39, imageHit));
+    EXPECT_EQ(imageHit.X, 39);
+}
+
+TEST(SearchText, FindsWithOrWithoutCase) {
+    TDocumentTest test;
+    test.AddText("Hello World");
+    test.AddText("\xC9t\xC9");  // Latin-1 capitals fold too
+    LayOutAndPaint(test);
+    EXPECT_EQ(test.Doc.SearchText(0, "world", TCaseSense::Ignore), 6);
+    EXPECT_EQ(test.Doc.SearchText(0, "world", TCaseSense::Match), -1);
+    EXPECT_EQ(test.Doc.SearchText(7, "o", TCaseSense::Match), 7);
+    EXPECT_EQ(test.Doc.SearchText(0, "\xE9t\xE9", TCaseSense::Ignore), 11);
+    // Only the first 255 characters of a longer search text are compared.
+    EXPECT_EQ(test.Doc.SearchText(0, "hello world" + std::string(300, 'q'), TCaseSense::Ignore), -1);
+}
+
+TEST(SelectionLength, CountsTheLineBreaksAndIndentsOfTheSelection) {
+    TDocumentTest test;
+    test.AddText("aaaa bbbb");
+    auto item = test.Make<TUListItem>(1, TUrlTarget{});
+    item->AppendText("c");
+    test.Add(std::move(item));
+    test.Layout(5 * 8);
+    test.Doc.SelStart = 5;  // the start of the second line
+    test.Doc.SelEnd = 10;
+    EXPECT_EQ(test.Doc.SelectedText(), "\r\nbbbb\r\n   c\r\n");
+    EXPECT_EQ(test.Doc.SelectionLength(), 2 + 4 + 2 + 3 + 1 + 2);
+    test.Doc.SelEnd = 5;
+    EXPECT_EQ(test.Doc.SelectionLength(), 0);
+}
+
+TEST(LineTopAt, FindsTheLineThatHoldsY) {
+    TDocumentTest test;
+    test.AddText("a");
+    test.AddText("aaaa bbbb cccc");
+    test.Layout(5 * 8);
+    int32_t top = 0;
+    int index = 0;
+    EXPECT_EQ(test.Doc.LineTopAt(40, top, index), test.Doc.Blocks[1]);
+    EXPECT_EQ(top, 32);
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(test.Doc.LineTopAt(16 + 48, top, index), nullptr);
+    EXPECT_EQ(test.Doc.HeightBefore(1), 16);
+}
+
+}  // namespace
+}  // namespace codelume

@@ -1,0 +1,194 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "DocumentTestSupport.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(LayoutDocument, WrapsBeforeTheWordThatDoesNotFit) {
+    TDocumentTest test;
+    TSection& section = test.AddText("aaaa bbbb cccc");
+    EXPECT_EQ(test.Layout(10 * 8), 32);
+    EXPECT_THAT(LineTexts(section), ElementsAre("aaaa bbbb ", "cccc"));
+    EXPECT_EQ(section.Lines[1]->TextHeight, 16);
+    EXPECT_EQ(section.Lines[1]->LineDescent, 4);
+}
+
+TEST(LayoutDocument, RunsATooLongWordOnToItsEndAndSpaces) {
+    TDocumentTest test;
+    TSection& section = test.AddText("aaaaaaaaaaaa  bb");
+    test.Layout(40);
+    EXPECT_THAT(LineTexts(section), ElementsAre("aaaaaaaaaaaa  ", "bb"));
+}
+
+TEST(LayoutDocument, TakesTheSpacesThatFollowTheLastFittedSpace) {
+    TDocumentTest test;
+    auto section = test.Make<TPreformatted>(0, taLeftJustify, TUrlTarget{});
+    section->AppendText("aaaa     bbbb");
+    TSection& pre = test.Add(std::move(section));
+    int32_t maxWidth = 0, curs = 0;
+    test.Doc.LayoutDocument(test.Canvas, 0, 40, maxWidth, curs);
+    EXPECT_THAT(LineTexts(pre), ElementsAre("aaaa     bbbb"));  // preformatted text does not wrap
+    EXPECT_EQ(maxWidth, 13 * 8);
+    EXPECT_EQ(curs, 13);
+}
+
+TEST(LayoutDocument, AlignsLinesWithoutTheirTrailingSpaces) {
+    struct TRow {
+        const char* Name;
+        const char* Text;
+        TAlignment Align;
+        int32_t LeftX;
+    };
+    for (TRow row : {TRow{"Left", "ab  ", taLeftJustify, 0}, TRow{"Centre", "ab  ", taCenter, (100 - 16) / 2},
+                     TRow{"Right", "ab  ", taRightJustify, 100 - 16},
+                     TRow{"OnlySpacesKeepOne", "   ", taCenter, (100 - 8) / 2}}) {
+        SCOPED_TRACE(row.Name);
+        TDocumentTest test;
+        TSection& section = test.AddText(row.Text, row.Align);
+        test.Layout(100);
+        EXPECT_EQ(section.Lines[0]->LeftX, row.LeftX);
+    }
+}
+
+TEST(LayoutDocument, IndentsNestedBlocksByThirtyFivePixelsALevel) {
+    TDocumentTest test;
+    auto item = [&](int32_t depth, const char* text) -> TSection& {
+        auto block = test.Make<TUListItem>(depth, TUrlTarget{});
+        block->AppendText(text);
+        return test.Add(std::move(block));
+    };
+    TSection& outer = item(1, "a");
+    item(1, "");
+    TSection& inner = item(2, "b");
+    TSection& after = test.AddText("c");
+    test.Layout(200);
+    EXPECT_EQ(outer.Lines[0]->LeftX, 35);
+    EXPECT_EQ(outer.TopLeftEdge, 35);
+    EXPECT_EQ(inner.Lines[0]->LeftX, 70);
+    EXPECT_EQ(after.Lines[0]->LeftX, 0);
+    EXPECT_EQ(inner.IndentPx, 70);
+}
+
+TEST(LayoutDocument, GivesAnEmptyBlockNoLinesAndNoHeight) {
+    TDocumentTest test;
+    TSection& empty = test.Add(test.Make(0, taLeftJustify, TUrlTarget{}));
+    EXPECT_EQ(test.Layout(100), 0);
+    EXPECT_EQ(empty.Lines.Count(), 0);
+}
+
+class CloseLine : public ::testing::TestWithParam<std::tuple<TImageAlign, int32_t, int32_t>> {};
+
+// A 40-pixel image in a line of 16-pixel text with descent 4.
+TEST_P(CloseLine, RaisesTheGapsByImageAlignment) {
+    auto [align, gapAbove, gapBelow] = GetParam();
+    TDocumentTest test;
+    auto section = test.MakeText("ab");
+    section->InsertImage(std::make_unique<TTestImage>(40, 40, align));
+    TSection& added = test.Add(std::move(section));
+    EXPECT_EQ(test.Layout(200), gapAbove + 16 + gapBelow);
+    EXPECT_EQ(added.Lines[0]->GapAbove, gapAbove);
+    EXPECT_EQ(added.Lines[0]->GapBelow, gapBelow);
+}
+
+INSTANTIATE_TEST_SUITE_P(Alignments, CloseLine,
+                         ::testing::Values(std::make_tuple(iaBottom, 28, 0), std::make_tuple(iaMiddle, 12, 12),
+                                           std::make_tuple(iaTop, 0, 24)));
+
+TEST(LayoutDocument, GivesALineOfOnlyImagesNoTextHeight) {
+    TDocumentTest test;
+    auto section = test.Make(0, taLeftJustify, TUrlTarget{});
+    section->InsertImage(std::make_unique<TTestImage>(20, 30, iaBottom));
+    TSection& added = test.Add(std::move(section));
+    EXPECT_EQ(test.Layout(200), 30);
+    EXPECT_EQ(added.Lines[0]->TextHeight, 0);
+    EXPECT_EQ(added.Lines[0]->GapAbove, 30);
+}
+
+TEST(LayoutDocument, NarrowsLinesBesideAFloatAndClearsBelowIt) {
+    TDocumentTest test;
+    auto floats = test.Make(0, taLeftJustify, TUrlTarget{});
+    floats->InsertImage(std::make_unique<TTestImage>(40, 100, iaLeft));
+    floats->InsertImage(std::make_unique<TTestImage>(40, 150, iaRight));
+    floats->AppendText("x");
+    TSection& beside = test.Add(std::move(floats));
+    TSection& cleared = test.AddText("y");
+    cleared.ClearMode = cmBoth;
+    EXPECT_EQ(test.Layout(300), 16 + 134 + 16);
+    EXPECT_EQ(beside.Lines[0]->LeftX, 45);  // image width and the 5-pixel space
+    EXPECT_EQ(beside.Lines[0]->Extent, 150);
+    EXPECT_EQ(beside.PaintHeight, 150);
+    // The right float ends at 150, so the gap is 151 - 16 - 1 and the text starts at 150.
+    ASSERT_EQ(cleared.Lines.Count(), 2);
+    EXPECT_EQ(cleared.Lines[0]->TextHeight, 134);
+    EXPECT_EQ(cleared.Lines[0]->CharsInLine, 0);
+    EXPECT_EQ(cleared.Lines[1]->LeftX, 0);
+}
+
+TEST(LayoutDocument, HangsAFloatMetInsideALineBelowIt) {
+    TDocumentTest test;
+    auto section = test.MakeText("ab ");
+    section->InsertImage(std::make_unique<TTestImage>(40, 50, iaLeft));
+    section->AppendText("cd efgh");
+    TSection& added = test.Add(std::move(section));
+    test.Layout(9 * 8);
+    EXPECT_THAT(LineTexts(added), ElementsAre("ab \x04" "cd ", "efgh"));
+    EXPECT_EQ(added.Lines[0]->Extent, 16 + 50);
+    EXPECT_EQ(added.Lines[1]->LeftX, 45);
+}
+
+TEST(WidthBounds, MeasuresTheWidestWordAndTheWholeText) {
+    TDocumentTest test;
+    auto section = test.MakeText("aa bbbb c");
+    int32_t minWidth = 0, maxWidth = 0;
+    section->WidthBounds(test.Canvas, minWidth, maxWidth);
+    EXPECT_EQ(minWidth, 32);
+    EXPECT_EQ(maxWidth, 72);
+    auto pre = test.Make<TPreformatted>(1, taLeftJustify, TUrlTarget{});
+    pre->AppendText(std::string(100, 'x'));
+    pre->WidthBounds(test.Canvas, minWidth, maxWidth);
+    EXPECT_EQ(maxWidth, 800 + 35);
+    EXPECT_EQ(minWidth, 500);
+}
+
+class TFailingBlock : public TSectionBase {
+public:
+    TBlockKind Kind() const override { return TBlockKind::Table; }
+    std::unique_ptr<TSectionBase> CloneFor(TSectionList&) const override { return nullptr; }
+    int32_t LayoutAt(TCanvas&, int32_t, IndentManager&, int32_t&, int32_t& curs) override {
+        curs += 5;
+        throw EProcessError("Table has too many Columns");
+    }
+};
+
+TEST(LayoutDocument, ReportsAndDropsABlockThatCannotBeLaidOut) {
+    TDocumentTest test;
+    std::vector<std::string> reports;
+    test.Doc.OnLayoutError = [&](const std::string& message) { reports.push_back(message); };
+    test.AddText("a");
+    test.Doc.AddSection(std::make_unique<TFailingBlock>());
+    TSection& after = test.AddText("b");
+    EXPECT_EQ(test.Layout(100), 32);
+    EXPECT_THAT(reports, ElementsAre("Table has too many Columns"));
+    EXPECT_EQ(test.Doc.Blocks.Count(), 2);
+    EXPECT_EQ(after.FirstIndex, 1);
+}
+
+TEST(LayoutDocument, SumsGapAndRuleHeightsFromTheFontSize) {
+    TDocumentTest test;
+    test.Add(std::make_unique<TParagraphSpace>());
+    test.Add(std::make_unique<THeadingSpace>(1));
+    test.Add(std::make_unique<THeadingSpace>(4));
+    TAttributeList attributes;
+    attributes.Add(SizeSy, 5, "5");
+    test.Add(std::make_unique<THorzLine>(attributes));
+    test.Add(std::make_unique<TPage>());
+    EXPECT_EQ(test.Layout(100), 14 + 16 + 8 + (20 + 5 - 2));
+    EXPECT_EQ(test.Doc.Blocks[4]->TopY, 61);
+}
+
+}  // namespace
+}  // namespace codelume

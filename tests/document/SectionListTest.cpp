@@ -1,0 +1,79 @@
+#include "document/AnchorIndex.h"
+#include "document/SectionList.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "DocumentTestSupport.h"
+
+namespace codelume {
+namespace {
+
+TEST(SectionListCopy, LaysOutLikeTheOriginalWithoutItsNotification) {
+    TDocumentTest test;
+    int notified = 0;
+    test.Doc.OnPageColor = [&](TColor) { ++notified; };
+    test.Doc.ScrollY = 40;
+    test.AddText("aaaa bbbb cccc", taCenter);
+    test.Add(std::make_unique<THeadingSpace>(2));
+    auto item = std::make_unique<TOListItem>(1, TUrlTarget{}, test.Doc.BaseFont(), test.Style, 'i', 3);
+    item->AppendText("x");
+    test.Add(std::move(item));
+    TSectionList copy(test.Doc);
+    copy.SetPageColor(clWhite);
+    EXPECT_EQ(notified, 0);
+    EXPECT_EQ(copy.ScrollY, 40);
+    int32_t width = 0, curs = 0;
+    EXPECT_EQ(copy.LayoutDocument(test.Canvas, 0, 80, width, curs), test.Layout(80));
+    ASSERT_EQ(copy.Blocks.Count(), 3);
+    auto& copied = static_cast<TSection&>(*copy.Blocks[0]);
+    EXPECT_EQ(copied.Text(), "aaaa bbbb cccc");
+    EXPECT_EQ(copied.Owner, &copy);
+    EXPECT_EQ(copied.Lines[1]->LeftX, static_cast<TSection&>(*test.Doc.Blocks[0]).Lines[1]->LeftX);
+    EXPECT_EQ(static_cast<TOListItem&>(*copy.Blocks[2]).NumberStyle, 'i');
+    EXPECT_EQ(copy.Blocks[2]->Kind(), TBlockKind::OListItem);
+}
+
+TEST(SetDefaults, RederivesEveryRunFont) {
+    TDocumentTest test;
+    auto section = test.MakeText("a");
+    section->ChangeLink(test.Doc, test.Doc.BaseFont(), {"x.htm", ""}, test.Style);
+    section->AppendText("b");
+    TSection& added = test.Add(std::move(section));
+    test.Doc.SetDefaults("Arial", "Courier New", clWhite, clRed, clNavy, 15);
+    EXPECT_EQ(added.Runs[0]->Face.Name, "Arial");
+    EXPECT_EQ(added.Runs[0]->Face.Size, 15);
+    EXPECT_EQ(added.Runs[0]->Face.Color, clNavy | PaletteRelative);
+    EXPECT_EQ(added.Runs[1]->Face.Color, clRed | PaletteRelative);
+    EXPECT_EQ(test.Doc.PageColor, clWhite);
+}
+
+TEST(ClearDocument, EmptiesTheDocument) {
+    TDocumentTest test;
+    test.AddText("a");
+    test.Doc.SelStart = 3;
+    test.Doc.BackgroundName = "bg.gif";
+    test.Doc.ClearDocument();
+    EXPECT_TRUE(test.Doc.Blocks.IsEmpty());
+    EXPECT_EQ(test.Doc.SelStart, 0);
+    EXPECT_TRUE(test.Doc.BackgroundName.empty());
+}
+
+TEST(AnchorIndex, KeepsUpperCasedNamesInOrderOnceEach) {
+    TAnchorIndex anchors;
+    TDocumentTest test;
+    TSection& first = test.AddText("a");
+    TSection& second = test.AddText("b");
+    anchors.Add("top", &first);
+    anchors.Add("Alpha", &second);
+    anchors.Add("TOP", &second);
+    ASSERT_EQ(anchors.Count(), 2);
+    EXPECT_EQ(anchors[0].Name, "ALPHA");
+    EXPECT_EQ(anchors.Find("Top"), &first);
+    anchors.MoveAnchors(&first, &second);
+    EXPECT_EQ(anchors.Find("top"), &second);
+    EXPECT_EQ(anchors.Find("none"), nullptr);
+}
+
+}  // namespace
+}  // namespace codelume
