@@ -1,8 +1,8 @@
 #include "objects/AttributeValues.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "base/Ascii.h"
 #include "document/ParseColor.h"
 
 namespace codelume {
@@ -28,9 +28,7 @@ std::optional<TColor> ColorAttribute(const TAttributeList& attributes, THtmlSymb
 }
 
 std::string LowerText(const TAttributeList& attributes, THtmlSymbol kind, size_t maxLength) {
-    std::string text = TextAttribute(attributes, kind).substr(0, maxLength);
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+    return LowerAscii(std::string_view(TextAttribute(attributes, kind)).substr(0, maxLength));
 }
 
 std::string TextAttribute(const TAttributeList& attributes, THtmlSymbol kind) {

@@ -1,7 +1,6 @@
 #include "objects/HtmlForm.h"
 
-#include <cctype>
-
+#include "base/Ascii.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
 #include "objects/AttributeValues.h"
@@ -12,9 +11,8 @@ namespace codelume {
 THtmlForm::THtmlForm(TSectionList& document, const TAttributeList& attributes)
     : Document(document),
       Action(TextAttribute(attributes, ActionSy)),
-      Method(TextAttribute(attributes, MethodSy)),
+      Method(UpperAscii(TextAttribute(attributes, MethodSy))),
       Target(TextAttribute(attributes, TargetSy)) {
-    for (char& c : Method) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (Method.empty()) Method = "GET";
 }
 

@@ -1,10 +1,10 @@
 #include "objects/HtmlImage.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
 #include "base/Arith.h"
+#include "base/Ascii.h"
 #include "document/SectionList.h"
 #include "objects/PaintBox.h"
 
@@ -15,21 +15,16 @@ namespace {
 constexpr int32_t MaxHSpace = 20;
 constexpr int32_t DefaultHSpace = 5;
 
-std::string UpperCased(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::string MapNameOf(const TAttributeList& attributes) {
     std::string name = TextAttribute(attributes, UseMapSy);
     if (name.starts_with('#')) name.erase(0, 1);
-    return UpperCased(name);
+    return UpperAscii(name);
 }
 
 }  // namespace
 
 TImageAlign ImageAlignOf(const TAttributeList& attributes) {
-    std::string align = UpperCased(TextAttribute(attributes, AlignSy));
+    std::string align = UpperAscii(TextAttribute(attributes, AlignSy));
     if (align == "TOP") return iaTop;
     if (align == "MIDDLE" || align == "ABSMIDDLE") return iaMiddle;
     if (align == "LEFT") return iaLeft;

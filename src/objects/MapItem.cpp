@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string>
 
+#include "base/Ascii.h"
+
 namespace codelume {
 
 namespace {
@@ -12,8 +14,7 @@ constexpr int64_t CoordLimit = 1000000;
 
 TAreaShape ShapeOf(const TAttribute* shape) {
     if (shape == nullptr) return TAreaShape::Rect;
-    std::string text = shape->Text.substr(0, 7);
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string text = UpperAscii(std::string_view(shape->Text).substr(0, 7));
     if (text.starts_with("CIRC")) return TAreaShape::Circle;
     if (text.starts_with("POLY")) return TAreaShape::Poly;
     if (text.starts_with("DEF")) return TAreaShape::Default;

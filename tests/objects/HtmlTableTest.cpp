@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "Attributes.h"
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
 
@@ -14,12 +15,6 @@ using ::testing::ElementsAre;
 // 12-point text on the fixed canvas: 16 pixels high, 8 pixels a byte.
 class HtmlTableTest : public ::testing::Test {
 protected:
-    TAttributeList Attributes(std::initializer_list<std::pair<THtmlSymbol, std::string>> items) {
-        TAttributeList list;
-        for (const auto& [kind, text] : items) list.Add(kind, std::atoi(text.c_str()), text);
-        return list;
-    }
-
     std::unique_ptr<TCellObj> TextCell(const std::string& text, const TAttributeList& attributes = {},
                                        int32_t vAlign = cvMiddle) {
         auto cell = std::make_unique<TCellObj>(Document, attributes, vAlign);

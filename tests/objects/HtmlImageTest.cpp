@@ -1,0 +1,82 @@
+#include "objects/HtmlImage.h"
+
+#include <gtest/gtest.h>
+
+#include "Attributes.h"
+#include "canvas/FixedCanvas.h"
+#include "document/SectionList.h"
+#include "objects/MapItem.h"
+
+namespace codelume {
+namespace {
+
+struct TSizeCase {
+    const char* Name;
+    const char* Width;   // nullptr: no WIDTH
+    const char* Height;  // nullptr: no HEIGHT
+    int32_t ExpectedWidth;
+    int32_t ExpectedHeight;
+};
+
+TEST(LayoutImage, TakesTheTagsSizeOrTwentySquare) {
+    const TSizeCase cases[] = {
+        {"BothGiven", "40", "30", 40, 30},
+        {"WidthMissing", nullptr, "30", 20, 20},
+        {"HeightZero", "40", "0", 20, 20},
+        {"WidthNegative", "-5", "30", 20, 20},
+        {"PercentOfTheRoom", "50%", "30", 150, 30},
+        {"HugeIsHeld", "900000", "10", MaxAttributePixels, 10},
+    };
+    TSectionList document;
+    TFixedCanvas canvas;
+    for (const TSizeCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        TAttributeList attributes;
+        if (row.Width) attributes.Add(WidthSy, std::atoi(row.Width), row.Width);
+        if (row.Height) attributes.Add(HeightSy, std::atoi(row.Height), row.Height);
+        THtmlImage image(document, attributes);
+        image.LayoutImage(canvas, 300, document.BaseFont());
+        EXPECT_EQ(image.ImageWidth, row.ExpectedWidth);
+        EXPECT_EQ(image.ImageHeight, row.ExpectedHeight);
+    }
+}
+
+TEST(HtmlImage, ReadsAlignmentSpaceAndMap) {
+    TSectionList document;
+    THtmlImage image(document, Attributes({{AlignSy, "absmiddle"}, {HSpaceSy, "-30"}, {UseMapSy, "#nav"}}));
+    EXPECT_EQ(image.VAlign, iaMiddle);
+    EXPECT_EQ(image.HSpace, 20);
+    EXPECT_EQ(image.UseMap, "NAV");
+    EXPECT_EQ(ImageAlignOf(Attributes({{AlignSy, "Right"}})), iaRight);
+    EXPECT_EQ(ImageAlignOf(Attributes({{AlignSy, "centre"}})), iaBottom);
+    EXPECT_EQ(THtmlImage(document, {}).HSpace, 5);
+}
+
+TEST(HtmlImage, ClientSideMapAnswersThroughTheDocumentsMap) {
+    TSectionList document;
+    auto map = std::make_unique<TMapItem>();
+    map->MapName = "NAV";
+    map->AddArea(Attributes({{ShapeSy, "circle"}, {CoordsSy, "10,10,5"}, {HrefSy, "c.htm"}}));
+    document.MapList.Add(std::move(map));
+    THtmlImage image(document, Attributes({{UseMapSy, "#Nav"}}));
+    TUrlTarget link;
+    EXPECT_TRUE(image.MapLinkAt(12, 13, link));
+    EXPECT_EQ(link.Url, "c.htm");
+    EXPECT_FALSE(image.MapLinkAt(15, 15, link));
+}
+
+TEST(HtmlImage, PaintsAFramedBoxWhereTheBlockSays) {
+    TSectionList document;
+    document.ScrollY = 100;
+    TFixedCanvas canvas;
+    THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, "3"}}));
+    image.LayoutImage(canvas, 300, document.BaseFont());
+    image.Paint(canvas, 10, document.BaseFont(), 0, 150);
+    EXPECT_EQ(image.DrawX, 10);
+    EXPECT_EQ(image.DrawY, 150);
+    ASSERT_EQ(canvas.Calls().size(), 4u);
+    EXPECT_EQ(canvas.Calls()[0], "FillRect 10,50,14,51 808080");
+}
+
+}  // namespace
+}  // namespace codelume
