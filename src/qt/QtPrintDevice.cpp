@@ -1,0 +1,119 @@
+#include "qt/QtPrintDevice.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QPrinterInfo>
+#include <cstdio>
+
+#include "base/Arith.h"
+#include "print/PrinterError.h"
+
+namespace codelume {
+
+namespace {
+
+QString DecodePath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+TSize ToSize(const QRectF& rect) { return TSize{qRound(rect.width()), qRound(rect.height())}; }
+
+}  // namespace
+
+TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi)
+    : Printer(std::move(printer)),
+      PdfPath(std::move(pdfPath)),
+      LogicalPpi(logicalPpi),
+      Surface(std::make_unique<TScreenCanvas>(logicalPpi)) {}
+
+TQtPrintDevice::~TQtPrintDevice() {
+    if (Painter) Discard();
+}
+
+std::unique_ptr<TQtPrintDevice> TQtPrintDevice::DefaultPrinter(int32_t logicalPpi) {
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) throw EPrinter(SNoDefaultPrinter);
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    if (!printer->isValid()) throw EPrinter(SInvalidPrinter);
+    return std::unique_ptr<TQtPrintDevice>(new TQtPrintDevice(std::move(printer), {}, logicalPpi));
+}
+
+std::unique_ptr<TQtPrintDevice> TQtPrintDevice::PdfFile(const std::string& path, int32_t dpi,
+                                                        int32_t logicalPpi) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setResolution(dpi);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    return std::unique_ptr<TQtPrintDevice>(new TQtPrintDevice(std::move(printer), path, logicalPpi));
+}
+
+void TQtPrintDevice::StartDoc(const std::string& title) {
+    Printer->setDocName(DecodeBytes(title));
+    if (!PdfPath.empty()) Printer->setOutputFileName(DecodePath(PartPath()));
+    Painter = std::make_unique<QPainter>();
+    if (!Painter->begin(Printer.get())) {
+        Painter.reset();
+        if (!PdfPath.empty()) throw EFCreateError(PdfPath);
+        throw EPrinter(SInvalidPrinter);
+    }
+    Surface = std::make_unique<TScreenCanvas>(*Painter, LogicalPpi);
+    PagesStarted = 0;
+    FPagesWritten = 0;
+}
+
+void TQtPrintDevice::StartPage() {
+    // Pending window events get through between pages, so a long job keeps the window alive.
+    if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
+    if (!Painter) return;
+    if (PagesStarted > 0) Printer->newPage();
+    PagesStarted = CheckedAdd(PagesStarted, 1);
+}
+
+bool TQtPrintDevice::EndPainter() {
+    Surface = std::make_unique<TScreenCanvas>(LogicalPpi);
+    bool ended = Painter->end();
+    Painter.reset();
+    return ended;
+}
+
+void TQtPrintDevice::EndDoc() {
+    if (!Painter) return;
+    bool written = EndPainter();
+    if (PdfPath.empty()) {
+        if (!written) throw EPrinter(SInvalidPrinter);
+    } else if (!written || std::rename(PartPath().c_str(), PdfPath.c_str()) != 0) {
+        std::remove(PartPath().c_str());
+        throw EFCreateError(PdfPath);
+    }
+    FPagesWritten = PagesStarted;
+}
+
+void TQtPrintDevice::AbortDoc() {
+    if (!Painter) return;
+    Printer->abort();
+    Discard();
+}
+
+void TQtPrintDevice::Discard() {
+    EndPainter();
+    if (!PdfPath.empty()) std::remove(PartPath().c_str());
+    FPagesWritten = 0;
+}
+
+TSize TQtPrintDevice::PrintableSize() const { return ToSize(Printer->pageRect(QPrinter::DevicePixel)); }
+
+TSize TQtPrintDevice::Resolution() const { return TSize{Printer->logicalDpiX(), Printer->logicalDpiY()}; }
+
+std::optional<TSize> TQtPrintDevice::PhysicalPage() const {
+    return ToSize(Printer->paperRect(QPrinter::DevicePixel));
+}
+
+// The printable area's corner on the sheet; the painter's origin is there.
+std::optional<TPoint> TQtPrintDevice::PrintingOffset() const {
+    QRectF page = Printer->pageRect(QPrinter::DevicePixel);
+    QRectF paper = Printer->paperRect(QPrinter::DevicePixel);
+    return TPoint{qRound(page.left() - paper.left()), qRound(page.top() - paper.top())};
+}
+
+TCanvas& TQtPrintDevice::Canvas() { return *Surface; }
+
+}  // namespace codelume

@@ -1,0 +1,58 @@
+// A print device over a QPrinter: the print system's default printer, or a
+// PDF file. Owns the printer and, during a job, the painter and its canvas.
+#pragma once
+
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+#include <string>
+
+#include "canvas/PrintDevice.h"
+#include "qt/ScreenCanvas.h"
+
+namespace codelume {
+
+class TQtPrintDevice : public TPrintDevice {
+public:
+    // The print system's default printer; raises when there is none. The
+    // canvas measures fonts at logicalPpi, the resolution documents are laid out in.
+    static std::unique_ptr<TQtPrintDevice> DefaultPrinter(int32_t logicalPpi);
+    // A PDF file of A4 sheets at dpi dots per inch, printable to the edges. The
+    // file appears at path only when a job ends; a cancelled job leaves none.
+    static std::unique_ptr<TQtPrintDevice> PdfFile(const std::string& path, int32_t dpi, int32_t logicalPpi);
+    ~TQtPrintDevice() override;
+
+    void StartDoc(const std::string& title) override;
+    void StartPage() override;
+    void EndPage() override {}
+    void EndDoc() override;
+    void AbortDoc() override;
+
+    TSize PrintableSize() const override;
+    TSize Resolution() const override;
+    std::optional<TSize> PhysicalPage() const override;
+    std::optional<TPoint> PrintingOffset() const override;
+    // Outside a job the canvas only measures.
+    TCanvas& Canvas() override;
+
+    // The pages of the last job that ended; 0 when it was cancelled.
+    int32_t PagesWritten() const { return FPagesWritten; }
+
+private:
+    TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi);
+    std::string PartPath() const { return PdfPath + ".part"; }
+    // Ends the painter, leaving a canvas that only measures.
+    bool EndPainter();
+    // Ends the painter and throws the output away.
+    void Discard();
+
+    std::unique_ptr<QPrinter> Printer;
+    std::string PdfPath;  // empty for a printer
+    int32_t LogicalPpi;
+    std::unique_ptr<TScreenCanvas> Surface;
+    std::unique_ptr<QPainter> Painter;
+    int32_t PagesStarted = 0;
+    int32_t FPagesWritten = 0;
+};
+
+}  // namespace codelume

@@ -1,0 +1,115 @@
+#include "qt/QtPrintDevice.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QPrinterInfo>
+#include <cstdio>
+#include <filesystem>
+
+#include "print/PagePrinter.h"
+#include "support/TempDir.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+// Fonts and painting on a printer need a GUI application; no display is used.
+class TGuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        App = std::make_unique<QGuiApplication>(Argc, Argv);
+    }
+    void TearDown() override { App.reset(); }
+
+private:
+    int Argc = 1;
+    char Arg0[16] = "print_qt_tests";
+    char* Argv[2] = {Arg0, nullptr};
+    std::unique_ptr<QGuiApplication> App;
+};
+
+[[maybe_unused]] ::testing::Environment* const GuiEnvironment =
+    ::testing::AddGlobalTestEnvironment(new TGuiEnvironment);
+
+std::string CommandOutput(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+    pclose(pipe);
+    return output;
+}
+
+// Prints one line of text on each of pageCount pages.
+void PrintPages(TPagePrinter& printer, int pageCount) {
+    printer.StartJob();
+    TFont font{"Courier New", 12, 0, clBlack};
+    for (int page = 1; page <= pageCount; ++page) {
+        if (page > 1) printer.NextPage();
+        printer.Canvas().SetMapping(TMapping{96, 600, 600, TPoint{0, 0}});
+        printer.Canvas().TextOut(font, 100, 100, "page " + std::to_string(page), clBlack, std::nullopt, std::nullopt);
+    }
+}
+
+TEST(QtPrintDevice, AnA4PdfAt600DpiIsPrintableToItsEdges) {
+    TTempDir dir;
+    auto device = TQtPrintDevice::PdfFile(dir.File("a.pdf"), 600, 96);
+    EXPECT_EQ(device->Resolution(), (TSize{600, 600}));
+    EXPECT_EQ(device->PrintableSize(), (TSize{4958, 7017}));  // 595 x 842 points
+    EXPECT_EQ(device->PhysicalPage(), device->PrintableSize());
+    EXPECT_EQ(device->PrintingOffset(), (TPoint{0, 0}));
+}
+
+TEST(QtPrintDevice, WritesOnePdfPagePerPrintedPage) {
+    TTempDir dir;
+    std::string path = dir.File("three pages.pdf");
+    auto device = TQtPrintDevice::PdfFile(path, 600, 96);
+    TPagePrinter printer(device.get());
+    printer.JobTitle = "Unit1.pas";
+    PrintPages(printer, 3);
+    EXPECT_FALSE(std::filesystem::exists(path));  // not before the job ends
+    printer.FinishJob();
+    EXPECT_EQ(device->PagesWritten(), 3);
+    std::string info = CommandOutput("pdfinfo '" + path + "'");
+    EXPECT_THAT(info, HasSubstr("Pages:           3"));
+    EXPECT_THAT(info, HasSubstr("(A4)"));
+    EXPECT_THAT(info, HasSubstr("Unit1.pas"));
+    EXPECT_THAT(CommandOutput("pdftotext -f 2 -l 2 '" + path + "' -"), HasSubstr("page 2"));
+}
+
+TEST(QtPrintDevice, ACancelledJobLeavesNoFileAndKeepsAnOldOne) {
+    TTempDir dir;
+    std::string path = dir.File("old.pdf");
+    WriteWholeFile(path, "old");
+    auto device = TQtPrintDevice::PdfFile(path, 300, 96);
+    TPagePrinter printer(device.get());
+    PrintPages(printer, 2);
+    printer.CancelJob();
+    EXPECT_EQ(device->PagesWritten(), 0);
+    EXPECT_EQ(ReadWholeFile(path), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
+    TTempDir dir;
+    std::string path = dir.File("missing/a.pdf");
+    auto device = TQtPrintDevice::PdfFile(path, 600, 96);
+    TPagePrinter printer(device.get());
+    EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
+    EXPECT_FALSE(printer.Printing());
+}
+
+TEST(QtPrintDevice, WithoutADefaultPrinterSaysSo) {
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    EXPECT_THAT([] { TQtPrintDevice::DefaultPrinter(96); },
+                ThrowsMessage<EPrinter>(StrEq("There is no default printer currently selected")));
+}
+
+}  // namespace
+}  // namespace codelume
