@@ -1,0 +1,114 @@
+#include "reader/HtmlReader.h"
+
+#include <algorithm>
+
+#include "document/GapBlocks.h"
+
+namespace codelume {
+
+THtmlReader::THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex, std::unique_ptr<TByteSource> source,
+                         TIncludeType onInclude, TSoundType onSoundRequest)
+    : THtmlScanner(std::move(source), std::move(onInclude)),
+      Document(document),
+      CurrentCell(&document),
+      AnchorIndex(anchorIndex),
+      OnSoundRequest(std::move(onSoundRequest)) {
+    FontStack.reserve(MaxFontLevel);
+    FontStack.push_back(Document.BaseFont());
+    CurrentSection = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget(), FontStack.front(), Style);
+}
+
+void THtmlReader::ReadHtml() {
+    try {
+        NextChar();
+        NextSymbol();
+        ParseBody(0, TSymbolSet());
+    } catch (...) {
+        FinishParse();
+        throw;
+    }
+    FinishParse();
+}
+
+void THtmlReader::ReadText() {
+    try {
+        NextChar();
+        ParseText();
+    } catch (...) {
+        FinishParse();
+        throw;
+    }
+    FinishParse();
+}
+
+// The open block is kept. An exception inside a table may leave CurrentCell on
+// a cell that went with the table; the block is dropped then.
+void THtmlReader::FinishParse() {
+    Attributes.Clear();
+    if (CurrentCell == &Document)
+        AddCurrentSection();
+    else
+        CurrentSection.reset();
+}
+
+void THtmlReader::ParseTitle() {
+    Title.clear();
+    NextSymbol();
+    while (Sym == TextSymbol) {
+        Title += Token;
+        NextSymbol();
+    }
+}
+
+void THtmlReader::ParseBase() {
+    for (const auto& attribute : Attributes) {
+        if (attribute->Kind == HrefSy) Base = attribute->Text;
+        if (attribute->Kind == TargetSy) BaseTarget = attribute->Text;
+    }
+    NextSymbol();
+}
+
+bool THtmlReader::PushFont() {
+    if (FontLevel() >= MaxFontLevel) return false;
+    FontStack.push_back(FontStack.back());
+    return true;
+}
+
+void THtmlReader::PopFont() {
+    if (FontLevel() > 1) FontStack.pop_back();
+}
+
+void THtmlReader::PopFontsTo(int32_t level) {
+    while (FontLevel() > std::max(level, 1)) FontStack.pop_back();
+}
+
+void THtmlReader::CloseLink() {
+    if (InLink) {
+        CurrentLink.Clear();
+        InLink = false;
+        PopFont();
+    }
+    if (CurrentSection) CurrentSection->ChangeLink(Document, TopFont(), TUrlTarget(), Style);
+}
+
+void THtmlReader::AddCurrentSection() { CurrentCell->AddSection(std::move(CurrentSection)); }
+
+void THtmlReader::EnsureSection(int32_t level) {
+    if (!CurrentSection) CurrentSection = NewSection(level, Justification);
+}
+
+std::unique_ptr<TSection> THtmlReader::NewSection(int32_t level, TAlignment align) {
+    return std::make_unique<TSection>(level, align, CurrentLink, TopFont(), Style);
+}
+
+void THtmlReader::StartRun() {
+    if (CurrentSection) CurrentSection->StartFontRun(Document, TopFont(), Style);
+}
+
+void THtmlReader::AddRule() {
+    AddCurrentSection();
+    CurrentCell->AddSection(std::make_unique<THorzLine>(Attributes));
+    NextSymbol();
+}
+
+}  // namespace codelume
