@@ -1,0 +1,96 @@
+#include "qt/ScreenCanvas.h"
+
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include "document/Section.h"
+#include "document/SectionList.h"
+#include "qt/QtColors.h"
+
+namespace codelume {
+namespace {
+
+TFont FontOf(const char* name, int32_t points = 12, TFontStyles style = 0) { return {name, points, style, clBlack}; }
+
+TEST(FontCache, ResolvesTheDefaultFacesToLiberationFonts) {
+    struct TRow {
+        const char* Face;
+        const char* Family;
+    };
+    for (TRow row : {TRow{"Times New Roman", "Liberation Serif"}, TRow{"Courier New", "Liberation Mono"},
+                     TRow{"Arial", "Liberation Sans"}}) {
+        SCOPED_TRACE(row.Face);
+        const TFontCache::TEntry& entry = TFontCache::Shared(96).Lookup(FontOf(row.Face));
+        EXPECT_EQ(QFontInfo(entry.Font).family().toStdString(), row.Family);
+        EXPECT_EQ(entry.Font.pixelSize(), 16);
+    }
+}
+
+TEST(TextExtent, IsTheSumOfTheCharactersWidths) {
+    TScreenCanvas canvas;
+    TFont mono = FontOf("Courier New");
+    int32_t one = canvas.TextExtent(mono, "m");
+    EXPECT_GT(one, 0);
+    // Advances are summed unrounded, as they are drawn, and the sum is rounded once.
+    double advance = TFontCache::Shared(96).Lookup(mono).Metrics.horizontalAdvance(QChar('m'));
+    EXPECT_NEAR(canvas.TextExtent(mono, "mmmmmmmmmm"), 10 * advance, 0.5);
+    // A UTF-8 sequence is one character; a lone Latin-1 byte is one character too.
+    EXPECT_EQ(canvas.TextExtent(mono, "\xC3\xA9"), one);
+    EXPECT_EQ(canvas.TextExtent(mono, "\xE9"), one);
+    TTextMetrics metrics = canvas.TextMetrics(FontOf("Times New Roman"));
+    EXPECT_EQ(metrics.Height, metrics.Ascent + metrics.Descent);
+    EXPECT_GE(metrics.Height, 16);
+}
+
+TEST(DecodeBytes, ShowsUtf8WhereValidAndWindows1252Elsewhere) {
+    EXPECT_EQ(DecodeBytes("caf\xC3\xA9"), QString::fromUtf8("caf\u00E9"));
+    EXPECT_EQ(DecodeBytes("caf\xE9"), QString::fromUtf8("caf\u00E9"));
+    EXPECT_EQ(DecodeBytes("\x80\x93\x9F"), QString::fromUtf8("\u20AC\u201C\u0178"));
+    EXPECT_EQ(DecodeBytes("\xE2\x82"), QString::fromUtf8("\u00E2\u201A"));  // a cut-off sequence
+}
+
+TEST(ToQColor, MasksThePaletteFlagAndReadsSystemColoursFromThePalette) {
+    EXPECT_EQ(ToQColor(0x00336699 | PaletteRelative), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(ToQColor(clWindow), QGuiApplication::palette().color(QPalette::Base));
+}
+
+TEST(ScreenCanvas, DrawsTextAndShapesIntoAnImage) {
+    QImage image(100, 40, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    TScreenCanvas canvas(painter);
+    canvas.TextOut(FontOf("Arial"), 2, 30, "Hg", clBlack, std::nullopt, std::nullopt);
+    canvas.FillRect({60, 0, 70, 10}, clRed);
+    canvas.Ellipse({80, 0, 85, 5}, clNavy, clNavy);
+    painter.end();
+    int dark = 0;
+    for (int x = 0; x < 50; ++x)
+        for (int y = 0; y < 40; ++y) dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 10);
+    EXPECT_EQ(image.pixelColor(65, 5), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(82, 2), QColor(0, 0, 128));
+}
+
+TEST(ScreenCanvas, LaysOutAPageWithRealFonts) {
+    TSectionList document;
+    TRunStyle style;
+    auto section = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
+    section->AppendText("The quick brown fox jumps over the lazy dog");
+    document.AddSection(std::move(section));
+    TScreenCanvas canvas;
+    int32_t width = 0, curs = 0;
+    int32_t height = document.LayoutDocument(canvas, 0, 150, width, curs);
+    auto& laidOut = static_cast<TSection&>(*document.Blocks[0]);
+    EXPECT_GT(laidOut.Lines.Count(), 1);
+    EXPECT_EQ(height, laidOut.Lines.Count() * laidOut.Lines[0]->TextHeight);
+    for (const auto& line : laidOut.Lines)
+        EXPECT_LE(laidOut.TextWidthOf(canvas, static_cast<int32_t>(line->StartAt - laidOut.Chars.get()),
+                                      TTrim::TrailingSpaces, line->CharsInLine),
+                  150);
+}
+
+}  // namespace
+}  // namespace codelume
