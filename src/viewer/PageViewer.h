@@ -1,0 +1,248 @@
+// TPageViewer shows one HTML document: it owns the document and its anchor
+// list, reads files into it, lays it out at its width, paints it into a child
+// panel, scrolls it with its own bars and the keys, selects text with the
+// mouse and follows links to files and anchors. The border is painted by the
+// viewer itself around its children.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "base/Colors.h"
+#include "base/Errors.h"
+#include "canvas/CanvasTypes.h"
+#include "document/SectionBase.h"
+#include "reader/HtmlReader.h"
+#include "viewer/ViewerHistory.h"
+
+namespace codelume {
+
+class TAnchorIndex;
+class TCanvas;
+class TPaintPanel;
+class TSectionList;
+class T32ScrollBar;
+struct TReadResult;
+
+// A file to load is missing.
+class EInOutError : public ECodelumeError {
+public:
+    explicit EInOutError(const std::string& fileName);
+};
+
+enum THTMLBorderStyle : uint8_t { htFocused, htNone, htSingle };
+enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// What the file holds: an HTML page, plain text or one image.
+enum TLoadKind : int32_t { lkHtml = 0, lkText = 1, lkImage = 2 };
+
+class TPageViewer : public QWidget {
+public:
+    explicit TPageViewer(QWidget* parent = nullptr);
+    ~TPageViewer() override;
+
+    // The name may end in "#" and an anchor to scroll to.
+    void LoadFromFile(const std::string& name);
+    void LoadFromString(const std::string& html);
+    void ScrollToY(int32_t y);
+    bool JumpToAnchor(std::string name);
+    int32_t SelectionLength() const;
+    void SetSelectionLength(int32_t length);
+    // The selection as text, with the line breaks and indentation it shows.
+    std::string SelText() const;
+    void CopyToClipboard() const;
+
+    virtual void PaintContent(TCanvas& canvas, const TRect& clip);
+    virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void FollowLink();
+    virtual std::string ExpandLinkPath(const std::string& url) const;
+    virtual void ClearView();
+    void PanelDoubleClick(int32_t x, int32_t y);
+
+    // Properties.
+    bool ViewImages() const;
+    void SetViewImages(bool value);
+    const std::string& DefFontName() const { return FDefFontName; }
+    void SetDefFontName(const std::string& name);
+    const std::string& DefPreFontName() const { return FDefPreFontName; }
+    void SetDefPreFontName(const std::string& name);
+    int32_t DefFontSize() const { return FDefFontSize; }
+    void SetDefFontSize(int32_t size);
+    TColor DefFontColor() const { return FDefFontColor; }
+    void SetDefFontColor(TColor color);
+    TColor DefHotSpotColor() const { return FDefHotSpotColor; }
+    void SetDefHotSpotColor(TColor color);
+    TColor DefBackground() const { return FDefBackground; }
+    void SetDefBackground(TColor color);
+    THTMLBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(THTMLBorderStyle style);
+    int32_t HistoryMaxCount() const { return History.MaxCount(); }
+    void SetHistoryMaxCount(int32_t count);
+    int32_t ImageCacheCount() const { return FImageCacheCount; }
+    void SetImageCacheCount(int32_t count);
+    bool NoSelect() const { return FNoSelect; }
+    void SetNoSelect(bool value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle style);
+    int32_t MarginHeight() const { return FMarginHeight; }
+    void SetMarginHeight(int32_t height);
+    int32_t MarginWidth() const { return FMarginWidth; }
+    void SetMarginWidth(int32_t width);
+    int32_t CharSet() const { return FCharSet; }
+    void SetCharSet(int32_t charSet);
+    const std::string& ServerRoot() const { return FServerRoot; }
+    void SetServerRoot(const std::string& root);
+    double PrintMarginLeft = 2.0;
+    double PrintMarginRight = 2.0;
+    double PrintMarginTop = 2.0;
+    double PrintMarginBottom = 2.0;
+
+    // Events; the viewer works without any of them.
+    std::function<void(const std::string& url)> OnHotSpotCovered;
+    std::function<void(const std::string& url, bool& handled)> OnHotSpotClick;
+    std::function<void()> OnHistoryChange;
+    std::function<void(bool busy)> OnProcessing;
+    TSoundType OnSoundRequest;
+    TIncludeType OnInclude;
+
+    // State a host, a print job or a test reads.
+    TSectionList& Document() const { return *FDocument; }
+    bool Busy() const { return FBusy; }
+    const std::string& LoadedPath() const { return FLoadedPath; }
+    TLoadKind LoadedKind() const { return FLoadedKind; }
+    const std::string& PageTitle() const { return FPageTitle; }
+    const std::string& BaseHref() const { return FBaseHref; }
+    const std::string& BaseFrameTarget() const { return FBaseFrameTarget; }
+    const std::string& HoverUrl() const { return FHoverUrl; }
+    int32_t ContentHeight() const { return FContentHeight; }
+    int32_t ContentWidth() const { return FContentWidth; }
+    int32_t CaretIndex() const { return FCaretIndex; }
+    int32_t ScrollY() const;
+    int32_t HorzPosition() const;
+    TPositionKey PositionKey() const;
+    const TViewerHistory& HistoryList() const { return History; }
+    TPaintPanel& Panel() const { return *FPanel; }
+    T32ScrollBar& VScrollBar() const { return *FVScrollBar; }
+    T32ScrollBar& HScrollBar() const { return *FHScrollBar; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class TPaintPanel;
+    // Content wider than this is cut off; painting clips preformatted text there.
+    static constexpr int32_t MaxContentWidth = 2000;
+    class TBusyScope;
+
+    void CreateBars();
+    void ApplyDefaults();
+    void SetBusy(bool busy);
+    void RefreshFonts(const std::string& fontName, const std::string& preFontName);
+    void RelayoutIfShown();
+    QRegion BorderRegion() const;
+    bool HasFocusBorder() const;
+    void PostBorderRedraw();
+    TCanvas& MeasuringCanvas() const;
+
+    // Loading and layout.
+    void LoadWithHistory(const std::string& name, TLoadKind kind);
+    void LoadKind(const std::string& name, TLoadKind kind);
+    TReadResult ReadInto(const std::string& fileName, TLoadKind kind);
+    TReadResult ReadString(const std::string& html);
+    void ResetForLoad();
+    void FinishLoad(const std::string& fileName, TLoadKind kind, const std::string& anchor, const TReadResult& read);
+    void FinishStringLoad(const TReadResult& read);
+    void TakeReaderResults(const TReadResult& read);
+    void Layout();
+    void RelayoutKeepingPlace();
+    void RelayoutAtPlace();
+
+    // Bars and scrolling.
+    void ArrangeBars();
+    void RestorePosition(TPositionKey key);
+    int32_t VScrollSmallChange() const;
+    int32_t BottomPosition() const;
+    int32_t ClampScroll(int32_t y) const;
+    int32_t ClampHorz(int32_t x) const;
+    void MoveTo(int32_t y);
+    void SetHorzPosition(int32_t x);
+    void VScrollAction(int action);
+    void HScrollAction(int action);
+    void ScrollByKey(int32_t target);
+
+    // Mouse, selection and links.
+    int32_t DocumentY(int32_t panelY) const;
+    TCharHit CharHitAtPanel(int32_t x, int32_t y) const;
+    bool LinkAtPanel(int32_t x, int32_t y, TLinkHit& hit) const;
+    void SetSelection(int32_t start, int32_t end);
+    void ExtendSelection(int32_t x, int32_t y);
+    void UpdateHover(int32_t x, int32_t y);
+    bool PointerOutside() const;
+    void StartAutoScroll();
+    void AutoScrollStep();
+    void StopAutoScroll();
+    int32_t WordEdge(int32_t index, int32_t step, const TSectionBase* block) const;
+    void JumpRecordingHistory(const std::string& anchor);
+    void RecordHistory(const THistoryEntry& previous);
+    THistoryEntry CurrentPlace() const;
+
+    std::unique_ptr<TSectionList> FDocument;
+    std::unique_ptr<TAnchorIndex> AnchorIndex;
+    std::unique_ptr<TCanvas> Measurer;
+    TPaintPanel* FPanel = nullptr;
+    T32ScrollBar* FVScrollBar = nullptr;
+    T32ScrollBar* FHScrollBar = nullptr;
+    TViewerHistory History;
+    QTimer AutoScrollTimer;
+    TPoint LastPointer;
+    int32_t WheelRemainder = 0;
+
+    std::string FDefFontName = "Times New Roman";
+    std::string FDefPreFontName = "Courier New";
+    int32_t FDefFontSize = 12;
+    TColor FDefFontColor = clBtnText;
+    TColor FDefHotSpotColor = clBlue;
+    TColor FDefBackground = clBtnFace;
+    THTMLBorderStyle FBorderStyle = htFocused;
+    int32_t FImageCacheCount = 5;
+    bool FNoSelect = false;
+    TScrollStyle FScrollBars = ssBoth;
+    int32_t FMarginHeight = 5;
+    int32_t FMarginWidth = 10;
+    int32_t FCharSet = 1;
+    std::string FServerRoot;
+
+    int32_t FContentHeight = 0;
+    int32_t FContentWidth = 0;
+    int32_t BarThickness = 0;
+    int32_t HorzMax = 0;
+    std::string FLoadedPath;
+    TLoadKind FLoadedKind = lkHtml;
+    std::string FPageTitle;
+    std::string FBaseHref;
+    std::string FBaseFrameTarget;
+    std::string FHoverUrl;
+    std::string FHoverTarget;
+    int32_t FCaretIndex = 0;
+    int32_t SelAnchor = -1;
+    bool FBusy = false;
+    bool PaintLocked = false;
+    bool FocusedOnPress = false;
+    bool PressPending = false;
+    bool AutoScrolling = false;
+    bool LinkHandled = false;
+    int32_t LastWidth = 0;
+};
+
+}  // namespace codelume

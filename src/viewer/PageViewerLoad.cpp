@@ -1,0 +1,158 @@
+#include <algorithm>
+#include <filesystem>
+
+#include "base/Stream.h"
+#include "document/SectionList.h"
+#include "document/AnchorIndex.h"
+#include "reader/DocumentReader.h"
+#include "viewer/32ScrollBar.h"
+#include "viewer/PageViewer.h"
+#include "viewer/PaintPanel.h"
+#include "viewer/ViewerScopes.h"
+
+namespace codelume {
+
+namespace {
+
+constexpr size_t MaxAnchorLength = 255;
+
+// Runs a read and then the finishing step, which also runs when the read
+// raises: what was read before the error is laid out and shown all the same.
+template <typename TRead, typename TFinish>
+void ReadAndFinish(TRead read, TFinish finish) {
+    TReadResult result;
+    try {
+        result = read();
+    } catch (...) {
+        finish(result);
+        throw;
+    }
+    finish(result);
+}
+
+std::string FullPath(const std::string& name) {
+    return std::filesystem::absolute(std::filesystem::path(name)).lexically_normal().string();
+}
+
+}  // namespace
+
+EInOutError::EInOutError(const std::string& fileName) : ECodelumeError("Can't locate file: " + fileName) {}
+
+void TPageViewer::LoadFromFile(const std::string& name) {
+    LoadWithHistory(name, lkHtml);
+}
+
+void TPageViewer::LoadWithHistory(const std::string& name, TLoadKind kind) {
+    if (FBusy || name.empty()) return;
+    THistoryEntry previous = CurrentPlace();
+    LoadKind(name, kind);
+    if (FLoadedPath != previous.Path || FLoadedKind != previous.Position.FileType) RecordHistory(previous);
+}
+
+void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
+    size_t hash = name.find('#');
+    std::string fileName = name.substr(0, hash);
+    std::string anchor = hash == std::string::npos ? "" : name.substr(hash + 1, MaxAnchorLength);
+    TBusyScope busy(*this);
+    if (!FileExists(fileName)) throw EInOutError(fileName);
+    ResetForLoad();
+    ReadAndFinish([&] { return ReadInto(fileName, kind); },
+                  [&](const TReadResult& read) { FinishLoad(fileName, kind, anchor, read); });
+}
+
+TReadResult TPageViewer::ReadInto(const std::string& fileName, TLoadKind kind) {
+    switch (kind) {
+    case lkText: return ParseTextFile(*FDocument, *AnchorIndex, fileName);
+    case lkImage: return ReadString("<img src=\"" + fileName + "\">");
+    case lkHtml: break;
+    }
+    if (OnSoundRequest) OnSoundRequest("", 0, true);  // a background sound of the last page stops
+    return ParseDocumentFile(*FDocument, *AnchorIndex, fileName, OnSoundRequest, OnInclude);
+}
+
+TReadResult TPageViewer::ReadString(const std::string& html) {
+    return ParseDocumentBuffer(*FDocument, *AnchorIndex, html.data(), CheckedNarrow(std::ssize(html)), OnInclude);
+}
+
+// Empties the document and sets it up with the viewer's defaults.
+void TPageViewer::ResetForLoad() {
+    FDocument->ClearDocument();
+    FDocument->SetDefaults(FDefFontName, FDefPreFontName, FDefBackground, FDefHotSpotColor,
+                           FDefFontColor, FDefFontSize);
+    AnchorIndex->Clear();
+    FCaretIndex = 0;
+    SelAnchor = -1;
+}
+
+void TPageViewer::FinishLoad(const std::string& fileName, TLoadKind kind, const std::string& anchor,
+                             const TReadResult& read) {
+    std::string previousPath = FLoadedPath;
+    FLoadedPath = FullPath(fileName);
+    FLoadedKind = kind;
+    TakeReaderResults(read);
+    Layout();
+    if (anchor.empty() && FLoadedPath != previousPath) {
+        ScrollToY(0);
+        SetHorzPosition(0);
+    } else if (anchor.empty() || !JumpToAnchor(anchor)) {
+        ScrollToY(ScrollY());  // a shorter page must not leave the view beyond its end
+    }
+    FPanel->update();
+}
+
+void TPageViewer::TakeReaderResults(const TReadResult& read) {
+    FPageTitle = read.Title;
+    FBaseHref = read.Base;
+    FBaseFrameTarget = read.BaseTarget;
+}
+
+void TPageViewer::LoadFromString(const std::string& html) {
+    if (FBusy) return;
+    TBusyScope busy(*this);
+    ResetForLoad();
+    ReadAndFinish([&] { return ReadString(html); },
+                  [&](const TReadResult& read) { FinishStringLoad(read); });
+}
+
+void TPageViewer::FinishStringLoad(const TReadResult& read) {
+    FLoadedPath.clear();
+    FLoadedKind = lkHtml;
+    TakeReaderResults(read);
+    Layout();
+    ScrollToY(0);
+    SetHorzPosition(0);
+    FPanel->update();
+}
+
+// Lays the document out at the panel's width; room for the vertical bar is
+// always reserved so that showing it never changes the line breaks.
+void TPageViewer::Layout() {
+    bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    int32_t layoutWidth = std::max(0, width() - (vertical ? BarThickness : 0) - 2 * FMarginWidth);
+    int32_t maxWidth = 0;
+    int32_t curs = 0;
+    int32_t height = 0;
+    {
+        TPaintLock lock(PaintLocked);
+        height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth, maxWidth, curs);
+    }
+    FContentHeight = CheckedAdd(height, (vertical ? 2 : 1) * FMarginHeight);
+    FContentWidth = maxWidth;
+    LastWidth = this->width();
+    ArrangeBars();
+}
+
+void TPageViewer::RelayoutKeepingPlace() {
+    if (FBusy) return;
+    TBusyScope busy(*this);
+    RelayoutAtPlace();
+}
+
+// Layout moves the reader to the same block and offset, not the same pixel.
+void TPageViewer::RelayoutAtPlace() {
+    TPositionKey key = PositionKey();
+    Layout();
+    RestorePosition(key);
+}
+
+}  // namespace codelume

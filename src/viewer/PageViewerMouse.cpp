@@ -1,0 +1,180 @@
+#include <QApplication>
+#include <QClipboard>
+#include <algorithm>
+
+#include "document/SectionList.h"
+#include "qt/FontCache.h"
+#include "viewer/PageViewer.h"
+#include "viewer/PaintPanel.h"
+
+namespace codelume {
+
+namespace {
+
+constexpr int32_t FastScrollDistance = 15;
+constexpr int32_t FastScrollLines = 8;
+
+bool IsWordChar(char ch) {
+    unsigned char c = static_cast<unsigned char>(ch);
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= 192 && c <= 214) || (c >= 216 && c <= 246) || c >= 248;
+}
+
+}  // namespace
+
+int32_t TPageViewer::DocumentY(int32_t panelY) const {
+    return panelY + ScrollY() - FMarginHeight;
+}
+
+TCharHit TPageViewer::CharHitAtPanel(int32_t x, int32_t y) const {
+    return FDocument->CharIndexAt(MeasuringCanvas(), x, DocumentY(y));
+}
+
+void TPageViewer::SetSelection(int32_t start, int32_t end) {
+    FDocument->SelStart = start;
+    FDocument->SelEnd = end;
+    FPanel->update();
+}
+
+void TPageViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    FocusedOnPress = hasFocus();
+    setFocus();
+    LinkHandled = false;
+    if (button != Qt::LeftButton) return;
+    PressPending = true;
+    if (!FocusedOnPress) return;  // the first click only focuses the viewer
+    SelAnchor = CharHitAtPanel(x, y).Index;
+    if (SelAnchor < 0) return;
+    SetSelection(SelAnchor, SelAnchor);
+    FCaretIndex = SelAnchor;
+}
+
+void TPageViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    UpdateHover(x, y);
+    LastPointer = TPoint{x, y};
+    if (!(buttons & Qt::LeftButton)) return;
+    if (PointerOutside() && !AutoScrolling) {
+        AutoScrolling = true;
+        QMetaObject::invokeMethod(this, [this] { StartAutoScroll(); }, Qt::QueuedConnection);
+    }
+    if (!FNoSelect) ExtendSelection(x, y);
+}
+
+void TPageViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    if (button == Qt::LeftButton) {
+        ExtendSelection(x, y);
+        FocusedOnPress = false;
+        StopAutoScroll();
+        TLinkHit hit;
+        if (PressPending && FDocument->SelStart >= FDocument->SelEnd && LinkAtPanel(x, y, hit)) {
+            FHoverUrl = hit.Link.Url;
+            FHoverTarget = hit.Link.Target;
+            LinkHandled = true;
+            PressPending = false;
+            FollowLink();
+        }
+    }
+    PressPending = false;
+}
+
+bool TPageViewer::LinkAtPanel(int32_t x, int32_t y, TLinkHit& hit) const {
+    return FDocument->LinkAt(MeasuringCanvas(), x, DocumentY(y), hit) && hit.Link.IsLink();
+}
+
+void TPageViewer::ExtendSelection(int32_t x, int32_t y) {
+    if (!FocusedOnPress || SelAnchor < 0) return;
+    int32_t index = CharHitAtPanel(x, std::clamp(y, 0, FPanel->height())).Index;
+    if (index < 0) return;
+    if (index != FCaretIndex && !FNoSelect)
+        SetSelection(std::min(SelAnchor, index), std::max(SelAnchor, index));
+    FCaretIndex = index;
+}
+
+// The hand over links, the viewer's own cursor elsewhere; a host hears of
+// every change of the link under the pointer.
+void TPageViewer::UpdateHover(int32_t x, int32_t y) {
+    TLinkHit hit;
+    bool onLink = LinkAtPanel(x, y, hit);
+    FPanel->setCursor(onLink ? QCursor(Qt::PointingHandCursor) : cursor());
+    if (hit.Link.Url == FHoverUrl) return;
+    FHoverUrl = onLink ? hit.Link.Url : "";
+    FHoverTarget = onLink ? hit.Link.Target : "";
+    if (OnHotSpotCovered) OnHotSpotCovered(FHoverUrl);
+}
+
+bool TPageViewer::PointerOutside() const {
+    return LastPointer.Y <= 0 || LastPointer.Y > FPanel->height();
+}
+
+// Dragging past the panel's top or bottom scrolls while the button is held:
+// one line per tick, eight when the pointer is far outside.
+void TPageViewer::StartAutoScroll() {
+    if (!AutoScrolling) return;
+    AutoScrollStep();
+    if (AutoScrolling) AutoScrollTimer.start();
+}
+
+void TPageViewer::AutoScrollStep() {
+    if (!AutoScrolling || !PointerOutside()) {
+        StopAutoScroll();
+        return;
+    }
+    bool above = LastPointer.Y <= 0;
+    bool far = above ? LastPointer.Y < -FastScrollDistance
+                     : LastPointer.Y > FPanel->height() + FastScrollDistance;
+    int32_t lines = far ? FastScrollLines : 1;
+    MoveTo(ScrollY() + (above ? -lines : lines) * VScrollSmallChange());
+    ExtendSelection(LastPointer.X, LastPointer.Y);
+}
+
+void TPageViewer::StopAutoScroll() {
+    AutoScrolling = false;
+    AutoScrollTimer.stop();
+}
+
+void TPageViewer::PanelDoubleClick(int32_t x, int32_t y) {
+    PressPending = false;
+    if (FNoSelect || FBusy || LinkHandled) return;
+    TCharHit hit = CharHitAtPanel(x, y);
+    if (hit.Index < 0) return;
+    FCaretIndex = hit.Index;
+    TPoint caret;
+    char ch = 0;
+    TSectionBase* block = nullptr;
+    // A click beyond a line's end gives the index of the next line's start.
+    if (!FDocument->CaretPoint(MeasuringCanvas(), hit.Index, caret) || caret.Y - FDocument->TopY > hit.LineTop ||
+        !FDocument->CharAt(hit.Index, ch, block) || !IsWordChar(ch))
+        return;
+    SetSelection(WordEdge(hit.Index, -1, block), WordEdge(hit.Index, 1, block));
+}
+
+// The first index past the word in the given direction (the start of the
+// word when going back), staying inside the block.
+int32_t TPageViewer::WordEdge(int32_t index, int32_t step, const TSectionBase* block) const {
+    char ch = 0;
+    TSectionBase* other = nullptr;
+    int32_t next = index + step;
+    while (FDocument->CharAt(next, ch, other) && other == block && IsWordChar(ch)) next += step;
+    return step < 0 ? next + 1 : next;
+}
+
+int32_t TPageViewer::SelectionLength() const {
+    return FDocument->SelectionLength();
+}
+
+// Setting the length to 0 collapses the selection to its start.
+void TPageViewer::SetSelectionLength(int32_t length) {
+    if (length != 0) return;
+    SetSelection(FDocument->SelStart, FDocument->SelStart);
+}
+
+std::string TPageViewer::SelText() const {
+    return FDocument->SelectedText();
+}
+
+void TPageViewer::CopyToClipboard() const {
+    std::string text = SelText();
+    if (!text.empty()) QApplication::clipboard()->setText(DecodeBytes(text));
+}
+
+}  // namespace codelume
