@@ -32,9 +32,9 @@ TPageViewer::TPageViewer(QWidget* parent)
     : QWidget(parent), AnchorIndex(std::make_unique<TAnchorIndex>()), Measurer(std::make_unique<TScreenCanvas>()) {
     resize(150, 150);
     setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::IBeamCursor);
     FPanel = new TPaintPanel(*this);
     FPanel->move(1, 1);
-    FPanel->setCursor(Qt::IBeamCursor);
     CreateBars();
     FDocument = std::make_unique<TSectionList>();
     FDocument->OnPageColor = [this](TColor color) {
@@ -50,12 +50,14 @@ TPageViewer::~TPageViewer() = default;
 void TPageViewer::CreateBars() {
     FVScrollBar = new T32ScrollBar(Qt::Vertical, this);
     FVScrollBar->hide();
+    FVScrollBar->setCursor(Qt::ArrowCursor);
     FVScrollBar->SetSmallChange(VertSmallChange);
     BarThickness = FVScrollBar->sizeHint().width();
     QObject::connect(FVScrollBar, &QAbstractSlider::actionTriggered, this,
                      [this](int action) { VScrollAction(action); });
     FHScrollBar = new T32ScrollBar(Qt::Horizontal, this);
     FHScrollBar->hide();
+    FHScrollBar->setCursor(Qt::ArrowCursor);
     FHScrollBar->SetSmallChange(HorzSmallChange);
     QObject::connect(FHScrollBar, &QAbstractSlider::actionTriggered, this,
                      [this](int action) { HScrollAction(action); });

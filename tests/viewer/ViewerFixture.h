@@ -37,8 +37,10 @@ protected:
         return Page(name, html + "</pre></body></html>");
     }
 
-    // Panel coordinates just inside the character at index.
+    // Panel coordinates just inside the character at index, once the view is
+    // painted (hit tests read where the lines were painted).
     QPoint PointOf(int32_t index) {
+        Viewer.Panel().repaint();
         TScreenCanvas canvas;
         TPoint caret;
         EXPECT_TRUE(Viewer.Document().CaretPoint(canvas, index, caret));

@@ -1,0 +1,222 @@
+#include <QClipboard>
+#include <QMessageBox>
+#include <gmock/gmock.h>
+
+#include "ViewerFixture.h"
+
+namespace codelume {
+namespace {
+
+class MouseSelect : public ViewerFixture {
+protected:
+    void SetUp() override {
+        ViewerFixture::SetUp();
+        Viewer.LoadFromFile(Page("words.htm", "<pre>alpha_beta gamma\r\nsecond line\r\nthird line</pre>"));
+        Click(PointOf(0));  // the first click only focuses
+    }
+    int32_t SelStart() { return Viewer.Document().SelStart; }
+    int32_t SelEnd() { return Viewer.Document().SelEnd; }
+    // The index of the first character of preformatted line n.
+    int32_t LineStart(int n) {
+        for (const auto& block : Viewer.Document().Blocks)
+            if (block->CharCount > 0 && n-- == 0) return block->FirstIndex;
+        return -1;
+    }
+};
+
+TEST_F(MouseSelect, FirstClickOnlyFocusesThenDragSelects) {
+    TPageViewer fresh;
+    fresh.resize(300, 200);
+    fresh.LoadFromFile(Viewer.LoadedPath());
+    fresh.show();
+    QTest::mouseClick(&fresh.Panel(), Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(fresh.CaretIndex(), 0);
+    EXPECT_EQ(fresh.SelectionLength(), 0);
+
+    Press(PointOf(LineStart(1)));
+    DragTo(PointOf(LineStart(2) + 5));
+    Release(PointOf(LineStart(2) + 5));
+    EXPECT_EQ(SelStart(), LineStart(1));
+    EXPECT_EQ(SelEnd(), LineStart(2) + 5);
+    EXPECT_EQ(Viewer.SelText(), "second line\r\nthird");
+}
+
+TEST_F(MouseSelect, DragBackwardsSelectsTheSameRange) {
+    Press(PointOf(LineStart(2) + 5));
+    DragTo(PointOf(LineStart(1) + 7));
+    Release(PointOf(LineStart(1) + 7));
+    EXPECT_EQ(SelStart(), LineStart(1) + 7);
+    EXPECT_EQ(SelEnd(), LineStart(2) + 5);
+}
+
+TEST_F(MouseSelect, DoubleClickSelectsTheWordUnderThePointer) {
+    QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(12));
+    EXPECT_EQ(SelStart(), 11);
+    EXPECT_EQ(SelEnd(), 16);
+    QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(1));
+    EXPECT_EQ(SelStart(), 0);
+    EXPECT_EQ(SelEnd(), 5);  // the underscore ends the word
+}
+
+TEST_F(MouseSelect, DoubleClickBeyondTheLineEndSelectsNothing) {
+    QPoint past = PointOf(LineStart(1) + 3);
+    past.setX(380);
+    QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, past);
+    EXPECT_GE(SelStart(), SelEnd());
+}
+
+TEST_F(MouseSelect, CtrlCCopiesTheSelection) {
+    Press(PointOf(LineStart(1)));
+    DragTo(PointOf(LineStart(1) + 6));
+    Release(PointOf(LineStart(1) + 6));
+    QTest::keyClick(&Viewer, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "second");
+    EXPECT_EQ(Viewer.SelectionLength(), 6);
+    Viewer.SetSelectionLength(0);
+    EXPECT_EQ(SelEnd(), SelStart());
+}
+
+TEST_F(MouseSelect, NoSelectKeepsTheSelectionOff) {
+    Viewer.SetNoSelect(true);
+    Press(PointOf(LineStart(1)));
+    DragTo(PointOf(LineStart(2)));
+    Release(PointOf(LineStart(2)));
+    QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(1));
+    EXPECT_EQ(Viewer.SelectionLength(), 0);
+}
+
+class AutoScroll : public ViewerFixture {};
+
+TEST_F(AutoScroll, DraggingBelowScrollsOneLineThenEightPerTick) {
+    Viewer.LoadFromFile(LongPage("long.htm", 200));
+    Click(PointOf(0));
+    Press(PointOf(0));
+    QPoint below(20, PanelHeight() + 5);
+    DragTo(below);
+    QTest::qWait(250);
+    int32_t slow = Viewer.ScrollY();
+    EXPECT_GE(slow, 32);
+    EXPECT_EQ(slow % 16, 0);
+    EXPECT_LE(slow, 4 * 16);
+    DragTo(QPoint(20, PanelHeight() + 40));
+    QTest::qWait(150);
+    EXPECT_GE(Viewer.ScrollY() - slow, 8 * 16);
+    Release(QPoint(20, PanelHeight() + 40));
+    int32_t stopped = Viewer.ScrollY();
+    QTest::qWait(250);
+    EXPECT_EQ(Viewer.ScrollY(), stopped);
+    EXPECT_GT(Viewer.SelectionLength(), 0);
+}
+
+class FollowLinks : public ViewerFixture {
+protected:
+    void SetUp() override {
+        ViewerFixture::SetUp();
+        Viewer.SetHistoryMaxCount(5);
+        Viewer.OnHistoryChange = [this] { ++HistoryChanges; };
+    }
+    // Loads a page whose first characters are the link and clicks it.
+    void ClickLink(const std::string& href) {
+        std::string filler;
+        for (int i = 0; i < 60; ++i) filler += "<br>filler";
+        Viewer.LoadFromFile(Page("links.htm", "<a href=\"" + href + "\">go there</a>" + filler +
+                                                  "<br><a name=far>far away</a>" + filler));
+        Click(PointOf(2));
+    }
+    int HistoryChanges = 0;
+};
+
+TEST_F(FollowLinks, ClickOpensAnotherFile) {
+    std::string target = LongPage("target.htm", 10, "<title>Target</title>");
+    ClickLink("target.htm");
+    EXPECT_EQ(Viewer.LoadedPath(), target);
+    EXPECT_EQ(Viewer.HistoryList().Count(), 2);
+    EXPECT_EQ(Viewer.HistoryList()[0].Title, "Target");
+    EXPECT_EQ(HistoryChanges, 2);
+}
+
+TEST_F(FollowLinks, ClickJumpsToAnAnchor) {
+    ClickLink("#FAR");
+    EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
+    EXPECT_GT(Viewer.ScrollY(), 0);
+    EXPECT_EQ(Viewer.HistoryList().Count(), 2);
+}
+
+TEST_F(FollowLinks, MissingFileIsReportedAndThePageStays) {
+    ClickLink("gone.htm");
+    EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text().toStdString(), "Can't locate file: " + Dir.File("gone.htm"));
+    box->close();
+}
+
+TEST_F(FollowLinks, OtherKindsOfLinkAreIgnored) {
+    ClickLink("notes.txt");
+    EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
+}
+
+TEST_F(FollowLinks, NoHistoryWithoutRoom) {
+    Viewer.SetHistoryMaxCount(0);
+    HistoryChanges = 0;
+    LongPage("target.htm", 10);
+    ClickLink("target.htm");
+    EXPECT_EQ(Viewer.LoadedPath(), Dir.File("target.htm"));
+    EXPECT_EQ(HistoryChanges, 0);
+}
+
+TEST_F(FollowLinks, HoverShowsTheHandAndTellsTheHost) {
+    std::vector<std::string> covered;
+    Viewer.OnHotSpotCovered = [&](const std::string& url) { covered.push_back(url); };
+    Viewer.LoadFromFile(Page("link.htm", "<a href=\"#far\">go there</a>"));
+    QTest::mouseMove(&Viewer.Panel(), PointOf(2));
+    EXPECT_EQ(Viewer.Panel().cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(&Viewer.Panel(), QPoint(300, 200));
+    EXPECT_EQ(Viewer.Panel().cursor().shape(), Qt::IBeamCursor);
+    EXPECT_THAT(covered, ::testing::Contains("#far"));
+    EXPECT_EQ(covered.back(), "");
+}
+
+// Queries on pages with nothing, only images, or one enormous word.
+class HostilePages : public ViewerFixture {
+protected:
+    void Exercise() {
+        Click(QPoint(30, 10));
+        Press(QPoint(5, 5));
+        DragTo(QPoint(390, 280));
+        Release(QPoint(390, 280));
+        QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, QPoint(40, 12));
+        QTest::keyClick(&Viewer, Qt::Key_End);
+        QTest::keyClick(&Viewer, Qt::Key_C, Qt::ControlModifier);
+        Viewer.resize(250, 200);
+        Viewer.Panel().repaint();
+    }
+};
+
+TEST_F(HostilePages, EmptyDocument) {
+    Viewer.LoadFromFile(Page("empty.htm", ""));
+    Exercise();
+    EXPECT_EQ(Viewer.SelectionLength(), 0);
+    EXPECT_EQ(Viewer.ScrollY(), 0);
+}
+
+TEST_F(HostilePages, OnlyImages) {
+    Viewer.LoadFromFile(Page("images.htm", "<img src=a.png width=50 height=40><img src=b.png width=300 height=900>"));
+    Exercise();
+    EXPECT_EQ(Viewer.SelText().find_first_not_of("\r\n"), std::string::npos);
+}
+
+TEST_F(HostilePages, OneWordOfTwentyThousandCharacters) {
+    Viewer.LoadFromFile(Page("word.htm", "<p>" + std::string(20000, 'x')));
+    Exercise();
+    const TSectionBase& word = *Viewer.Document().Blocks.Last();
+    QPoint start = PointOf(word.FirstIndex + 3);
+    Press(start);
+    DragTo(QPoint(390, start.y()));
+    Release(QPoint(390, start.y()));
+    EXPECT_GT(Viewer.SelectionLength(), 20);
+    EXPECT_EQ(Viewer.SelText(), std::string(static_cast<size_t>(Viewer.SelectionLength()), 'x'));
+}
+
+}  // namespace
+}  // namespace codelume
