@@ -18,6 +18,18 @@ TSize ToSize(const QRectF& rect) { return TSize{qRound(rect.width()), qRound(rec
 
 }  // namespace
 
+void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
+                          std::optional<TColor> background, std::optional<TRect> clip) {
+    if (clip) {
+        TTextMetrics metrics = TextMetrics(font);
+        int32_t right = CheckedAdd(x, TextExtent(font, bytes));
+        if (x >= clip->Left && right <= clip->Right && baseline - metrics.Ascent >= clip->Top &&
+            baseline + metrics.Descent <= clip->Bottom)
+            clip.reset();
+    }
+    TScreenCanvas::TextOut(font, x, baseline, bytes, color, background, clip);
+}
+
 TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi)
     : Printer(std::move(printer)),
       PdfPath(std::move(pdfPath)),
@@ -55,7 +67,7 @@ void TQtPrintDevice::StartDoc(const std::string& title) {
         if (!PdfPath.empty()) throw EFCreateError(PdfPath);
         throw EPrinter(SInvalidPrinter);
     }
-    Surface = std::make_unique<TScreenCanvas>(*Painter, LogicalPpi);
+    Surface = std::make_unique<TPageCanvas>(*Painter, LogicalPpi);
     PagesStarted = 0;
     FPagesWritten = 0;
 }

@@ -12,6 +12,15 @@
 
 namespace codelume {
 
+// The canvas over the printer's painter. Text that lies wholly inside its clip
+// is drawn unclipped: each clip costs the PDF engine a saved state and a path.
+class TPageCanvas : public TScreenCanvas {
+public:
+    using TScreenCanvas::TScreenCanvas;
+    void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
+                 std::optional<TColor> background, std::optional<TRect> clip) override;
+};
+
 class TQtPrintDevice : public TPrintDevice {
 public:
     // The print system's default printer; raises when there is none. The
@@ -49,7 +58,7 @@ private:
     std::unique_ptr<QPrinter> Printer;
     std::string PdfPath;  // empty for a printer
     int32_t LogicalPpi;
-    std::unique_ptr<TScreenCanvas> Surface;
+    std::unique_ptr<TScreenCanvas> Surface;  // measures only outside a job
     std::unique_ptr<QPainter> Painter;
     int32_t PagesStarted = 0;
     int32_t FPagesWritten = 0;
