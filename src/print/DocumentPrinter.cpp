@@ -49,7 +49,7 @@ private:
 };
 
 void TPageLoop::LayOut() {
-    Page = MeasurePage(Printer.Device(), Settings.Margins, Settings.ScreenPpi);
+    Page = MeasurePage(Printer.Device(), Settings.Margins, Canvas.PixelsPerInch());
     SetOrigin(0);
     int32_t contentWidth = 0;
     int32_t curs = 0;

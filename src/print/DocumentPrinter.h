@@ -21,14 +21,14 @@ using TPagePrinted =
 // What printing takes from the viewer besides its document.
 struct TPrintSettings {
     TPrintMargins Margins;
-    int32_t ScreenPpi = 96;  // the pixels per inch the document is laid out in
     std::string Title;       // names the job
     TPagePrinted OnPrintHeader;
     TPagePrinted OnPrintFooter;
 };
 
 // Prints pages firstPage to lastPage of document on device; nothing for a
-// document without blocks. pageCounter is the caller's page counter: 0 at the
+// document without blocks. The document is laid out in pixels of the
+// resolution the device's canvas measures at (the screen's). pageCounter is the caller's page counter: 0 at the
 // start, then the number of the page being processed. The job is finished, or
 // cancelled when no page was printed, also when an error interrupts it.
 void PrintDocument(const TSectionList& document, const TPrintSettings& settings,

@@ -31,7 +31,7 @@ void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::s
 }
 
 TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi)
-    : Printer(std::move(printer)),
+    : FPrinter(std::move(printer)),
       PdfPath(std::move(pdfPath)),
       LogicalPpi(logicalPpi),
       Surface(std::make_unique<TScreenCanvas>(logicalPpi)) {}
@@ -41,11 +41,19 @@ TQtPrintDevice::~TQtPrintDevice() {
 }
 
 std::unique_ptr<TQtPrintDevice> TQtPrintDevice::DefaultPrinter(int32_t logicalPpi) {
+    return std::unique_ptr<TQtPrintDevice>(new TQtPrintDevice(nullptr, {}, logicalPpi));
+}
+
+// The default printer is looked up when it is first needed, so a job that
+// never starts asks nothing of the print system.
+QPrinter& TQtPrintDevice::Printer() const {
+    if (FPrinter) return *FPrinter;
     QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) throw EPrinter(SNoDefaultPrinter);
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid()) throw EPrinter(SInvalidPrinter);
-    return std::unique_ptr<TQtPrintDevice>(new TQtPrintDevice(std::move(printer), {}, logicalPpi));
+    FPrinter = std::move(printer);
+    return *FPrinter;
 }
 
 std::unique_ptr<TQtPrintDevice> TQtPrintDevice::PdfFile(const std::string& path, int32_t dpi,
@@ -59,10 +67,10 @@ std::unique_ptr<TQtPrintDevice> TQtPrintDevice::PdfFile(const std::string& path,
 }
 
 void TQtPrintDevice::StartDoc(const std::string& title) {
-    Printer->setDocName(DecodeBytes(title));
-    if (!PdfPath.empty()) Printer->setOutputFileName(DecodePath(PartPath()));
+    Printer().setDocName(DecodeBytes(title));
+    if (!PdfPath.empty()) Printer().setOutputFileName(DecodePath(PartPath()));
     Painter = std::make_unique<QPainter>();
-    if (!Painter->begin(Printer.get())) {
+    if (!Painter->begin(&Printer())) {
         Painter.reset();
         if (!PdfPath.empty()) throw EFCreateError(PdfPath);
         throw EPrinter(SInvalidPrinter);
@@ -76,7 +84,7 @@ void TQtPrintDevice::StartPage() {
     // Pending window events get through between pages, so a long job keeps the window alive.
     if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
     if (!Painter) return;
-    if (PagesStarted > 0) Printer->newPage();
+    if (PagesStarted > 0) Printer().newPage();
     PagesStarted = CheckedAdd(PagesStarted, 1);
 }
 
@@ -101,7 +109,7 @@ void TQtPrintDevice::EndDoc() {
 
 void TQtPrintDevice::AbortDoc() {
     if (!Painter) return;
-    Printer->abort();
+    Printer().abort();
     Discard();
 }
 
@@ -111,18 +119,18 @@ void TQtPrintDevice::Discard() {
     FPagesWritten = 0;
 }
 
-TSize TQtPrintDevice::PrintableSize() const { return ToSize(Printer->pageRect(QPrinter::DevicePixel)); }
+TSize TQtPrintDevice::PrintableSize() const { return ToSize(Printer().pageRect(QPrinter::DevicePixel)); }
 
-TSize TQtPrintDevice::Resolution() const { return TSize{Printer->logicalDpiX(), Printer->logicalDpiY()}; }
+TSize TQtPrintDevice::Resolution() const { return TSize{Printer().logicalDpiX(), Printer().logicalDpiY()}; }
 
 std::optional<TSize> TQtPrintDevice::PhysicalPage() const {
-    return ToSize(Printer->paperRect(QPrinter::DevicePixel));
+    return ToSize(Printer().paperRect(QPrinter::DevicePixel));
 }
 
 // The printable area's corner on the sheet; the painter's origin is there.
 std::optional<TPoint> TQtPrintDevice::PrintingOffset() const {
-    QRectF page = Printer->pageRect(QPrinter::DevicePixel);
-    QRectF paper = Printer->paperRect(QPrinter::DevicePixel);
+    QRectF page = Printer().pageRect(QPrinter::DevicePixel);
+    QRectF paper = Printer().paperRect(QPrinter::DevicePixel);
     return TPoint{qRound(page.left() - paper.left()), qRound(page.top() - paper.top())};
 }
 

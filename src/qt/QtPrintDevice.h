@@ -23,8 +23,9 @@ public:
 
 class TQtPrintDevice : public TPrintDevice {
 public:
-    // The print system's default printer; raises when there is none. The
-    // canvas measures fonts at logicalPpi, the resolution documents are laid out in.
+    // The print system's default printer; the first question to it raises when
+    // there is none. The canvas measures fonts at logicalPpi, the resolution
+    // documents are laid out in.
     static std::unique_ptr<TQtPrintDevice> DefaultPrinter(int32_t logicalPpi);
     // A PDF file of A4 sheets at dpi dots per inch, printable to the edges. The
     // file appears at path only when a job ends; a cancelled job leaves none.
@@ -49,13 +50,14 @@ public:
 
 private:
     TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi);
+    QPrinter& Printer() const;
     std::string PartPath() const { return PdfPath + ".part"; }
     // Ends the painter, leaving a canvas that only measures.
     bool EndPainter();
     // Ends the painter and throws the output away.
     void Discard();
 
-    std::unique_ptr<QPrinter> Printer;
+    mutable std::unique_ptr<QPrinter> FPrinter;  // none until the default printer is needed
     std::string PdfPath;  // empty for a printer
     int32_t LogicalPpi;
     std::unique_ptr<TScreenCanvas> Surface;  // measures only outside a job

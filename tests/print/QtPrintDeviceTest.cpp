@@ -107,8 +107,11 @@ TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
 
 TEST(QtPrintDevice, WithoutADefaultPrinterSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
-    EXPECT_THAT([] { TQtPrintDevice::DefaultPrinter(96); },
+    auto device = TQtPrintDevice::DefaultPrinter(96);
+    TPagePrinter printer(device.get());
+    EXPECT_THAT([&] { printer.StartJob(); },
                 ThrowsMessage<EPrinter>(StrEq("There is no default printer currently selected")));
+    EXPECT_FALSE(printer.Printing());
 }
 
 }  // namespace
