@@ -235,18 +235,28 @@ int32_t THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row,
         size_t column = static_cast<size_t>(placed.Column);
         int32_t width = SumOf(widths, column, static_cast<size_t>(placed.Span)) + CellSpacing * (placed.Span - 1);
         int32_t cellMax = 0;
-        int32_t height = placed.Cell->Cell.LayoutDocument(canvas, TopY + top + inset, std::max(0, width - 2 * inset),
-                                                          cellMax, curs);
+        int32_t height =
+            placed.Cell->Cell.LayoutDocument(canvas, TopY + top + inset, std::max(0, width - 2 * inset), cellMax, curs);
         std::optional<TColor> background = placed.Cell->BgColor ? placed.Cell->BgColor : row.Row->BgColor;
         Slots.push_back({&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, background, false});
         rowHeight = std::max(rowHeight, CheckedAdd(height, 2 * inset));
     }
-    for (size_t i = first; i < Slots.size(); ++i) {
-        int32_t room = rowHeight - 2 * inset - Slots[i].Height;
-        Slots[i].VOffset = room * row.Cells[i - first].Cell->VAlign / 2;
-        Slots[i].Height = rowHeight;
-    }
+    for (size_t i = first; i < Slots.size(); ++i) AlignInRow(canvas, top, rowHeight, row.Cells[i - first], Slots[i]);
     return rowHeight;
+}
+
+// A cell whose content moves down is laid out again where it shows, so that
+// its blocks know their place.
+void THtmlTable::AlignInRow(TCanvas& canvas, int32_t top, int32_t rowHeight, const TPlacedCell& placed,
+                            TCellSlot& slot) {
+    int32_t room = rowHeight - 2 * slot.Inset - slot.Height;
+    slot.VOffset = room * placed.Cell->VAlign / 2;
+    slot.Height = rowHeight;
+    if (slot.VOffset == 0) return;
+    TCell& cell = *slot.Cell;
+    int32_t cellCurs = cell.FirstIndex, cellMax = 0;
+    int32_t width = std::max(0, slot.Width - 2 * slot.Inset);
+    cell.LayoutDocument(canvas, TopY + top + slot.Inset + slot.VOffset, width, cellMax, cellCurs);
 }
 
 }  // namespace codelume

@@ -99,6 +99,7 @@ private:
                        int32_t& curs);
     int32_t LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
                       const std::vector<int32_t>& widths, int32_t& curs);
+    void AlignInRow(TCanvas& canvas, int32_t top, int32_t rowHeight, const TPlacedCell& placed, TCellSlot& slot);
     void PaintBorders(TCanvas& canvas, int32_t left, int32_t top);
     void PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y);
     const TCellSlot* SlotAt(int32_t x, int32_t y) const;

@@ -72,14 +72,13 @@ TCharHit THtmlTable::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
     return hit;
 }
 
-// A cell lays its blocks out from its own left edge and at its unaligned top;
-// the caret point is moved to where the table shows it.
+// A cell lays its blocks out from its own left edge; the caret point is moved
+// to where the table shows it.
 bool THtmlTable::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
     for (const TCellSlot& slot : Slots) {
         if (index < slot.Cell->FirstIndex || index > slot.Cell->FirstIndex + slot.Cell->CharCount) continue;
         if (!slot.Cell->CaretPoint(canvas, index, point)) continue;
         point.X += TableLeft + slot.X + slot.Inset;
-        point.Y += slot.VOffset;
         return true;
     }
     return false;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
+#include "base/Format.h"
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
 
@@ -144,6 +145,33 @@ TEST_F(HtmlTableTest, CopyForPrintingKeepsRowsCaptionAndSettings) {
     EXPECT_EQ(table->Rows.Count(), 2);
     EXPECT_EQ(table->CellPadding, 4);
     EXPECT_EQ(&table->Rows[0]->Last()->Cell.Document, &copy);
+}
+
+TEST_F(HtmlTableTest, AlignedCellsAreLaidOutWhereTheyShow) {
+    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "c"}});
+    (*table.Rows[0])[1]->VAlign = cvBottom;
+    Layout(30);  // 6 pixels beyond the minima go to the first column, which wraps
+    EXPECT_EQ(table.Slots[1].VOffset, 16);
+    EXPECT_EQ(table.Slots[1].Cell->Blocks[0]->TopY, 16);
+    TPoint caret;
+    ASSERT_TRUE(table.CaretPoint(Canvas, table.Slots[1].Cell->FirstIndex, caret));
+    EXPECT_EQ(caret, (TPoint{22, 16}));  // the second column starts after 16 + 6
+}
+
+TEST_F(HtmlTableTest, PaintsTheFrameAndTheCellsAndFindsTheCellUnderAPoint) {
+    THtmlTable& table = AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"ab", "c"}});
+    Layout(600);
+    Document.PaintDocument(Canvas, {0, 0, 600, 400}, 600, 10, 0);
+    const std::vector<std::string>& calls = Canvas.Calls();
+    // The raised outer frame is 1 + 18 + 10 + 1 pixels wide and 1 + 18 + 1 high.
+    ASSERT_GE(calls.size(), 4u);
+    EXPECT_EQ(calls[0], "FillRect 10,0,40,1 " + Format("%06X", clBtnHighlight));
+    EXPECT_NE(std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("TextOut 12,"); }),
+              calls.end());
+    TCharHit hit = table.CharIndexAt(Canvas, 31, 5);
+    EXPECT_EQ(hit.Index, table.Slots[1].Cell->FirstIndex);
+    EXPECT_EQ(hit.LineTop, 2);
+    EXPECT_EQ(table.CharIndexAt(Canvas, 5, 5).Index, -1);  // left of the table
 }
 
 }  // namespace
