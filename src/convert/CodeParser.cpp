@@ -1,5 +1,7 @@
 #include "convert/CodeParser.h"
 
+#include <algorithm>
+
 #include "base/Arith.h"
 
 namespace codelume {
@@ -7,6 +9,7 @@ namespace {
 
 constexpr size_t InitialOutputSize = 10000;
 constexpr uint8_t FirstPrintable = 32;
+constexpr int64_t MaxReserve = int64_t{1} << 30;
 
 bool IsPrintable(uint8_t c) { return c >= FirstPrintable; }
 
@@ -37,11 +40,12 @@ void TCodeParser::SelectKeywords(TKeywordSet kind) {
 }
 
 void TCodeParser::ConvertSource() {
+    ReserveOutput();
     BeginDocument();
     OutputLine = 1;
     OutputPos = 0;
     while (TokenKind() != TokEnd) {
-        WriteLayout();
+        if (LineNumber() != OutputLine || TokenOffset() != OutputPos) WriteLayout();
         WriteToken();
         // The output now stands where the token ends in the source; a
         // comment's own line breaks are in its text.
@@ -53,14 +57,25 @@ void TCodeParser::ConvertSource() {
     OutputStream.WriteBuffer(OutputText.data(), CheckedNarrow(static_cast<int64_t>(OutputText.size())));
 }
 
+// Room for the whole page at once: a page is about one and a half times its
+// source. Pages that are not touched cost no memory, and a larger page grows.
+void TCodeParser::ReserveOutput() {
+    int64_t size = InputStream.Size();
+    if (size > 0) OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
+}
+
 // Line breaks up to the token's line, then spaces up to its column.
 void TCodeParser::WriteLayout() {
     if (LineNumber() > OutputLine) {
-        for (int32_t line = OutputLine; line < LineNumber(); ++line) OutputText += "\r\n";
+        for (int32_t line = OutputLine; line < LineNumber(); ++line) OutputText.append("\r\n", 2);
         OutputLine = LineNumber();
         OutputPos = TokenLineStart();
     }
-    if (TokenOffset() > OutputPos) OutputText.append(static_cast<size_t>(TokenOffset() - OutputPos), ' ');
+    int32_t spaces = TokenOffset() - OutputPos;
+    if (spaces == 1)
+        OutputText += ' ';
+    else if (spaces > 0)
+        OutputText.append(static_cast<size_t>(spaces), ' ');
 }
 
 void TCodeParser::WriteToken() {

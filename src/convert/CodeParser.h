@@ -48,6 +48,7 @@ protected:
     int32_t OutputPos = 0;
 
 private:
+    void ReserveOutput();
     void WriteLayout();
     void WriteToken();
     void WriteIdentifier();

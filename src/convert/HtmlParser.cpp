@@ -18,6 +18,11 @@ constexpr std::array<const char*, 256> MakeReferences() {
 
 constexpr std::array<const char*, 256> References = MakeReferences();
 
+constexpr std::string_view KeywordOpen = "<B>";
+constexpr std::string_view KeywordClose = "</B>";
+constexpr std::string_view CommentOpen = "<FONT COLOR=\"#000080\"><I>";
+constexpr std::string_view CommentClose = "</I></FONT>";
+
 std::string Escaped(std::string_view bytes) {
     std::string result;
     AppendHtmlEscaped(result, bytes);
@@ -42,6 +47,10 @@ bool NeedsQuotes(std::string_view value) {
 }  // namespace
 
 void AppendHtmlEscaped(std::string& out, std::string_view bytes) {
+    if (bytes.size() == 1 && References[static_cast<uint8_t>(bytes[0])] == nullptr) {
+        out += bytes[0];
+        return;
+    }
     size_t run = 0;
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char* reference = References[static_cast<uint8_t>(bytes[i])];
@@ -71,10 +80,10 @@ void THtmlParser::WriteAnchorHeading(const std::string& fileName) {
     OutputText += "<A NAME=" + name + "><H3>" + heading + "</H3></A>\r\n\r\n";
 }
 
-void THtmlParser::BeginKeyword() { OutputText += "<B>"; }
-void THtmlParser::EndKeyword() { OutputText += "</B>"; }
-void THtmlParser::BeginComment() { OutputText += "<FONT COLOR=\"#000080\"><I>"; }
-void THtmlParser::EndComment() { OutputText += "</I></FONT>"; }
+void THtmlParser::BeginKeyword() { OutputText += KeywordOpen; }
+void THtmlParser::EndKeyword() { OutputText += KeywordClose; }
+void THtmlParser::BeginComment() { OutputText += CommentOpen; }
+void THtmlParser::EndComment() { OutputText += CommentClose; }
 
 void THtmlParser::BeginDocument() {
     if (FullPage) OutputText += BuildPageHead(FileName);

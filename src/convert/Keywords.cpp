@@ -21,23 +21,34 @@ constexpr std::string_view FormWords[] = {"object", "end"};
 
 // The longest entry of either table; a longer word matches nothing.
 constexpr size_t LongestWord = 14;
+static_assert(LongestWord < 16, "word lengths are bits of a 16-bit mask");
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+// Keywords are short: a plain loop beats a call of memcmp. The entry is
+// lower case, the word is folded on the way.
+bool SameWord(std::string_view entry, std::string_view word) {
+    if (entry.size() != word.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i)
+        if (entry[i] != LowerAscii(word[i])) return false;
+    return true;
+}
 
 }  // namespace
 
 constinit const TKeywordTable PascalKeywords{PascalWords};
 constinit const TKeywordTable FormKeywords{FormWords};
 
-// A linear scan, first match wins. The word is folded to lower case once;
-// the entries are lower case already.
+// A linear scan, first match wins, over the entries that share the word's
+// first letter and could have its length.
 int32_t TKeywordTable::IndexOf(std::string_view word) const {
-    if (word.size() > LongestWord) return -1;
-    char folded[LongestWord];
-    for (size_t i = 0; i < word.size(); ++i) folded[i] = LowerAscii(word[i]);
-    std::string_view key(folded, word.size());
-    for (size_t i = 0; i < Words.size(); ++i)
-        if (Words[i] == key) return static_cast<int32_t>(i);
+    if (word.empty() || word.size() > LongestWord) return -1;
+    auto first = static_cast<uint8_t>(LowerAscii(word[0]));
+    if (first >= 128) return -1;
+    const TRange& range = ByFirstLetter[first];
+    if ((range.Lengths & (1u << word.size())) == 0) return -1;
+    for (size_t i = range.First; i < range.End; ++i)
+        if (SameWord(Words[i], word)) return static_cast<int32_t>(i);
     return -1;
 }
 

@@ -65,13 +65,6 @@ TNewParser::~TNewParser() {
     Source.Seek(int64_t{FTokenOffset} - streamOffset, TSeekOrigin::soCurrent);
 }
 
-std::string_view TNewParser::TokenView() const {
-    const char* start = reinterpret_cast<const char*>(TokenStart);
-    if (FTokenKind == TokString) return {start, static_cast<size_t>(StringEnd - TokenStart)};
-    if (LongToken) return LongText;
-    return {start, static_cast<size_t>(ScanPos - TokenStart)};
-}
-
 void TNewParser::RaiseError(std::string_view message) const { RaiseErrorAt(message, FLineNumber); }
 
 void TNewParser::RaiseErrorAt(std::string_view message, int32_t line) const {

@@ -46,7 +46,12 @@ public:
     // The decoded bytes of a string literal, else the source bytes of the token.
     std::string TokenText() const { return std::string(TokenView()); }
     // TokenText without a copy; valid until the next ReadToken.
-    std::string_view TokenView() const;
+    std::string_view TokenView() const {
+        const char* start = reinterpret_cast<const char*>(TokenStart);
+        if (FTokenKind == TokString) return {start, static_cast<size_t>(StringEnd - TokenStart)};
+        if (LongToken) return LongText;
+        return {start, static_cast<size_t>(ScanPos - TokenStart)};
+    }
     // Stream offset of the token (from the position at construction).
     int32_t TokenOffset() const { return FTokenOffset; }
     // How many source bytes the token occupies.
