@@ -72,12 +72,7 @@ TEST_F(PrintDocumentTest, CutsPagesBetweenLines) {
     EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage",
                                           "StartPage", "EndPage", "EndDoc"));
     EXPECT_EQ(PageCounter, 4);
-}
-
-TEST_F(PrintDocumentTest, MapsEachPageTopOntoTheTopMargin) {
-    AddLines(7);
-    Print(1, 9999);
-    ASSERT_EQ(Device.PageDraws.size(), 2u);
+    // The second page's top, 96, falls on the top margin's edge at 75.
     EXPECT_THAT(Device.PageDraws[1], testing::IsSupersetOf({"SetMapping 1 1,1 0,0", "SetClip 0,74,227,177",
                                                             "SetMapping 96 96,96 0,21"}));
 }
@@ -122,32 +117,15 @@ const std::vector<std::string> Cancelled{"StartDoc ", "StartPage", "AbortDoc", "
 INSTANTIATE_TEST_SUITE_P(
     Pages, PrintRange,
     ::testing::Values(TRangeCase{"SecondAndThird", 2, 3, TwoPages, 6},
-                      TRangeCase{"LastTwoOfAnyLength", 4, 9999, TwoPages, 18},
                       TRangeCase{"OnlyTheLast", 5, 5, {"StartDoc ", "StartPage", "EndPage", "EndDoc"}, 24},
                       TRangeCase{"OneBeyondTheEnd", 6, 9999, Cancelled, 0},
-                      TRangeCase{"FarBeyondTheEnd", 40, 9999, Cancelled, 0},
                       TRangeCase{"EmptyRange", 3, 2, Cancelled, 0}),
     [](const auto& info) { return std::string(info.param.Name); });
-
-TEST_F(PrintDocumentTest, PagesBeforeTheFirstAreDrawnBesideThePage) {
-    AddLines(7);
-    Print(2, 2);
-    ASSERT_EQ(Device.PageDraws.size(), 1u);
-    EXPECT_THAT(Device.PageDraws[0], Contains(testing::StartsWith("TextOut 525,12 \"line0\"")));
-    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line6")));
-}
 
 TEST_F(PrintDocumentTest, AnEmptyDocumentOpensNoJob) {
     Print(1, 9999);
     EXPECT_THAT(Device.Calls, IsEmpty());
     EXPECT_EQ(PageCounter, 0);
-}
-
-TEST_F(PrintDocumentTest, NamesTheJobWithTheFirst31CharactersOfTheTitle) {
-    AddLines(1);
-    Settings.Title = "Unit1.pas, converted with every line kept";
-    Print(1, 9999);
-    EXPECT_EQ(Device.Calls.front(), "StartDoc Unit1.pas, converted with every");
 }
 
 TEST_F(PrintDocumentTest, OffersTheMarginsAndStopsWhenACallbackSaysSo) {

@@ -47,16 +47,6 @@ TEST(MeasurePage, TakesTheUnprintableStripsOffTheMargins) {
     EXPECT_EQ(page.HeightPrn, 6400 - (658 + 944 - 150));
 }
 
-TEST(MeasurePage, ADeviceThatCannotTellItsSheetHasNoStrips) {
-    TFakePrintDevice device;
-    device.Paper.reset();
-    device.Offset.reset();
-    device.Printable = TSize{4800, 6400};
-    TPageGeometry page = MeasurePage(device, TPrintMargins{}, 96);
-    EXPECT_EQ(page.WidthPrn, 4800 - 2 * 472);
-    EXPECT_EQ(page.HeightPrn, 6400 - 2 * 472);
-}
-
 TEST(MeasurePage, RefusesMarginsThatLeaveNoRoom) {
     TFakePrintDevice device;
     EXPECT_THAT([&] { MeasurePage(device, TPrintMargins{11.0, 11.0, 2.0, 2.0}, 96); },

@@ -12,35 +12,26 @@ using ::testing::ElementsAre;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
-TEST(StartJob, NamesTheJobWithTheFirst31CharactersOfTheTitle) {
+TEST(PagePrinter, RunsAJobUnderTheFirst31CharactersOfItsTitle) {
     TFakePrintDevice device;
     TPagePrinter printer(&device);
     printer.JobTitle = "A title that runs well past thirty-one characters";
-    printer.StartJob();
-    EXPECT_TRUE(printer.Printing());
-    EXPECT_EQ(printer.PageNumber(), 1);
-    EXPECT_THAT(device.Calls, ElementsAre("StartDoc A title that runs well past thi", "StartPage"));
-}
-
-TEST(FinishJob, EndsThePageAndTheDocumentAndClearsTheState) {
-    TFakePrintDevice device;
-    TPagePrinter printer(&device);
     printer.StartJob();
     printer.NextPage();
     EXPECT_EQ(printer.PageNumber(), 2);
     printer.FinishJob();
     EXPECT_FALSE(printer.Printing());
     EXPECT_EQ(printer.PageNumber(), 0);
-    EXPECT_THAT(device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"));
+    EXPECT_THAT(device.Calls, ElementsAre("StartDoc A title that runs well past thi", "StartPage", "EndPage",
+                                          "StartPage", "EndPage", "EndDoc"));
 }
 
-TEST(CancelJob, AbortsTheDocumentAndDoesNotEndIt) {
+TEST(PagePrinter, ACancelledJobIsAbortedAndNotEnded) {
     TFakePrintDevice device;
     TPagePrinter printer(&device);
     printer.StartJob();
     printer.CancelJob();
     EXPECT_FALSE(printer.Printing());
-    EXPECT_FALSE(printer.Aborted());
     EXPECT_THAT(device.Calls, ElementsAre("StartDoc ", "StartPage", "AbortDoc", "EndPage"));
 }
 
@@ -49,19 +40,13 @@ TEST(PagePrinter, RefusesOperationsOutOfOrderWithThePrinterMessages) {
     TPagePrinter printer(&device);
     const char* notPrinting = "Printer is not currently printing";
     EXPECT_THAT([&] { printer.NextPage(); }, ThrowsMessage<EPrinter>(StrEq(notPrinting)));
-    EXPECT_THAT([&] { printer.FinishJob(); }, ThrowsMessage<EPrinter>(StrEq(notPrinting)));
     EXPECT_THAT([&] { printer.CancelJob(); }, ThrowsMessage<EPrinter>(StrEq(notPrinting)));
     printer.StartJob();
     EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EPrinter>(StrEq("Printing in progress")));
-}
-
-TEST(PagePrinter, WithoutASelectedPrinterEveryQuestionFails) {
-    TPagePrinter printer;
-    const char* invalid = "Printer selected is not valid";
-    EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EPrinter>(StrEq(invalid)));
-    EXPECT_THAT([&] { printer.PrintableWidth(); }, ThrowsMessage<EPrinter>(StrEq(invalid)));
-    EXPECT_THAT([&] { printer.Canvas().TextMetrics(TFont{}); }, ThrowsMessage<EPrinter>(StrEq(invalid)));
-    EXPECT_FALSE(printer.Printing());
+    TPagePrinter unselected;
+    EXPECT_THAT([&] { unselected.StartJob(); }, ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));
+    EXPECT_THAT([&] { unselected.PrintableWidth(); },
+                ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));
 }
 
 TEST(PrinterCanvas, MeasuresAnytimeButDrawsOnlyDuringAJob) {
@@ -78,24 +63,8 @@ TEST(PrinterCanvas, MeasuresAnytimeButDrawsOnlyDuringAJob) {
 
 TEST(PagePrinter, FreeingItFinishesAJobStillRunning) {
     TFakePrintDevice device;
-    {
-        TPagePrinter printer(&device);
-        printer.StartJob();
-    }
+    std::make_unique<TPagePrinter>(&device)->StartJob();
     EXPECT_THAT(device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "EndDoc"));
-}
-
-TEST(ReplaceCurrentPrinter, HandsBackThePreviousPrinter) {
-    TPagePrinter& first = CurrentPrinter();
-    EXPECT_EQ(&CurrentPrinter(), &first);
-    TFakePrintDevice device;
-    auto mine = std::make_unique<TPagePrinter>(&device);
-    TPagePrinter* minePtr = mine.get();
-    std::unique_ptr<TPagePrinter> previous = ReplaceCurrentPrinter(std::move(mine));
-    EXPECT_EQ(previous.get(), &first);
-    EXPECT_EQ(&CurrentPrinter(), minePtr);
-    EXPECT_EQ(ReplaceCurrentPrinter(std::move(previous)).get(), minePtr);
-    EXPECT_EQ(&CurrentPrinter(), &first);
 }
 
 }  // namespace

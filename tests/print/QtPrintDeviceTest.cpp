@@ -19,23 +19,18 @@ using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
 // Fonts and painting on a printer need a GUI application; no display is used.
-class TGuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        App = std::make_unique<QGuiApplication>(Argc, Argv);
-    }
-    void TearDown() override { App.reset(); }
+void EnsureApplication() {
+    static int argc = 1;
+    static char name[] = "print_qt_tests";
+    static char* argv[] = {name, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(argc, argv);
+}
 
-private:
-    int Argc = 1;
-    char Arg0[16] = "print_qt_tests";
-    char* Argv[2] = {Arg0, nullptr};
-    std::unique_ptr<QGuiApplication> App;
-};
-
-[[maybe_unused]] ::testing::Environment* const GuiEnvironment =
-    ::testing::AddGlobalTestEnvironment(new TGuiEnvironment);
+std::unique_ptr<TQtPrintDevice> PdfDevice(const std::string& path, int32_t dpi) {
+    EnsureApplication();
+    return TQtPrintDevice::PdfFile(path, dpi, 96);
+}
 
 std::string CommandOutput(const std::string& command) {
     std::string output;
@@ -59,7 +54,7 @@ void PrintPages(TPagePrinter& printer, int pageCount) {
 
 TEST(QtPrintDevice, AnA4PdfAt600DpiIsPrintableToItsEdges) {
     TTempDir dir;
-    auto device = TQtPrintDevice::PdfFile(dir.File("a.pdf"), 600, 96);
+    auto device = PdfDevice(dir.File("a.pdf"), 600);
     EXPECT_EQ(device->Resolution(), (TSize{600, 600}));
     EXPECT_EQ(device->PrintableSize(), (TSize{4958, 7017}));  // 595 x 842 points
     EXPECT_EQ(device->PhysicalPage(), device->PrintableSize());
@@ -69,7 +64,7 @@ TEST(QtPrintDevice, AnA4PdfAt600DpiIsPrintableToItsEdges) {
 TEST(QtPrintDevice, WritesOnePdfPagePerPrintedPage) {
     TTempDir dir;
     std::string path = dir.File("three pages.pdf");
-    auto device = TQtPrintDevice::PdfFile(path, 600, 96);
+    auto device = PdfDevice(path, 600);
     TPagePrinter printer(device.get());
     printer.JobTitle = "Unit1.pas";
     PrintPages(printer, 3);
@@ -87,7 +82,7 @@ TEST(QtPrintDevice, ACancelledJobLeavesNoFileAndKeepsAnOldOne) {
     TTempDir dir;
     std::string path = dir.File("old.pdf");
     WriteWholeFile(path, "old");
-    auto device = TQtPrintDevice::PdfFile(path, 300, 96);
+    auto device = PdfDevice(path, 300);
     TPagePrinter printer(device.get());
     PrintPages(printer, 2);
     printer.CancelJob();
@@ -99,7 +94,7 @@ TEST(QtPrintDevice, ACancelledJobLeavesNoFileAndKeepsAnOldOne) {
 TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
     TTempDir dir;
     std::string path = dir.File("missing/a.pdf");
-    auto device = TQtPrintDevice::PdfFile(path, 600, 96);
+    auto device = PdfDevice(path, 600);
     TPagePrinter printer(device.get());
     EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
     EXPECT_FALSE(printer.Printing());
@@ -107,6 +102,7 @@ TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
 
 TEST(QtPrintDevice, WithoutADefaultPrinterSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    EnsureApplication();
     auto device = TQtPrintDevice::DefaultPrinter(96);
     TPagePrinter printer(device.get());
     EXPECT_THAT([&] { printer.StartJob(); },
