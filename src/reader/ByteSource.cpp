@@ -1,5 +1,7 @@
 #include "reader/ByteSource.h"
 
+#include <algorithm>
+
 namespace codelume {
 
 TStreamSource::TStreamSource(TStream& stream) : Stream(stream) { Stream.SetPosition(0); }
@@ -7,22 +9,22 @@ TStreamSource::TStreamSource(TStream& stream) : Stream(stream) { Stream.SetPosit
 char TStreamSource::ReadSourceChar() {
     if (Position >= ChunkLength) {
         // A short chunk is the stream's last one: the end mark follows its bytes.
-        ChunkLength = Stream.Read(Chunk.data(), ChunkSize);
-        if (ChunkLength < ChunkSize) Chunk[ChunkLength++] = EndOfSource;
+        ChunkLength = std::max(0, Stream.Read(Chunk.data(), ChunkSize));
+        if (ChunkLength < ChunkSize) Chunk[static_cast<size_t>(ChunkLength++)] = EndOfSource;
         Position = 0;
     }
-    return Chunk[Position++];
+    return Chunk[static_cast<size_t>(Position++)];
 }
 
 char TFileSource::ReadSourceChar() {
     if (Position >= BufferLength) {
         if (AtEnd) return EndOfSource;
-        BufferLength = File.Read(Buffer.data(), BufferSize);
+        BufferLength = std::max(0, File.Read(Buffer.data(), BufferSize));
         Position = 0;
         if (BufferLength < BufferSize) AtEnd = true;
         if (BufferLength == 0) return EndOfSource;
     }
-    return Buffer[Position++];
+    return Buffer[static_cast<size_t>(Position++)];
 }
 
 char TStringsSource::ReadSourceChar() {

@@ -65,7 +65,7 @@ constexpr int FirstLatinEntityCode = 160;
 
 THtmlSymbol LookupTag(std::string_view upperName, TTagForm form) {
     for (int i = 0; i < TagCount; ++i) {
-        if (TagNames[i] != upperName) continue;
+        if (TagNames[static_cast<size_t>(i)] != upperName) continue;
         if (form == TTagForm::tfStart) return static_cast<THtmlSymbol>(i);
         return i < TagsWithEndForm ? static_cast<THtmlSymbol>(HtmlEndSy + i) : UnknownTagSymbol;
     }
