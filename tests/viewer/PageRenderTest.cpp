@@ -1,0 +1,37 @@
+#include "viewer/PageRender.h"
+
+#include <QImage>
+#include <filesystem>
+#include <gmock/gmock.h>
+
+#include "support/TempDir.h"
+#include "viewer/PageViewer.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
+
+TEST(RenderPage, WritesWhatTheViewerShowsAtTheRequestedSize) {
+    TTempDir dir;
+    std::string page = dir.File("page.htm");
+    WriteWholeFile(page, "<body bgcolor=white><h3>Title</h3><pre>" + std::string(100, '\r') + "</pre></body>");
+    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0};
+    RenderPage(request);
+    QImage image(QString::fromStdString(request.Output));
+    ASSERT_EQ(image.size(), QSize(320, 200));
+    EXPECT_EQ(image.pixelColor(160, 190), QColor(Qt::white));
+    EXPECT_NE(image.pixelColor(314, 100), QColor(Qt::white));  // the vertical bar
+}
+
+TEST(RenderPage, MissingSourceLeavesNoFile) {
+    TTempDir dir;
+    TRenderRequest request{dir.File("none.htm"), dir.File("out.png"), 320, 200, 0};
+    EXPECT_THAT([&] { RenderPage(request); },
+                ThrowsMessage<EInOutError>(StrEq("Can't locate file: " + request.Source)));
+    EXPECT_FALSE(std::filesystem::exists(request.Output));
+}
+
+}  // namespace
+}  // namespace codelume
