@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "PageExpectation.h"
+#include "PascalCorpus.h"
 #include "base/Stream.h"
 #include "canvas/FixedCanvas.h"
 #include "convert/Conversion.h"
@@ -64,6 +65,17 @@ TEST(RoundTrip, ExampleUnitReadsBackLineForLine) {
 TEST(RoundTrip, ExampleFormReadsBackAsItsText) {
     std::string source = Example("Sample.dfm");
     EXPECT_THAT(RoundTrip(source), ElementsAreArray(ExpectedPreLines(ExpectedPageText(FormText(source)))));
+}
+
+TEST(RoundTrip, GeneratedUnitsReadBackLineForLine) {
+    TTempDir folder;
+    for (uint32_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        std::string unit = GeneratePascalCorpus(100000, seed);
+        std::string source = folder.File("Unit" + std::to_string(seed) + ".pas");
+        WriteWholeFile(source, unit);
+        EXPECT_THAT(RoundTrip(source), ElementsAreArray(ExpectedPreLines(ExpectedPageText(unit))));
+    }
 }
 
 struct TSourceCase {
