@@ -13,6 +13,7 @@ using TCommandArguments = std::span<const std::string>;
 
 int ConvertCommand(TCommandArguments arguments);
 int FormTextCommand(TCommandArguments arguments);
+int DumpCommand(TCommandArguments arguments);
 
 // Writes "codelume-cli: MESSAGE" to standard error.
 void ReportError(std::string_view message);

@@ -32,6 +32,7 @@ const TCommand Commands[] = {
      "Write the text rendering of a binary form file to standard output;\n"
      "      --no-header reads a bare form stream without the resource header.",
      FormTextCommand},
+    {"dump", "dump FILE [--width W] [--fixed-metrics]", "Read an HTML file, lay it out and list its blocks, lines and anchors.", DumpCommand},
 };
 
 void PrintHelp(std::FILE* to) {

@@ -1,0 +1,34 @@
+#include "reader/DocumentDump.h"
+
+#include <gtest/gtest.h>
+
+#include "ReadPage.h"
+#include "canvas/FixedCanvas.h"
+
+namespace codelume {
+namespace {
+
+// 12-point text is 16 pixels high with descent 4 and 8 pixels a byte; a
+// paragraph space is 14 pixels and a rule 20.
+TEST(DumpDocument, WritesEveryBlockLineAndAnchor) {
+    TReadPage page("<TITLE>a\"b\\</TITLE>x<P>aaaa bbbb cccc<HR><A NAME=end>");
+    TFixedCanvas canvas;
+    int32_t maxWidth = 0;
+    int32_t curs = 0;
+    int32_t height = page.Document.LayoutDocument(canvas, 0, 80, maxWidth, curs);
+    EXPECT_EQ(DumpDocument(page.Document, page.Anchors, page.Result.Title, height, maxWidth),
+              "title \"a\\\"b\\\\\"\n"
+              "document height=82 width=80 blocks=5\n"
+              "block 0 section top=0 height=16 paint=16 first=0 chars=1\n"
+              "  line 0 x=0 above=0 text=16 below=0 descent=4 chars=1 \"x\"\n"
+              "block 1 pspace top=16 height=14 paint=14 first=1 chars=0\n"
+              "block 2 section top=30 height=32 paint=32 first=1 chars=14\n"
+              "  line 0 x=0 above=0 text=16 below=0 descent=4 chars=10 \"aaaa bbbb \"\n"
+              "  line 1 x=0 above=0 text=16 below=0 descent=4 chars=4 \"cccc\"\n"
+              "block 3 hrule top=62 height=20 paint=20 first=15 chars=0\n"
+              "block 4 section top=82 height=0 paint=0 first=15 chars=0\n"
+              "anchor END block=4\n");
+}
+
+}  // namespace
+}  // namespace codelume

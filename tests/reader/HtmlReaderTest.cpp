@@ -1,0 +1,273 @@
+#include "reader/HtmlReader.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "ReadPage.h"
+#include "document/GapBlocks.h"
+#include "objects/HtmlTable.h"
+
+namespace codelume {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::Pair;
+
+// Each run of a block as its start index and base size.
+std::vector<std::pair<int32_t, int32_t>> RunSizes(const TSection& section) {
+    std::vector<std::pair<int32_t, int32_t>> sizes;
+    for (const auto& run : section.Runs) sizes.emplace_back(run->StartIndex, run->Face.BaseSize);
+    return sizes;
+}
+
+std::vector<std::pair<int32_t, TFontStyles>> RunStyles(const TSection& section) {
+    std::vector<std::pair<int32_t, TFontStyles>> styles;
+    for (const auto& run : section.Runs) styles.emplace_back(run->StartIndex, run->Face.Style);
+    return styles;
+}
+
+TEST(ParseBody, KeepsTextWithoutABodyTag) {
+    TReadPage page("<TITLE>The  &amp; title</TITLE>x<HR>y");
+    EXPECT_EQ(page.Result.Title, "The & title");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"x\"", "hrule", "section \"y\""));
+}
+
+TEST(ParseBody, BodyDiscardsTheHeadTextAndMovesItsAnchors) {
+    TReadPage page("<HEAD><A NAME=top><STYLE>p {}</STYLE></HEAD><BODY>x");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"x\""));
+    ASSERT_EQ(page.Anchors.Count(), 1);
+    EXPECT_EQ(page.Anchors[0].Name, "TOP");
+    EXPECT_EQ(page.IndexOf(page.Anchors[0].Block), 0);
+}
+
+TEST(ParseBody, BodyAttributesSetTheDocumentColours) {
+    TReadPage page("<BODY TEXT=red LINK=#00ff00 BGCOLOR=navy BACKGROUND=bg.gif>x");
+    EXPECT_EQ(page.Document.FontColor, clRed | PaletteRelative);
+    EXPECT_EQ(page.Document.HotSpotColor, clLime | PaletteRelative);
+    EXPECT_EQ(page.Document.PageColor, clNavy | PaletteRelative);
+    EXPECT_EQ(page.Document.BackgroundName, "bg.gif");
+    EXPECT_EQ(page.Section(0).Runs[0]->Face.Color, clRed | PaletteRelative);
+}
+
+TEST(ParseBody, ALateBodyIsIgnoredAndTheBodyEndEndsTheDocument) {
+    TReadPage page("a<P>b<BODY TEXT=red>c</BODY>d");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"a\"", "pspace", "section \"bc\""));
+    EXPECT_EQ(page.Document.FontColor, TSectionList().FontColor);
+}
+
+TEST(ParseBody, BaseSetsTheBaseReference) {
+    TReadPage page("<BASE HREF=http://h/ TARGET=main>x");
+    EXPECT_EQ(page.Result.Base, "http://h/");
+    EXPECT_EQ(page.Result.BaseTarget, "main");
+}
+
+TEST(ParseParagraph, ARunOfParagraphTagsMakesOneSpace) {
+    struct TRow {
+        const char* Html;
+        std::vector<std::string> Blocks;
+    };
+    for (const TRow& row : {
+             TRow{"<P><P></P><P>text", {"section \"\"", "pspace", "section \"text\""}},
+             TRow{"<P>a<P>b", {"section \"\"", "pspace", "section \"a\"", "pspace", "section \"b\""}},
+             TRow{"a<BR>b", {"section \"a\"", "section \"b\""}},
+             TRow{"<P>a<BR><P>b", {"section \"\"", "pspace", "section \"a\"", "section \"\"", "pspace", "section \"b\""}},
+             TRow{"<P><TABLE></TABLE><P>b", {"section \"\"", "pspace", "section \"\"", "table", "pspace", "section \"b\""}}}) {
+        SCOPED_TRACE(row.Html);
+        EXPECT_EQ(TReadPage(row.Html).Blocks(), row.Blocks);
+    }
+}
+
+TEST(ParseParagraph, TheLastTagOfTheRunGivesTheAlignment) {
+    EXPECT_EQ(TReadPage("<P ALIGN=center>b").SectionWith("b").Align, taCenter);
+    EXPECT_EQ(TReadPage("<P ALIGN=center></P>b").SectionWith("b").Align, taLeftJustify);
+    EXPECT_EQ(TReadPage("<P ALIGN=Right>a<BR>b").SectionWith("b").Align, taRightJustify);
+}
+
+TEST(ParseBreak, ClearGoesToTheNewBlock) {
+    EXPECT_EQ(TReadPage("a<BR CLEAR=left>b").SectionWith("b").ClearMode, cmLeft);
+}
+
+TEST(StyleTags, StayInForceAcrossBlocksUntilTheirEndTag) {
+    TReadPage page("<B>x<P>y</B>z<I>w");
+    EXPECT_THAT(RunStyles(page.SectionWith("x")), ElementsAre(Pair(0, fsBold)));
+    EXPECT_THAT(RunStyles(page.SectionWith("yzw")), ElementsAre(Pair(0, fsBold), Pair(1, 0), Pair(2, fsItalic)));
+}
+
+TEST(StyleTags, SubscriptsAreSetSmaller) {
+    TReadPage page("a<SUB>b</SUB>c");
+    const TSection& section = page.Section(0);
+    ASSERT_EQ(section.Runs.Count(), 3);
+    EXPECT_EQ(section.Runs[1]->ScriptShift, ssSubscript);
+    EXPECT_EQ(section.Runs[1]->Face.BaseSize, 9);
+    EXPECT_EQ(section.Runs[2]->ScriptShift, ssNormal);
+}
+
+TEST(ParseHeading, GivesGapsAndTheHeadingFont) {
+    TReadPage page("<H2 ALIGN=right>Title</H2>after<H3>x");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "hspace", "section \"Title\"", "hspace",
+                                           "section \"after\"", "hspace", "section \"x\""));
+    EXPECT_EQ(dynamic_cast<THeadingSpace&>(*page.Document.Blocks[1]).Level, 2);
+    const TSection& title = page.SectionWith("Title");
+    EXPECT_EQ(title.Align, taRightJustify);
+    EXPECT_EQ(title.Runs[0]->Face.BaseSize, 18);
+    EXPECT_EQ(title.Runs[0]->Face.Style, fsBold);
+    EXPECT_THAT(RunSizes(page.SectionWith("after")), ElementsAre(Pair(0, 12)));
+    EXPECT_THAT(RunSizes(page.SectionWith("x")), ElementsAre(Pair(0, 15)));
+}
+
+TEST(ApplyFontAttributes, SizesAreClampedAndRelativeToTheBaseFont) {
+    TReadPage page("<FONT SIZE=+1>a</FONT><FONT SIZE=9>b</FONT><FONT SIZE=-5>c</FONT>");
+    EXPECT_THAT(RunSizes(page.Section(0)), ElementsAre(Pair(0, 14), Pair(1, 36), Pair(2, 8), Pair(3, 12)));
+}
+
+TEST(ApplyFontAttributes, AnEmptyFontTagStillTakesALevel) {
+    TReadPage page("<FONT SIZE=7><FONT>x</FONT>y</FONT>z");
+    EXPECT_THAT(RunSizes(page.Section(0)), ElementsAre(Pair(0, 36), Pair(1, 36), Pair(2, 12)));
+}
+
+TEST(ApplyFontAttributes, ColourAndFirstFace) {
+    TReadPage page("<FONT COLOR=red FACE=\" Arial, Helvetica\">x");
+    const TMyFont& face = page.Section(0).Runs[0]->Face;
+    EXPECT_EQ(face.Color, clRed | PaletteRelative);
+    EXPECT_EQ(face.Name, "Arial");
+}
+
+TEST(ApplyFontAttributes, BaseFontCountsOnlyBeforeTheFirstBlock) {
+    TReadPage early("<BASEFONT SIZE=5>a<FONT SIZE=+1>b");
+    EXPECT_THAT(RunSizes(early.Section(0)), ElementsAre(Pair(0, 18), Pair(1, 24)));
+    TReadPage late("x<P><BASEFONT SIZE=5>a<FONT SIZE=+1>b");
+    EXPECT_THAT(RunSizes(late.SectionWith("ab")), ElementsAre(Pair(0, 12), Pair(1, 24)));
+}
+
+TEST(StepFontSize, StepsThroughTheSizeTable) {
+    EXPECT_THAT(RunSizes(TReadPage("<FONT SIZE=7><BIG>x").Section(0)), ElementsAre(Pair(0, 24)));
+    EXPECT_THAT(RunSizes(TReadPage("<SMALL>x</SMALL>y").Section(0)), ElementsAre(Pair(0, 10), Pair(1, 12)));
+    EXPECT_THAT(RunSizes(TReadPage("<FONT SIZE=1><SMALL>x").Section(0)), ElementsAre(Pair(0, 8)));
+    // 15 is not in the table: BIG changes nothing, and its end tag pops the heading font.
+    EXPECT_THAT(RunSizes(TReadPage("<H3>a<BIG>b</BIG>c").SectionWith("abc")), ElementsAre(Pair(0, 15), Pair(2, 12)));
+}
+
+TEST(ParseAnchor, OpensAndClosesLinks) {
+    TReadPage page("<A HREF=a.htm TARGET=f>link</A>x<A HREF>y");
+    const TSection& section = page.Section(0);
+    ASSERT_EQ(section.Runs.Count(), 3);
+    EXPECT_EQ(section.Runs[0]->Link, (TUrlTarget{"a.htm", "f"}));
+    EXPECT_EQ(section.Runs[0]->Face.Style, fsUnderline);
+    EXPECT_EQ(section.Runs[0]->Face.Color, page.Document.HotSpotColor);
+    EXPECT_FALSE(section.Runs[1]->Link.IsLink());
+    EXPECT_EQ(section.Runs[1]->Face.Style, 0);
+    EXPECT_EQ(section.Runs[2]->Face.Style, fsUnderline);
+    EXPECT_FALSE(section.Runs[2]->Link.IsLink());
+}
+
+TEST(ParseAnchor, NamesPointAtTheBlockOfTheFollowingText) {
+    TReadPage page("a<P><A NAME=second>b<A NAME=First HREF=x>c<A NAME=FIRST>");
+    ASSERT_EQ(page.Anchors.Count(), 2);
+    EXPECT_EQ(page.Anchors[0].Name, "FIRST");
+    EXPECT_EQ(page.Anchors[1].Name, "SECOND");
+    EXPECT_EQ(page.Anchors[0].Block, &page.SectionWith("bc"));
+    EXPECT_EQ(page.Anchors[1].Block, &page.SectionWith("bc"));
+}
+
+TEST(ParseList, BuildsItemsAtTheirDepths) {
+    TReadPage page("<UL><LI>a<UL PLAIN><LI><P>b</UL><LI>c</OL>d");
+    EXPECT_THAT(page.Blocks(),
+                ElementsAre("section \"\"", "ulitem \"a\"", "ulitem \"b\"", "ulitem \"c\"", "section \"d\""));
+    EXPECT_EQ(page.SectionWith("a").Depth, 1);
+    EXPECT_EQ(page.SectionWith("b").Depth, 2);
+    EXPECT_TRUE(dynamic_cast<TUListItem&>(page.SectionWith("b")).PlainItem);
+    EXPECT_FALSE(dynamic_cast<TUListItem&>(page.SectionWith("c")).PlainItem);
+    EXPECT_EQ(page.SectionWith("d").Depth, 0);
+}
+
+TEST(ParseList, NumbersOrderedItemsFromStart) {
+    TReadPage page("<OL START=3 TYPE=a><LI>x<LI>y</OL><OL><LI>z</OL>");
+    auto& x = dynamic_cast<TOListItem&>(page.SectionWith("x"));
+    EXPECT_EQ(x.ItemNumber, 3);
+    EXPECT_EQ(x.NumberStyle, 'a');
+    EXPECT_EQ(page.SectionWith("y").ItemNumber, 4);
+    EXPECT_EQ(dynamic_cast<TOListItem&>(page.SectionWith("z")).NumberStyle, '1');
+    EXPECT_EQ(page.SectionWith("z").ItemNumber, 1);
+}
+
+TEST(ParseList, DefinitionTermsHangOutByOneLevel) {
+    TReadPage page("<DL><DT>term<DD>def</DL><BLOCKQUOTE>q</BLOCKQUOTE>");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "dlitem \"term\"", "dlitem \"def\"", "section \"q\""));
+    EXPECT_EQ(page.SectionWith("term").Depth, 0);
+    EXPECT_EQ(page.SectionWith("def").Depth, 1);
+    EXPECT_EQ(page.SectionWith("q").Depth, 1);
+}
+
+TEST(ParseBlock, CentersAndDivsNestTheirAlignment) {
+    TReadPage page("<CENTER>a<DIV ALIGN=right>b</DIV>c</CENTER>d");
+    EXPECT_EQ(page.SectionWith("a").Align, taCenter);
+    EXPECT_EQ(page.SectionWith("b").Align, taRightJustify);
+    EXPECT_EQ(page.SectionWith("c").Align, taCenter);
+    EXPECT_EQ(page.SectionWith("d").Align, taLeftJustify);
+}
+
+TEST(NestingCap, DeepListsAndBlocksStopAtSixtyFourLevels) {
+    std::string lists;
+    for (int i = 0; i < 100000; ++i) lists += "<UL><CENTER>";
+    // A list inside a block starts again at depth 1.
+    EXPECT_EQ(TReadPage(lists + "<LI>x").SectionWith("x").Depth, 1);
+    std::string sixtyFive;
+    for (int i = 0; i <= THtmlReader::MaxBlockNesting; ++i) sixtyFive += "<UL>";
+    EXPECT_EQ(TReadPage(sixtyFive + "<LI>x").SectionWith("x").Depth, THtmlReader::MaxBlockNesting);
+}
+
+TEST(NestingCap, EndTagsStillCloseWhatIsOpen) {
+    std::string html;
+    for (int i = 0; i < 1000; ++i) html += "<DIV ALIGN=center>";
+    html += "a";
+    for (int i = 0; i < 1000; ++i) html += "</DIV>";
+    TReadPage page(html + "b");
+    EXPECT_EQ(page.SectionWith("a").Align, taCenter);
+    EXPECT_EQ(page.SectionWith("b").Align, taLeftJustify);
+}
+
+// The depth of the chain of tables that starts in a cell, following the first
+// table of each first cell.
+int TableDepth(const TCell& cell) {
+    for (const auto& block : cell.Blocks)
+        if (const auto* table = dynamic_cast<const THtmlTable*>(block.get()))
+            return 1 + (table->Rows.IsEmpty() || table->Rows[0]->IsEmpty() ? 0 : TableDepth((*table->Rows[0])[0]->Cell));
+    return 0;
+}
+
+TEST(NestingCap, DeepTablesStopAtSixteenLevels) {
+    std::string tables;
+    for (int i = 0; i < 100000; ++i) tables += "<TABLE><TR><TD>";
+    EXPECT_EQ(TableDepth(TReadPage(tables + "x").Document), THtmlReader::MaxTableNesting);
+    std::string two = "<TABLE><TR><TD><TABLE><TR><TD>x</TABLE></TABLE>";
+    EXPECT_EQ(TableDepth(TReadPage(two).Document), 2);
+}
+
+TEST(ParsePre, KeepsSpacingAndMakesOneBlockPerLine) {
+    TReadPage page("<PRE>\r\na  <B>b</B> c\r\n  &lt;x&gt;</PRE>after");
+    EXPECT_THAT(page.Blocks(),
+                ElementsAre("section \"\"", "pre \" \"", "pre \"a  b c\"", "pre \"  <x>\"", "section \"after\""));
+    EXPECT_THAT(RunStyles(page.SectionWith("a  b c")), ElementsAre(Pair(0, 0), Pair(3, fsBold), Pair(4, 0)));
+    EXPECT_TRUE(page.SectionWith("a  b c").Runs[0]->Face.IsMono);
+    EXPECT_EQ(page.SectionWith("a  b c").Runs[0]->Face.BaseSize, 10);
+    EXPECT_FALSE(page.SectionWith("after").Runs[0]->Face.IsMono);
+}
+
+TEST(ParsePre, OnlyParagraphAndBreakStartLines) {
+    TReadPage page("<PRE>a<BR>\r\nb<P>c</P>d<H1>e</H1> < f</PRE>");
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "pre \"a\"", "pre \"b\"", "pre \"cde  f\""));
+}
+
+TEST(ParsePre, DropsTheBytesThatBlocksReserve) {
+    TReadPage page(std::string("<PRE>a\0b\x02" "c\x04" "d\x01</PRE>", 18));
+    EXPECT_EQ(page.Section(1).Text(), "abcd\x01");
+}
+
+TEST(ParsePre, CutsLongLinesIntoPiecesWithoutLosingText) {
+    std::string line(1000, 'x');
+    TReadPage page("<PRE>" + line + "</PRE>");
+    EXPECT_EQ(page.Section(1).Text(), line);
+}
+
+}  // namespace
+}  // namespace codelume
