@@ -1,3 +1,4 @@
+#include <QPaintEvent>
 #include <QWheelEvent>
 
 #include "ViewerFixture.h"
@@ -36,6 +37,30 @@ TEST_F(ScrollKeys, MoveByLinesPagesAndToTheEnds) {
     Key(Qt::Key_Home);
     EXPECT_EQ(Viewer.ScrollY(), 0);
     EXPECT_EQ(Viewer.Document().ScrollY, 0);
+}
+
+// Collects the regions the panel is asked to paint.
+class TPaintSpy : public QObject {
+public:
+    QRegion Painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) Painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(ScrollKeys, OneLineRepaintsOnlyTheUncoveredStrip) {
+    TPaintSpy spy;
+    Viewer.Panel().repaint();
+    QApplication::processEvents();
+    Viewer.Panel().installEventFilter(&spy);
+    Key(Qt::Key_Down);
+    QApplication::processEvents();
+    EXPECT_EQ(spy.Painted.boundingRect(), QRect(0, PanelHeight() - 16, Viewer.Panel().width(), 16));
+    spy.Painted = QRegion();
+    Key(Qt::Key_PageDown);
+    QApplication::processEvents();
+    EXPECT_EQ(spy.Painted.boundingRect(), Viewer.Panel().rect());
 }
 
 TEST_F(ScrollKeys, WheelMovesThreeLinesPerNotchClamped) {
