@@ -13,6 +13,12 @@ constexpr int64_t MaxReserve = int64_t{1} << 30;
 
 bool IsPrintable(uint8_t c) { return c >= FirstPrintable; }
 
+// Where the run of printable bytes other than the apostrophe ends.
+size_t PlainRunEnd(std::string_view text, size_t from) {
+    while (from < text.size() && IsPrintable(static_cast<uint8_t>(text[from])) && text[from] != '\'') ++from;
+    return from;
+}
+
 void AppendCharCode(std::string& out, uint8_t code) {
     out += '#';
     if (code >= 10) out += static_cast<char>('0' + code / 10);
@@ -143,27 +149,25 @@ std::string TCodeParser::ConvertStringLiteral(std::string_view text) {
     if (text.empty()) return "''";
     std::string result;
     bool quoted = false;
-    size_t run = 0;
-    for (size_t i = 0; i <= text.size(); ++i) {
-        uint8_t c = i < text.size() ? static_cast<uint8_t>(text[i]) : 0;
-        bool printable = i < text.size() && IsPrintable(c);
-        if (printable && c != '\'') continue;
-        if (i > run) {
-            if (!quoted) result += '\'';
-            AppendConverted(result, text.substr(run, i - run));
-            quoted = true;
-        }
-        run = i + 1;
-        if (i == text.size()) break;
-        if (c == '\'') {
-            if (!quoted) result += '\'';
-            result += "''";
-            quoted = true;
+    for (size_t i = 0; i < text.size();) {
+        auto c = static_cast<uint8_t>(text[i]);
+        if (!IsPrintable(c)) {
+            if (quoted) result += '\'';
+            quoted = false;
+            AppendCharCode(result, c);
+            ++i;
             continue;
         }
-        if (quoted) result += '\'';
-        quoted = false;
-        AppendCharCode(result, c);
+        if (!quoted) result += '\'';
+        quoted = true;
+        if (c == '\'') {
+            result += "''";
+            ++i;
+            continue;
+        }
+        size_t end = PlainRunEnd(text, i);
+        AppendConverted(result, text.substr(i, end - i));
+        i = end;
     }
     if (quoted) result += '\'';
     return result;

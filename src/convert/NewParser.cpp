@@ -94,23 +94,31 @@ bool TNewParser::RefillWindow() {
     size_t rest = static_cast<size_t>(DataEnd - ScanPos);
     if (rest > 0) std::memmove(Window.get(), ScanPos, rest);
     DataEnd = Window.get() + rest;
-    // A short read only ever means the end of the stream.
-    while (DataEnd < WindowEnd) {
-        int32_t count = Source.Read(DataEnd, static_cast<int32_t>(WindowEnd - DataEnd));
-        if (count <= 0) break;
-        DataEnd += count;
-    }
+    ReadIntoWindow();
     ScanPos = Window.get();
-    MarkPos = DataEnd;
-    if (MarkPos == WindowEnd) {
-        uint8_t* lineFeed = WindowEnd - 2;
-        while (lineFeed > Window.get() && *lineFeed != LineFeed) --lineFeed;
-        MarkPos = lineFeed > Window.get() ? lineFeed + 1 : Window.get();
-    }
+    MarkPos = DataEnd == WindowEnd ? AfterLastLineFeed() : DataEnd;
     SavedByte = *MarkPos;
     *MarkPos = 0;
     if (MarkPos == Window.get() && DataEnd == WindowEnd) RaiseErrorAt("Line too long", ScanLine);
     return ScanPos != MarkPos;
+}
+
+// Reads until the window is full; a short read only ever means the end of
+// the stream.
+void TNewParser::ReadIntoWindow() {
+    while (DataEnd < WindowEnd) {
+        int32_t count = Source.Read(DataEnd, static_cast<int32_t>(WindowEnd - DataEnd));
+        if (count <= 0) return;
+        DataEnd += count;
+    }
+}
+
+// The position after the last line feed at offsets 1 to 4094 of a full
+// window, or the window start when there is none.
+uint8_t* TNewParser::AfterLastLineFeed() const {
+    uint8_t* lineFeed = WindowEnd - 2;
+    while (lineFeed > Window.get() && *lineFeed != LineFeed) --lineFeed;
+    return lineFeed > Window.get() ? lineFeed + 1 : Window.get();
 }
 
 void TNewParser::SkipWhitespace() {

@@ -68,6 +68,8 @@ private:
 
     void SkipWhitespace();
     bool RefillWindow();
+    void ReadIntoWindow();
+    uint8_t* AfterLastLineFeed() const;
     void BeginToken();
     void EndToken();
     uint8_t ScanSpecial(uint8_t c);
