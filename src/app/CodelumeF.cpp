@@ -13,6 +13,7 @@
 #include "base/Arith.h"
 #include "base/Stream.h"
 #include "convert/Conversion.h"
+#include "viewer/PageViewer.h"
 
 namespace codelume {
 
@@ -50,6 +51,7 @@ TCodelumeF::TCodelumeF(TUserDialogs& dialogs, QWidget* parent)
     SetUpWindow();
     CreateTitleCard();
     CreatePanel();
+    CreateViewer();
     CreateToolBar();
     ArrangeControls();
 }
@@ -123,6 +125,24 @@ QLineEdit* TCodelumeF::CreateEdit(int top) {
     return edit;
 }
 
+// Hidden until the first conversion; then it covers the title card for good.
+void TCodelumeF::CreateViewer() {
+    Viewer = new TPageViewer(this);
+    Viewer->hide();
+    QSizePolicy policy = Viewer->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    Viewer->setSizePolicy(policy);
+    Viewer->setCursor(Qt::IBeamCursor);
+    Viewer->SetViewImages(false);
+    Viewer->SetBorderStyle(htFocused);
+    Viewer->SetHistoryMaxCount(0);
+    Viewer->SetDefFontName("Times New Roman");
+    Viewer->SetDefPreFontName("Courier New");
+    Viewer->SetNoSelect(false);
+    Viewer->PrintMarginLeft = Viewer->PrintMarginRight = 2.0;
+    Viewer->PrintMarginTop = Viewer->PrintMarginBottom = 2.0;
+}
+
 void TCodelumeF::CreateToolBar() {
     ToolBar1 = new QWidget(this);
     ToolBar1->setFixedHeight(Scaled(29));
@@ -131,7 +151,7 @@ void TCodelumeF::CreateToolBar() {
     btnHTML = CreateToolButton(31, 1, "Convert Pascal to HTML", &TCodelumeF::BtnHTMLClick);
     doDest = CreateToolButton(54, 2, "Select Destination", &TCodelumeF::doDestClick);
     CreateSeparator(77);
-    btnOpen = CreateToolButton(85, 3, "Preview HTML", nullptr);
+    btnOpen = CreateToolButton(85, 3, "Preview HTML", &TCodelumeF::BtnOpenClick);
     btnPrint = CreateToolButton(108, 4, "Print HTML", nullptr);
 }
 
@@ -153,15 +173,15 @@ void TCodelumeF::CreateSeparator(int left) {
     separator->setGeometry(left, (Scaled(29) - ButtonHeight) / 2, 8, ButtonHeight);
 }
 
-// The toolbar and the panel keep the full width at the top; the title card
-// keeps its place below them.
+// The toolbar and the panel keep the full width at the top, the viewer fills
+// the rest; the title card keeps its place under the viewer.
 void TCodelumeF::ArrangeControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(ToolBar1);
     layout->addWidget(Panel1);
-    layout->addStretch(1);
+    layout->addWidget(Viewer, 1);
 }
 
 // Qt must not see an exception, so every failure ends here in the error box.
@@ -197,6 +217,20 @@ void TCodelumeF::BtnHTMLClick() {
         return;
     ConvertToPage(PathBytes(EditSource->text()), destination);
     btnOpen->setEnabled(true);
+    ShowResult();
+}
+
+void TCodelumeF::ShowResult() {
+    Viewer->show();
+    LoadDestination();
+}
+
+// Preview loads the destination, but never shows a viewer that is still hidden.
+void TCodelumeF::BtnOpenClick() { LoadDestination(); }
+
+void TCodelumeF::LoadDestination() {
+    std::string destination = PathBytes(EditDest->text());
+    if (FileExists(destination)) Viewer->LoadFromFile(destination);
 }
 
 }  // namespace codelume

@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace codelume {
 
+class TPageViewer;
 class TShadowLabel;
 
 class TCodelumeF : public QWidget {
@@ -34,6 +35,7 @@ public:
     QLabel* Label2;
     QLineEdit* EditSource;
     QLineEdit* EditDest;
+    TPageViewer* Viewer;
     QWidget* ToolBar1;
     QToolButton* btnInput;
     QToolButton* btnHTML;
@@ -49,6 +51,7 @@ public:
     void doDestClick();
     void EditDestChange();
     void BtnHTMLClick();
+    void BtnOpenClick();
 
 private:
     using THandler = void (TCodelumeF::*)();
@@ -61,11 +64,14 @@ private:
     void CreatePanel();
     QLabel* CreateFieldLabel(const char* caption, int top, int width);
     QLineEdit* CreateEdit(int top);
+    void CreateViewer();
     void CreateToolBar();
     QToolButton* CreateToolButton(int left, int image, const char* hint, THandler handler);
     void CreateSeparator(int left);
     void ArrangeControls();
     void RunHandler(THandler handler);
+    void ShowResult();
+    void LoadDestination();
 
     TUserDialogs& Dialogs;
 };

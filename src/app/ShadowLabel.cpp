@@ -135,8 +135,10 @@ int TShadowLabel::WrapFormat() const {
 }
 
 Qt::Alignment TShadowLabel::VisualAlignment() const {
-    static constexpr Qt::AlignmentFlag flags[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-    return QStyle::visualAlignment(layoutDirection(), flags[FAlignment]);
+    Qt::Alignment flag = FAlignment == taCenter ? Qt::AlignHCenter
+                         : FAlignment == taRightJustify ? Qt::AlignRight
+                                                        : Qt::AlignLeft;
+    return QStyle::visualAlignment(layoutDirection(), flag);
 }
 
 bool TShadowLabel::IsRightAligned() const { return (VisualAlignment() & Qt::AlignRight) != 0; }

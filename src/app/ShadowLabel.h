@@ -7,9 +7,11 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "document/Section.h"
+
 namespace codelume {
 
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+// The horizontal alignment is the document's TAlignment.
 enum TTextLayout : uint8_t { tlTop, tlCenter, tlBottom };
 enum TShadowPosition : uint8_t { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
 

@@ -10,6 +10,7 @@
 #include "app/QtUserDialogs.h"
 #include "app/ShadowLabel.h"
 #include "support/TempDir.h"
+#include "viewer/PageViewer.h"
 
 namespace codelume {
 namespace {
@@ -127,25 +128,41 @@ TEST_F(CodelumeFTest, ConvertOfAUnitWritesThePageAndEnablesPreview) {
     EXPECT_EQ(page, Dir.File("Unit1_pas.HTM"));
     EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>unit</B> Unit1;"));
     EXPECT_TRUE(Window.btnOpen->isEnabled());
+    EXPECT_FALSE(Window.Viewer->isHidden());
+    EXPECT_EQ(Window.Viewer->LoadedPath(), page);
+    EXPECT_EQ(Window.Viewer->PageTitle(), "File: Unit1.pas");
 }
 
-TEST_F(CodelumeFTest, SecondConvertAsksAndNoKeepsTheFile) {
+TEST_F(CodelumeFTest, SecondConvertAsksAndNoKeepsTheFileAndTheViewer) {
     std::string page = Convert("Unit1.pas", "unit Unit1;\r\n");
-    WriteWholeFile(page, "old page");
+    WriteWholeFile(page, "<title>old page</title>");
     Dialogs.Answers = {false};
     Click(Window.btnHTML);
     EXPECT_THAT(Dialogs.Questions, ElementsAre("Confirm: Overwrite the existing file " + page + "?"));
-    EXPECT_EQ(ReadWholeFile(page), "old page");
+    EXPECT_EQ(ReadWholeFile(page), "<title>old page</title>");
+    EXPECT_EQ(Window.Viewer->PageTitle(), "File: Unit1.pas");
     Dialogs.Answers = {true};
     Click(Window.btnHTML);
     EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>unit</B>"));
 }
 
-TEST_F(CodelumeFTest, TypingInTheDestinationDisablesPreview) {
-    Convert("Unit1.pas", "unit Unit1;\r\n");
+TEST_F(CodelumeFTest, TypingInTheDestinationDisablesPreviewAndKeepsThePage) {
+    std::string page = Convert("Unit1.pas", "unit Unit1;\r\n");
     ASSERT_TRUE(Window.btnOpen->isEnabled());
     QTest::keyClicks(Window.EditDest, "x");
     EXPECT_FALSE(Window.btnOpen->isEnabled());
+    EXPECT_EQ(Window.Viewer->LoadedPath(), page);
+}
+
+TEST_F(CodelumeFTest, PreviewBeforeAnyConversionShowsNothing) {
+    Click(Window.btnOpen);
+    EXPECT_TRUE(Window.Viewer->LoadedPath().empty());
+    WriteWholeFile(Dir.File("page.htm"), "<title>Page</title>");
+    Window.EditDest->setText(QString::fromStdString(Dir.File("page.htm")));
+    Window.BtnOpenClick();
+    EXPECT_EQ(Window.Viewer->PageTitle(), "Page");
+    EXPECT_TRUE(Window.Viewer->isHidden());
+    EXPECT_THAT(Dialogs.Errors, IsEmpty());
 }
 
 TEST_F(CodelumeFTest, UpperCaseFormExtensionIsPascalSource) {
@@ -162,6 +179,7 @@ TEST_F(CodelumeFTest, TokenizerErrorLeavesThePageAndTheWindowAsTheyWere) {
     Click(Window.btnHTML);
     EXPECT_THAT(Dialogs.Errors, ElementsAre("Invalid string constant on line 1"));
     EXPECT_EQ(ReadWholeFile(page), firstPage);
+    EXPECT_EQ(Window.Viewer->PageTitle(), "File: Unit1.pas");
     EXPECT_EQ(Dest(), page);
     EXPECT_TRUE(Window.btnOpen->isEnabled());
 }
