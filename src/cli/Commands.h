@@ -14,6 +14,7 @@ using TCommandArguments = std::span<const std::string>;
 int ConvertCommand(TCommandArguments arguments);
 int FormTextCommand(TCommandArguments arguments);
 int DumpCommand(TCommandArguments arguments);
+int RenderCommand(TCommandArguments arguments);
 
 // Writes "codelume-cli: MESSAGE" to standard error.
 void ReportError(std::string_view message);

@@ -33,6 +33,12 @@ const TCommand Commands[] = {
      "      --no-header reads a bare form stream without the resource header.",
      FormTextCommand},
     {"dump", "dump FILE [--width W] [--fixed-metrics]", "Read an HTML file, lay it out and list its blocks, lines and anchors.", DumpCommand},
+#ifdef CODELUME_VIEWER
+    {"render", "render FILE -o OUT.png [--width W] [--height H] [--scroll Y]",
+     "Show an HTML file in an offscreen viewer of W by H pixels (800 by 600), scrolled\n"
+     "      to Y, and save what it shows, border and scroll bars included, as a PNG picture.",
+     RenderCommand},
+#endif
 };
 
 void PrintHelp(std::FILE* to) {
