@@ -1,0 +1,30 @@
+// Reads arbitrary bytes as an HTML page and lays the document out at a wide
+// and a narrow width with fixed metrics.
+#include <cstddef>
+#include <cstdint>
+
+#include "canvas/FixedCanvas.h"
+#include "reader/DocumentReader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using namespace codelume;
+    if (size > INT32_MAX) return 0;
+    TSectionList document;
+    TAnchorIndex anchors;
+    try {
+        ParseDocumentBuffer(document, anchors, reinterpret_cast<const char*>(data), static_cast<int32_t>(size));
+    } catch (const EParseError&) {
+        // An open comment at the end: the blocks read so far stay.
+    }
+    TFixedCanvas canvas;
+    for (int32_t width : {600, 37}) {
+        int32_t maxWidth = 0;
+        int32_t curs = 0;
+        try {
+            document.LayoutDocument(canvas, 0, width, maxWidth, curs);
+        } catch (const EIntOverflow&) {
+            // A document too large for 32-bit coordinates is refused with a message.
+        }
+    }
+    return 0;
+}
