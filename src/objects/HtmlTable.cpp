@@ -29,7 +29,11 @@ int32_t SumOf(const std::vector<int32_t>& values, size_t first, size_t count) {
     return sum;
 }
 
-int32_t ClampedPixels(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, 0, INT32_MAX / 4)); }
+// Width bounds are held below this, so that the widths of the most columns a
+// table may have still add up within 32 bits.
+constexpr int64_t MaxBoundPixels = 10000000;
+
+int32_t ClampedPixels(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, 0, MaxBoundPixels)); }
 
 }  // namespace
 
@@ -102,7 +106,7 @@ TWidthBounds THtmlTable::CellBounds(TCanvas& canvas, TCellObj& cell, int32_t con
     TWidthBounds bounds;
     cell.Cell.WidthBounds(canvas, bounds.Min, bounds.Max);
     int32_t frame = 2 * CellInset();
-    bounds = {CheckedAdd(bounds.Min, frame), CheckedAdd(bounds.Max, frame)};
+    bounds = {ClampedPixels(int64_t{bounds.Min} + frame), ClampedPixels(int64_t{bounds.Max} + frame)};
     if (cell.SpecWidth && cell.SpecWidth->Value > 0) {
         int32_t wish = cell.SpecWidth->Value;
         if (cell.SpecWidth->Percent) wish = contentWidth > 0 ? MulDiv(contentWidth, wish, 100) : 0;
