@@ -63,8 +63,9 @@ void TCodeParser::ConvertSource() {
     OutputStream.WriteBuffer(OutputText.data(), CheckedNarrow(static_cast<int64_t>(OutputText.size())));
 }
 
-// Room for the whole page at once: a page is about one and a half times its
-// source. Pages that are not touched cost no memory, and a larger page grows.
+// Room for the whole page at once, so it is never copied while it grows: a
+// page is about one and a half times its source. Reserved bytes that are
+// never written take no memory.
 void TCodeParser::ReserveOutput() {
     int64_t size = InputStream.Size();
     if (size > 0) OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
