@@ -54,9 +54,7 @@ THtmlImage::THtmlImage(TSectionList& document, const THtmlImage& source)
       AltText(source.AltText),
       UseMap(source.UseMap),
       SpecWidth(source.SpecWidth),
-      SpecHeight(source.SpecHeight) {
-    Control = source.Control;
-}
+      SpecHeight(source.SpecHeight) {}
 
 std::unique_ptr<TImageObj> THtmlImage::CloneFor(TSectionList& document) const {
     return std::unique_ptr<TImageObj>(new THtmlImage(document, *this));

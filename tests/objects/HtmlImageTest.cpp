@@ -78,5 +78,19 @@ TEST(HtmlImage, PaintsAFramedBoxWhereTheBlockSays) {
     EXPECT_EQ(canvas.Calls()[0], "FillRect 10,50,14,51 808080");
 }
 
+TEST(HtmlImage, CopyForAnotherDocumentKeepsTheTagsValues) {
+    TSectionList document, printCopy;
+    TFixedCanvas canvas;
+    THtmlImage image(document, Attributes({{WidthSy, "30"}, {HeightSy, "10"}, {AlignSy, "left"}, {IsMapSy, ""}}));
+    image.StartIndex = 7;
+    auto copy = image.CloneFor(printCopy);
+    copy->LayoutImage(canvas, 100, printCopy.BaseFont());
+    EXPECT_EQ(copy->ImageWidth, 30);
+    EXPECT_EQ(copy->StartIndex, 7);
+    EXPECT_EQ(copy->VAlign, iaLeft);
+    EXPECT_TRUE(copy->IsMap);
+    EXPECT_EQ(&dynamic_cast<THtmlImage&>(*copy).Document, &printCopy);
+}
+
 }  // namespace
 }  // namespace codelume
