@@ -4,6 +4,11 @@
 
 namespace codelume {
 
+const TUrlTarget& TRunLink::Get() const {
+    static const TUrlTarget NoLink;
+    return Record ? *Record : NoLink;
+}
+
 void TFontObj::MeasureRun(TCanvas& canvas) {
     TTextMetrics metrics = canvas.TextMetrics(Face);
     CellHeight = metrics.Height + metrics.ExternalLeading;

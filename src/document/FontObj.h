@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
@@ -20,6 +21,27 @@ struct TRunStyle {
     TScriptShift ScriptState = ssNormal;
 };
 
+// A run's own copy of its link record. Most runs are no link, so the record is
+// only allocated for the ones that are.
+class TRunLink {
+public:
+    TRunLink() = default;
+    TRunLink(const TRunLink& other) { *this = other; }
+    TRunLink& operator=(const TRunLink& other) { return *this = other.Get(); }
+    TRunLink& operator=(const TUrlTarget& link) {
+        Record = link.Url.empty() && link.Target.empty() ? nullptr : std::make_unique<TUrlTarget>(link);
+        return *this;
+    }
+
+    const TUrlTarget& Get() const;
+    operator const TUrlTarget&() const { return Get(); }
+    bool IsLink() const { return Record && Record->IsLink(); }
+    bool operator==(const TUrlTarget& link) const { return Get() == link; }
+
+private:
+    std::unique_ptr<TUrlTarget> Record;
+};
+
 class TFontObj {
 public:
     TFontObj(int32_t startIndex, const TMyFont& face) : StartIndex(startIndex), Face(face) {}
@@ -31,7 +53,7 @@ public:
     int32_t ItalicOverhang = 0;
     int32_t RunDescent = 0;
     TScriptShift ScriptShift = ssNormal;
-    TUrlTarget Link;
+    TRunLink Link;
 
     void MeasureRun(TCanvas& canvas);
 };

@@ -142,8 +142,16 @@ void TSection::SetClear(const TAttributeList& attributes) {
     ClearMode = value == "left" ? cmLeft : value == "right" ? cmRight : cmBoth;
 }
 
+// A finished block gives back the room it kept for growing.
 void TSection::Terminate() {
-    if (CharCount > 0) Chars[static_cast<size_t>(CharCount)] = 0;
+    if (CharCount == 0) return;
+    if (Capacity > CharCount + 1) {
+        auto fitted = std::make_unique<char[]>(static_cast<size_t>(CharCount) + 1);
+        std::memcpy(fitted.get(), Chars.get(), static_cast<size_t>(CharCount));
+        Chars = std::move(fitted);
+        Capacity = CharCount + 1;
+    }
+    Chars[static_cast<size_t>(CharCount)] = 0;
 }
 
 void TSection::RefreshFonts() {

@@ -67,7 +67,7 @@ TEST(StartFontRun, ReplacesARunThatHasNoCharactersYet) {
     ASSERT_EQ(section->Runs.Count(), 2);
     EXPECT_EQ(section->Runs[1]->StartIndex, 1);
     EXPECT_EQ(section->Runs[1]->Face.Style, fsItalic);
-    EXPECT_EQ(section->Runs[1]->Link.Url, "a.htm");  // the link stays open across font changes
+    EXPECT_EQ(section->Runs[1]->Link.Get().Url, "a.htm");  // the link stays open across font changes
 }
 
 TEST(StartFontRun, SetsScriptRunsAtThreeQuartersOfTheirSize) {
@@ -94,7 +94,7 @@ TEST(ChangeLink, OpensAndClosesLinksOnNewRuns) {
     section->AppendText("c");
     ASSERT_EQ(section->Runs.Count(), 3);
     EXPECT_FALSE(section->Runs[0]->Link.IsLink());
-    EXPECT_EQ(section->Runs[1]->Link.Url, "b.htm");
+    EXPECT_EQ(section->Runs[1]->Link.Get().Url, "b.htm");
     EXPECT_FALSE(section->Runs[2]->Link.IsLink());
 }
 
