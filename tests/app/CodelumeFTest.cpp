@@ -89,21 +89,16 @@ TEST_F(CodelumeFTest, SelectSourceProposesTheDestination) {
     EXPECT_EQ(Dialogs.FileDialogs.front(), &Window.OpenDialog1);
 }
 
-TEST_F(CodelumeFTest, CancelledDialogsChangeNothing) {
-    ChooseSource("/src/Unit1.pas");
-    Dialogs.Paths = {std::nullopt, std::nullopt};
-    Click(Window.btnInput);
-    Click(Window.doDest);
-    EXPECT_EQ(Window.EditSource->text().toStdString(), "/src/Unit1.pas");
-    EXPECT_EQ(Dest(), "/src/Unit1_pas.HTM");
-}
-
-TEST_F(CodelumeFTest, SelectDestinationSetsTheFieldThroughTheSaveDialog) {
-    Dialogs.Paths.push_back("/out/page.htm");
+TEST_F(CodelumeFTest, SelectDestinationSetsTheFieldUnlessCancelled) {
+    Dialogs.Paths = {"/out/page.htm", std::nullopt, std::nullopt};
     Click(Window.doDest);
     EXPECT_EQ(Dialogs.FileDialogs.back(), &Window.SaveDialog1);
     EXPECT_EQ(Dest(), "/out/page.htm");
     EXPECT_FALSE(Window.btnOpen->isEnabled());
+    Click(Window.doDest);
+    Click(Window.btnInput);
+    EXPECT_EQ(Dest(), "/out/page.htm");
+    EXPECT_TRUE(Window.EditSource->text().isEmpty());
 }
 
 TEST(NameFilters, GivesQtFiltersForBothDialogs) {
