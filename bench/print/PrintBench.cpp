@@ -127,11 +127,11 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     std::string page = UnitPage();
     std::printf("page of a %d-line unit: %.1f KB of HTML, A4 at %d dpi, 2 cm margins\n", UnitLines,
-                page.size() / 1024.0, Dpi);
+                static_cast<double>(page.size()) / 1024, Dpi);
     long ours = InChild([&] { PrintOurs(page); });
-    std::printf("  peak memory %.1f MB\n", ours / 1024.0);
+    std::printf("  peak memory %.1f MB\n", static_cast<double>(ours) / 1024);
     long peer = InChild([&] { PrintPeer(page); });
-    std::printf("  peak memory %.1f MB\n", peer / 1024.0);
+    std::printf("  peak memory %.1f MB\n", static_cast<double>(peer) / 1024);
     std::remove(PdfPath);
     return 0;
 }

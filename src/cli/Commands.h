@@ -15,6 +15,7 @@ int ConvertCommand(TCommandArguments arguments);
 int FormTextCommand(TCommandArguments arguments);
 int DumpCommand(TCommandArguments arguments);
 int RenderCommand(TCommandArguments arguments);
+int PrintCommand(TCommandArguments arguments);
 
 // Writes "codelume-cli: MESSAGE" to standard error.
 void ReportError(std::string_view message);

@@ -38,6 +38,10 @@ const TCommand Commands[] = {
      "Show an HTML file in an offscreen viewer of W by H pixels (800 by 600), scrolled\n"
      "      to Y, and save what it shows, border and scroll bars included, as a PNG picture.",
      RenderCommand},
+    {"print", "print FILE -o OUT.pdf [--first N] [--last M] [--dpi D]",
+     "Print pages N to M (1 to 9999) of what the viewer shows of an HTML file into a\n"
+     "      PDF of A4 pages at D dots per inch (600), with 2 cm margins.",
+     PrintCommand},
 #endif
 };
 
