@@ -16,6 +16,7 @@
 #include "base/Errors.h"
 #include "canvas/CanvasTypes.h"
 #include "document/SectionBase.h"
+#include "print/DocumentPrinter.h"
 #include "reader/HtmlReader.h"
 #include "viewer/ViewerHistory.h"
 
@@ -48,6 +49,14 @@ public:
     // The name may end in "#" and an anchor to scroll to.
     void LoadFromFile(const std::string& name);
     void LoadFromString(const std::string& html);
+    // Prints pages firstPage to lastPage on the system's default printer.
+    void Print(int32_t firstPage, int32_t lastPage);
+    // The same on any print device (a PDF file, a test device).
+    void PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage);
+    // The print margins, the page title and the margin callbacks.
+    TPrintSettings PrintSettings() const;
+    // 0 when printing starts, then the number of the page being printed.
+    int32_t PageCounter() const { return FPageCounter; }
     void ScrollToY(int32_t y);
     bool JumpToAnchor(std::string name);
     int32_t SelectionLength() const;
@@ -110,6 +119,8 @@ public:
     std::function<void(bool busy)> OnProcessing;
     TSoundType OnSoundRequest;
     TIncludeType OnInclude;
+    TPagePrinted OnPrintHeader;
+    TPagePrinted OnPrintFooter;
 
     // State a host, a print job or a test reads.
     TSectionList& Document() const { return *FDocument; }
@@ -243,6 +254,7 @@ private:
     bool AutoScrolling = false;
     bool LinkHandled = false;
     int32_t LastWidth = 0;
+    int32_t FPageCounter = 0;
 };
 
 }  // namespace codelume

@@ -1,0 +1,25 @@
+#include "document/SectionList.h"
+#include "print/DocumentPrinter.h"
+#include "qt/QtPrintDevice.h"
+#include "viewer/PageViewer.h"
+
+namespace codelume {
+
+TPrintSettings TPageViewer::PrintSettings() const {
+    return TPrintSettings{TPrintMargins{PrintMarginLeft, PrintMarginRight, PrintMarginTop, PrintMarginBottom},
+                          FPageTitle, OnPrintHeader, OnPrintFooter};
+}
+
+void TPageViewer::Print(int32_t firstPage, int32_t lastPage) {
+    std::unique_ptr<TQtPrintDevice> printer = TQtPrintDevice::DefaultPrinter(MeasuringCanvas().PixelsPerInch());
+    PrintOn(*printer, firstPage, lastPage);
+}
+
+// A load or a layout in progress leaves nothing consistent to print.
+void TPageViewer::PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage) {
+    FPageCounter = 0;
+    if (FBusy) return;
+    PrintDocument(*FDocument, PrintSettings(), device, firstPage, lastPage, FPageCounter);
+}
+
+}  // namespace codelume
