@@ -26,7 +26,7 @@ public:
 
     TCell Cell;
     int32_t ColSpan = 1;
-    int32_t RowSpan = 1;  // recorded; the grid gives every cell one row
+    int32_t RowSpan = 1;
     TCellVAlign VAlign = cvMiddle;
     std::optional<TLength> SpecWidth;
     std::optional<TColor> BgColor;

@@ -72,25 +72,30 @@ int32_t THtmlTable::ColumnCount() const {
     return columns;
 }
 
-// Cells go left to right from column 0 in every row; the widest row gives the
-// column count. Cells beyond the largest table allowed are left out, and the
-// count stops just past it.
+// Cells go left to right in every row, passing over the columns that cells of
+// rows above still cover; the widest row gives the column count. Cells beyond
+// the largest table allowed are left out, and the count stops just past it.
 THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
     TGrid grid;
     columns = 0;
-    for (const auto& row : Rows) {
-        TGridRow placed{row.get(), {}};
+    std::vector<int32_t> covered(MaxTableColumns + 1, 0);  // rows each column is still covered for
+    for (int rowIndex = 0; rowIndex < Rows.Count(); ++rowIndex) {
+        TGridRow placed{Rows[rowIndex], {}};
         int32_t column = 0;
-        for (const auto& cell : *row) {
+        for (const auto& cell : *Rows[rowIndex]) {
+            while (column < MaxTableColumns && covered[static_cast<size_t>(column)] > 0) ++column;
             if (column >= MaxTableColumns) {
                 column = MaxTableColumns + 1;
                 break;
             }
             int32_t span = std::min(cell->ColSpan, MaxTableColumns - column);
-            placed.Cells.push_back({cell.get(), column, span});
+            int32_t rowSpan = std::min(cell->RowSpan, Rows.Count() - rowIndex);
+            placed.Cells.push_back({cell.get(), column, span, rowSpan});
+            std::fill_n(covered.begin() + column, span, rowSpan);
             column += cell->ColSpan > span ? span + 1 : span;
         }
         columns = std::max(columns, column);
+        for (int32_t& rows : covered) rows = std::max(0, rows - 1);
         grid.push_back(std::move(placed));
     }
     return grid;
@@ -220,21 +225,21 @@ int32_t THtmlTable::LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid, 
         columnX.push_back(x);
         x = CheckedAdd(x, width + CellSpacing);
     }
-    int32_t rowTop = Border + CellSpacing;
-    for (const TGridRow& row : grid) {
-        int32_t rowHeight = LayoutRow(canvas, top + rowTop, row, columnX, widths, curs);
+    std::vector<TOpenCell> open;
+    int32_t rowTop = top + Border + CellSpacing;
+    for (size_t rowIndex = 0; rowIndex < grid.size(); ++rowIndex) {
+        LayoutRow(canvas, rowTop, grid[rowIndex], columnX, widths, curs, open);
+        int32_t rowHeight = FinishRow(canvas, rowTop, open);
         rowTop = CheckedAdd(rowTop, CheckedAdd(rowHeight, CellSpacing));
     }
-    return rowTop + Border;
+    return rowTop + Border - top;
 }
 
-// Every cell of the row is laid out at the row's top; the row is as tall as its
-// tallest cell, and the others move their content down by their VALIGN.
-int32_t THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
-                              const std::vector<int32_t>& widths, int32_t& curs) {
-    size_t first = Slots.size();
+// Every cell of the row is laid out at the row's top; it stays open until the
+// last row it spans is known.
+void THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
+                           const std::vector<int32_t>& widths, int32_t& curs, std::vector<TOpenCell>& open) {
     int32_t inset = CellInset();
-    int32_t rowHeight = 0;
     for (const TPlacedCell& placed : row.Cells) {
         size_t column = static_cast<size_t>(placed.Column);
         int32_t width = SumOf(widths, column, static_cast<size_t>(placed.Span)) + CellSpacing * (placed.Span - 1);
@@ -243,24 +248,37 @@ int32_t THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row,
             placed.Cell->Cell.LayoutDocument(canvas, TopY + top + inset, std::max(0, width - 2 * inset), cellMax, curs);
         std::optional<TColor> background = placed.Cell->BgColor ? placed.Cell->BgColor : row.Row->BgColor;
         Slots.push_back({&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, background, false});
-        rowHeight = std::max(rowHeight, CheckedAdd(height, 2 * inset));
+        open.push_back({Slots.size() - 1, placed.RowSpan - 1, placed.Cell->VAlign});
     }
-    for (size_t i = first; i < Slots.size(); ++i) AlignInRow(canvas, top, rowHeight, row.Cells[i - first], Slots[i]);
+}
+
+// The row is as tall as its cells that end in it need, after the rows above
+// that they span; those cells then take their full height and align in it.
+int32_t THtmlTable::FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open) {
+    int32_t rowHeight = 0;
+    for (const TOpenCell& cell : open)
+        if (cell.RowsLeft == 0) {
+            const TCellSlot& slot = Slots[cell.Slot];
+            rowHeight = std::max(rowHeight, CheckedAdd(slot.Height, 2 * slot.Inset) - (top - slot.Y));
+        }
+    for (const TOpenCell& cell : open)
+        if (cell.RowsLeft == 0) AlignInRow(canvas, top + rowHeight - Slots[cell.Slot].Y, cell.VAlign, Slots[cell.Slot]);
+    std::erase_if(open, [](const TOpenCell& cell) { return cell.RowsLeft == 0; });
+    for (TOpenCell& cell : open) --cell.RowsLeft;
     return rowHeight;
 }
 
 // A cell whose content moves down is laid out again where it shows, so that
 // its blocks know their place.
-void THtmlTable::AlignInRow(TCanvas& canvas, int32_t top, int32_t rowHeight, const TPlacedCell& placed,
-                            TCellSlot& slot) {
-    int32_t room = rowHeight - 2 * slot.Inset - slot.Height;
-    slot.VOffset = room * placed.Cell->VAlign / 2;
-    slot.Height = rowHeight;
+void THtmlTable::AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot) {
+    int32_t room = height - 2 * slot.Inset - slot.Height;
+    slot.VOffset = room * vAlign / 2;
+    slot.Height = height;
     if (slot.VOffset == 0) return;
     TCell& cell = *slot.Cell;
     int32_t cellCurs = cell.FirstIndex, cellMax = 0;
     int32_t width = std::max(0, slot.Width - 2 * slot.Inset);
-    cell.LayoutDocument(canvas, TopY + top + slot.Inset + slot.VOffset, width, cellMax, cellCurs);
+    cell.LayoutDocument(canvas, TopY + slot.Y + slot.Inset + slot.VOffset, width, cellMax, cellCurs);
 }
 
 }  // namespace codelume

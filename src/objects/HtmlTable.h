@@ -79,6 +79,13 @@ private:
         TCellObj* Cell;
         int32_t Column;
         int32_t Span;
+        int32_t RowSpan;  // at most the rows that follow
+    };
+    // A laid-out cell whose height is not settled until its last row is.
+    struct TOpenCell {
+        size_t Slot;
+        int32_t RowsLeft;
+        TCellVAlign VAlign;
     };
     struct TGridRow {
         const TCellList* Row;
@@ -97,9 +104,10 @@ private:
     int32_t LayoutCaption(TCanvas& canvas, int32_t top, int32_t width, int32_t& curs);
     int32_t LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid, const std::vector<int32_t>& widths,
                        int32_t& curs);
-    int32_t LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
-                      const std::vector<int32_t>& widths, int32_t& curs);
-    void AlignInRow(TCanvas& canvas, int32_t top, int32_t rowHeight, const TPlacedCell& placed, TCellSlot& slot);
+    void LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
+                   const std::vector<int32_t>& widths, int32_t& curs, std::vector<TOpenCell>& open);
+    int32_t FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open);
+    void AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot);
     void PaintBorders(TCanvas& canvas, int32_t left, int32_t top);
     void PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y);
     const TCellSlot* SlotAt(int32_t x, int32_t y) const;

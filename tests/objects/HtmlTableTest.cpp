@@ -174,5 +174,23 @@ TEST_F(HtmlTableTest, PaintsTheFrameAndTheCellsAndFindsTheCellUnderAPoint) {
     EXPECT_EQ(table.CharIndexAt(Canvas, 5, 5).Index, -1);  // left of the table
 }
 
+TEST_F(HtmlTableTest, RowSpansCoverTheColumnsBelowAndStretchTheirLastRow) {
+    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {});
+    auto first = std::make_unique<TCellList>();
+    first->Add(TextCell("aa bb cc", Attributes({{RowSpanSy, "2"}})));
+    first->Add(TextCell("b"));
+    auto second = std::make_unique<TCellList>();
+    second->Add(TextCell("c"));
+    table.AddRow(std::move(first));
+    table.AddRow(std::move(second));
+    EXPECT_EQ(Layout(24), 48);  // the spanning cell wraps to three lines
+    ASSERT_EQ(table.Slots.size(), 3u);
+    EXPECT_EQ(table.Slots[0].Height, 48);
+    EXPECT_EQ(table.Slots[1].Height, 16);
+    EXPECT_EQ((TPoint{table.Slots[2].X, table.Slots[2].Y}), (TPoint{16, 16}));
+    EXPECT_EQ(table.Slots[2].Height, 32);
+    EXPECT_EQ(table.Slots[2].VOffset, 8);
+}
+
 }  // namespace
 }  // namespace codelume
