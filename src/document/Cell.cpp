@@ -35,8 +35,9 @@ int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t
     return std::max(height, Manager.FloatBottom() - y);
 }
 
-// Lays out one block and steps to the next; a block that cannot be laid out is
-// reported and dropped, and layout goes on with the next one.
+// Lays out one block and steps to the next; a block that cannot be laid out, or
+// whose sizes would leave 32-bit coordinates, is reported and dropped, and
+// layout goes on with the next one.
 void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth,
                         int32_t& curs) {
     int32_t blockCurs = curs, blockWidth = 0, top = height;
@@ -44,8 +45,10 @@ void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height,
         int32_t blockHeight = Blocks[index]->LayoutAt(canvas, CheckedAdd(y, height), Manager, blockWidth, blockCurs);
         height = CheckedAdd(height, blockHeight);
     } catch (const EProcessError& error) {
-        if (Document.OnLayoutError) Document.OnLayoutError(error.what());
-        Blocks.Delete(index);
+        DropBlock(index, error);
+        return;
+    } catch (const EIntOverflow& error) {
+        DropBlock(index, error);
         return;
     }
     curs = blockCurs;
@@ -54,6 +57,11 @@ void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height,
     if (!Spans.empty()) reach = std::max(reach, Spans.back().Reach);
     Spans.push_back({top, reach});
     ++index;
+}
+
+void TCell::DropBlock(int index, const std::exception& error) {
+    if (Document.OnLayoutError) Document.OnLayoutError(error.what());
+    Blocks.Delete(index);
 }
 
 void TCell::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {

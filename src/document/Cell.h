@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -71,6 +72,7 @@ private:
     int32_t LaidOutHeight = 0;
     int FirstBlockReaching(int32_t offset) const;
     void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth, int32_t& curs);
+    void DropBlock(int index, const std::exception& error);
 };
 
 }  // namespace codelume

@@ -177,6 +177,21 @@ TEST(LayoutDocument, ReportsAndDropsABlockThatCannotBeLaidOut) {
     EXPECT_EQ(after.FirstIndex, 1);
 }
 
+TEST(LayoutDocument, DropsABlockWhoseHeightWouldOverflow) {
+    TDocumentTest test;
+    std::vector<std::string> reports;
+    test.Doc.OnLayoutError = [&](const std::string& message) { reports.push_back(message); };
+    for (int i = 0; i < 2; ++i) {
+        auto section = test.Make(0, taLeftJustify, TUrlTarget{});
+        section->InsertImage(std::make_unique<TTestImage>(20, INT32_MAX - 100, iaBottom));
+        test.Add(std::move(section));
+    }
+    test.AddText("a");
+    EXPECT_EQ(test.Layout(100), INT32_MAX - 100 + 16);
+    EXPECT_THAT(reports, ElementsAre("Integer overflow"));
+    EXPECT_EQ(test.Doc.Blocks.Count(), 2);
+}
+
 TEST(LayoutDocument, SumsGapAndRuleHeightsFromTheFontSize) {
     TDocumentTest test;
     test.Add(std::make_unique<TParagraphSpace>());
