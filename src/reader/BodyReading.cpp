@@ -1,5 +1,4 @@
 // The body loop, lists and CENTER/DIV blocks.
-#include "base/Ascii.h"
 #include "document/ParseColor.h"
 #include "reader/HtmlReader.h"
 #include "reader/ReaderSymbols.h"
