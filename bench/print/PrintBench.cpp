@@ -9,9 +9,9 @@
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QTextDocument>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -43,7 +43,8 @@ double CpuSeconds() {
 std::string UnitPage() {
     std::string corpus = GeneratePascalCorpus(UnitLines * 60, 1);
     size_t end = 0;
-    for (int line = 0; line < UnitLines && end != std::string::npos; ++line) end = corpus.find('\n', end + 1);
+    for (int line = 0; line < UnitLines && end != std::string::npos; ++line)
+        end = corpus.find('\n', end + 1);
     TMemoryStream input(corpus.substr(0, end == std::string::npos ? corpus.size() : end + 1));
     TMemoryStream output;
     THtmlParser parser(input, output);
@@ -82,8 +83,8 @@ int PdfPages() {
 }
 
 void Report(const char* name, int pages, double seconds) {
-    std::printf("%s: %d pages in %.3f s of CPU time (best of %d), %.0f pages/s\n", name, pages, seconds, Rounds,
-                pages / seconds);
+    std::printf("%s: %d pages in %.3f s of CPU time (best of %d), %.0f pages/s\n", name, pages,
+                seconds, Rounds, pages / seconds);
 }
 
 void PrintOurs(const std::string& page) {

@@ -28,7 +28,10 @@ class TPageLoop {
 public:
     TPageLoop(TSectionList& copy, const TPrintSettings& settings, TPagePrinter& printer,
               int32_t& pageCounter)
-        : Copy(copy), Settings(settings), Printer(printer), Canvas(printer.Canvas()),
+        : Copy(copy),
+          Settings(settings),
+          Printer(printer),
+          Canvas(printer.Canvas()),
           PageCounter(pageCounter) {}
 
     void LayOut();
@@ -76,7 +79,8 @@ bool TPageLoop::PrintMargins(int32_t y) {
     int32_t right = CheckedAdd(Page.LeftScr, Page.WidthScr);
     int32_t textBottom = CheckedAdd(Page.TopScr, Page.HeightScr);
     Canvas.ResetClip();
-    Canvas.FillRect(TRect{Page.LeftScr, Copy.PageCut, right, CheckedAdd(y, Page.HeightScr)}, clWhite);
+    Canvas.FillRect(TRect{Page.LeftScr, Copy.PageCut, right, CheckedAdd(y, Page.HeightScr)},
+                    clWhite);
     Canvas.FillRect(TRect{Page.LeftScr, CheckedSub(y, Page.TopScr), right, y - 1}, clWhite);
     bool stopPrinting = false;
     if (Settings.OnPrintHeader) {
@@ -101,7 +105,8 @@ void TPageLoop::PrintPages(int32_t firstPage, int32_t lastPage) {
     int32_t y = 0;
     bool done = false;
     while (PageCounter <= lastPage && !done) {
-        TRect band{Page.LeftScr, y, CheckedAdd(Page.LeftScr, Page.WidthScr), CheckedAdd(y, Page.HeightScr)};
+        TRect band{Page.LeftScr, y, CheckedAdd(Page.LeftScr, Page.WidthScr),
+                   CheckedAdd(y, Page.HeightScr)};
         SelectPage(y);
         if (PageCounter < firstPage) {
             // Drawn beside the page, outside the clip, only to find where the page ends.

@@ -21,18 +21,17 @@ using TPagePrinted =
 // What printing takes from the viewer besides its document.
 struct TPrintSettings {
     TPrintMargins Margins;
-    std::string Title;       // names the job
+    std::string Title;  // names the job
     TPagePrinted OnPrintHeader;
     TPagePrinted OnPrintFooter;
 };
 
 // Prints pages firstPage to lastPage of document on device; nothing for a
 // document without blocks. The document is laid out in pixels of the
-// resolution the device's canvas measures at (the screen's). pageCounter is the caller's page counter: 0 at the
-// start, then the number of the page being processed. The job is finished, or
+// resolution the device's canvas measures at (the screen's). pageCounter is the caller's page
+// counter: 0 at the start, then the number of the page being processed. The job is finished, or
 // cancelled when no page was printed, also when an error interrupts it.
 void PrintDocument(const TSectionList& document, const TPrintSettings& settings,
-                   TPrintDevice& device, int32_t firstPage, int32_t lastPage,
-                   int32_t& pageCounter);
+                   TPrintDevice& device, int32_t firstPage, int32_t lastPage, int32_t& pageCounter);
 
 }  // namespace codelume

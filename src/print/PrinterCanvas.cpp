@@ -23,7 +23,8 @@ int32_t TPrinterCanvas::PixelsPerInch() const { return Measurer().PixelsPerInch(
 bool TPrinterCanvas::IsMonochrome() const { return Measurer().IsMonochrome(); }
 
 void TPrinterCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
-                             TColor color, std::optional<TColor> background, std::optional<TRect> clip) {
+                             TColor color, std::optional<TColor> background,
+                             std::optional<TRect> clip) {
     Surface().TextOut(font, x, baseline, bytes, color, background, clip);
 }
 

@@ -12,14 +12,17 @@ namespace codelume {
 
 namespace {
 
-QString DecodePath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString DecodePath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 
 TSize ToSize(const QRectF& rect) { return TSize{qRound(rect.width()), qRound(rect.height())}; }
 
 }  // namespace
 
-void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
-                          std::optional<TColor> background, std::optional<TRect> clip) {
+void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
+                          TColor color, std::optional<TColor> background,
+                          std::optional<TRect> clip) {
     if (clip) {
         TTextMetrics metrics = TextMetrics(font);
         int32_t right = CheckedAdd(x, TextExtent(font, bytes));
@@ -30,7 +33,8 @@ void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::s
     TScreenCanvas::TextOut(font, x, baseline, bytes, color, background, clip);
 }
 
-TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi)
+TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath,
+                               int32_t logicalPpi)
     : FPrinter(std::move(printer)),
       PdfPath(std::move(pdfPath)),
       LogicalPpi(logicalPpi),
@@ -63,7 +67,8 @@ std::unique_ptr<TQtPrintDevice> TQtPrintDevice::PdfFile(const std::string& path,
     printer->setResolution(dpi);
     printer->setPageSize(QPageSize(QPageSize::A4));
     printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    return std::unique_ptr<TQtPrintDevice>(new TQtPrintDevice(std::move(printer), path, logicalPpi));
+    return std::unique_ptr<TQtPrintDevice>(
+        new TQtPrintDevice(std::move(printer), path, logicalPpi));
 }
 
 void TQtPrintDevice::StartDoc(const std::string& title) {
@@ -119,9 +124,13 @@ void TQtPrintDevice::Discard() {
     FPagesWritten = 0;
 }
 
-TSize TQtPrintDevice::PrintableSize() const { return ToSize(Printer().pageRect(QPrinter::DevicePixel)); }
+TSize TQtPrintDevice::PrintableSize() const {
+    return ToSize(Printer().pageRect(QPrinter::DevicePixel));
+}
 
-TSize TQtPrintDevice::Resolution() const { return TSize{Printer().logicalDpiX(), Printer().logicalDpiY()}; }
+TSize TQtPrintDevice::Resolution() const {
+    return TSize{Printer().logicalDpiX(), Printer().logicalDpiY()};
+}
 
 std::optional<TSize> TQtPrintDevice::PhysicalPage() const {
     return ToSize(Printer().paperRect(QPrinter::DevicePixel));

@@ -17,8 +17,9 @@ namespace codelume {
 class TPageCanvas : public TScreenCanvas {
 public:
     using TScreenCanvas::TScreenCanvas;
-    void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
-                 std::optional<TColor> background, std::optional<TRect> clip) override;
+    void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
+                 TColor color, std::optional<TColor> background,
+                 std::optional<TRect> clip) override;
 };
 
 class TQtPrintDevice : public TPrintDevice {
@@ -29,7 +30,8 @@ public:
     static std::unique_ptr<TQtPrintDevice> DefaultPrinter(int32_t logicalPpi);
     // A PDF file of A4 sheets at dpi dots per inch, printable to the edges. The
     // file appears at path only when a job ends; a cancelled job leaves none.
-    static std::unique_ptr<TQtPrintDevice> PdfFile(const std::string& path, int32_t dpi, int32_t logicalPpi);
+    static std::unique_ptr<TQtPrintDevice> PdfFile(const std::string& path, int32_t dpi,
+                                                   int32_t logicalPpi);
     ~TQtPrintDevice() override;
 
     void StartDoc(const std::string& title) override;
@@ -58,7 +60,7 @@ private:
     void Discard();
 
     mutable std::unique_ptr<QPrinter> FPrinter;  // none until the default printer is needed
-    std::string PdfPath;  // empty for a printer
+    std::string PdfPath;                         // empty for a printer
     int32_t LogicalPpi;
     std::unique_ptr<TScreenCanvas> Surface;  // measures only outside a job
     std::unique_ptr<QPainter> Painter;

@@ -1,10 +1,9 @@
-#include "print/DocumentPrinter.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "document/GapBlocks.h"
 #include "document/Section.h"
+#include "print/DocumentPrinter.h"
 #include "print/FakePrintDevice.h"
 #include "print/PagePrinter.h"
 
@@ -51,7 +50,8 @@ protected:
             for (const std::string& call : draws)
                 if (call.starts_with("TextOut 75,")) {
                     size_t open = call.find('"');
-                    pages.back().push_back(call.substr(open + 1, call.find('"', open + 1) - open - 1));
+                    pages.back().push_back(
+                        call.substr(open + 1, call.find('"', open + 1) - open - 1));
                 }
         }
         return pages;
@@ -66,15 +66,17 @@ protected:
 TEST_F(PrintDocumentTest, CutsPagesBetweenLines) {
     AddLines(14);
     Print(1, 9999);
-    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line0", "line1", "line2", "line3", "line4", "line5"),
-                                         ElementsAre("line6", "line7", "line8", "line9", "line10", "line11"),
-                                         ElementsAre("line12", "line13")));
-    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage",
-                                          "StartPage", "EndPage", "EndDoc"));
+    EXPECT_THAT(PageTexts(),
+                ElementsAre(ElementsAre("line0", "line1", "line2", "line3", "line4", "line5"),
+                            ElementsAre("line6", "line7", "line8", "line9", "line10", "line11"),
+                            ElementsAre("line12", "line13")));
+    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage",
+                                          "EndPage", "StartPage", "EndPage", "EndDoc"));
     EXPECT_EQ(PageCounter, 4);
     // The second page's top, 96, falls on the top margin's edge at 75.
-    EXPECT_THAT(Device.PageDraws[1], testing::IsSupersetOf({"SetMapping 1 1,1 0,0", "SetClip 0,74,227,177",
-                                                            "SetMapping 96 96,96 0,21"}));
+    EXPECT_THAT(Device.PageDraws[1],
+                testing::IsSupersetOf(
+                    {"SetMapping 1 1,1 0,0", "SetClip 0,74,227,177", "SetMapping 96 96,96 0,21"}));
 }
 
 TEST_F(PrintDocumentTest, CutsALineTallerThanThePageAtTheBand) {
@@ -111,13 +113,15 @@ TEST_P(PrintRange, PrintsOnlyThePagesAsked) {
     }
 }
 
-const std::vector<std::string> TwoPages{"StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"};
+const std::vector<std::string> TwoPages{"StartDoc ", "StartPage", "EndPage",
+                                        "StartPage", "EndPage",   "EndDoc"};
 const std::vector<std::string> Cancelled{"StartDoc ", "StartPage", "AbortDoc", "EndPage"};
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, PrintRange,
     ::testing::Values(TRangeCase{"SecondAndThird", 2, 3, TwoPages, 6},
-                      TRangeCase{"OnlyTheLast", 5, 5, {"StartDoc ", "StartPage", "EndPage", "EndDoc"}, 24},
+                      TRangeCase{
+                          "OnlyTheLast", 5, 5, {"StartDoc ", "StartPage", "EndPage", "EndDoc"}, 24},
                       TRangeCase{"OneBeyondTheEnd", 6, 9999, Cancelled, 0},
                       TRangeCase{"EmptyRange", 3, 2, Cancelled, 0}),
     [](const auto& info) { return std::string(info.param.Name); });
@@ -132,20 +136,25 @@ TEST_F(PrintDocumentTest, OffersTheMarginsAndStopsWhenACallbackSaysSo) {
     AddLines(25);
     std::vector<std::string> offered;
     Settings.OnPrintHeader = [&](TCanvas&, int32_t page, int32_t w, int32_t h, bool& stop) {
-        offered.push_back("header " + std::to_string(page) + " " + std::to_string(w) + "x" + std::to_string(h));
+        offered.push_back("header " + std::to_string(page) + " " + std::to_string(w) + "x" +
+                          std::to_string(h));
         stop = page == 2;
     };
     Settings.OnPrintFooter = [&](TCanvas& canvas, int32_t page, int32_t w, int32_t h, bool&) {
-        offered.push_back("footer " + std::to_string(page) + " " + std::to_string(w) + "x" + std::to_string(h));
+        offered.push_back("footer " + std::to_string(page) + " " + std::to_string(w) + "x" +
+                          std::to_string(h));
         canvas.FillRect(TRect{0, 0, w, h}, clBlack);
     };
     Print(1, 9999);
-    EXPECT_THAT(offered, ElementsAre("header 1 300x75", "footer 1 300x75", "header 2 300x75", "footer 2 300x75"));
-    EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"));
+    EXPECT_THAT(offered, ElementsAre("header 1 300x75", "footer 1 300x75", "header 2 300x75",
+                                     "footer 2 300x75"));
+    EXPECT_THAT(Device.Calls,
+                ElementsAre("StartDoc ", "StartPage", "EndPage", "StartPage", "EndPage", "EndDoc"));
     // Below the cut at 96 and the top margin are blanked; the footer draws from its own origin.
-    EXPECT_THAT(Device.PageDraws[0], testing::IsSupersetOf({"ResetClip", "FillRect 75,96,225,100 FFFFFF",
-                                                            "FillRect 75,-75,225,-1 FFFFFF",
-                                                            "SetMapping 96 96,96 0,-175", "FillRect 0,0,300,75 000000"}));
+    EXPECT_THAT(Device.PageDraws[0],
+                testing::IsSupersetOf(
+                    {"ResetClip", "FillRect 75,96,225,100 FFFFFF", "FillRect 75,-75,225,-1 FFFFFF",
+                     "SetMapping 96 96,96 0,-175", "FillRect 0,0,300,75 000000"}));
 }
 
 TEST_F(PrintDocumentTest, PrintsAColouredPageOnWhite) {
@@ -167,7 +176,9 @@ TEST_F(PrintDocumentTest, PrintsAColouredPageOnWhite) {
 TEST_F(PrintDocumentTest, AFailingCallbackEndsTheJobAndRestoresThePrinter) {
     AddLines(1);
     TPagePrinter* previous = &CurrentPrinter();
-    Settings.OnPrintHeader = [](TCanvas&, int32_t, int32_t, int32_t, bool&) { throw ECodelumeError("no header"); };
+    Settings.OnPrintHeader = [](TCanvas&, int32_t, int32_t, int32_t, bool&) {
+        throw ECodelumeError("no header");
+    };
     EXPECT_THAT([&] { Print(1, 9999); }, ThrowsMessage<ECodelumeError>(StrEq("no header")));
     EXPECT_THAT(Device.Calls, ElementsAre("StartDoc ", "StartPage", "AbortDoc", "EndPage"));
     EXPECT_EQ(&CurrentPrinter(), previous);

@@ -1,9 +1,8 @@
-#include "print/PageGeometry.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "print/FakePrintDevice.h"
+#include "print/PageGeometry.h"
 #include "print/PrinterError.h"
 
 namespace codelume {
@@ -25,13 +24,13 @@ TEST(MeasurePage, TwoCentimetreMarginsOnAnA4SheetAt600Dpi) {
     TPageGeometry page = MeasurePage(device, TPrintMargins{}, 96);
     EXPECT_EQ(page.LeftPrn, 472);
     EXPECT_EQ(page.WidthPrn, 4961 - 2 * 472);
-    EXPECT_EQ(page.LeftScr, 76);              // 472 * 96 / 600 = 75.52
-    EXPECT_EQ(page.WidthScr, 643);            // 4017 * 96 / 600 = 642.72
+    EXPECT_EQ(page.LeftScr, 76);    // 472 * 96 / 600 = 75.52
+    EXPECT_EQ(page.WidthScr, 643);  // 4017 * 96 / 600 = 642.72
     EXPECT_EQ(page.TopScr, 76);
     EXPECT_EQ(page.HeightPrn, 7016 - 2 * 472);
-    EXPECT_EQ(page.HeightScr, 972);           // 6072 * 96 / 600 = 971.52
-    EXPECT_EQ(page.PageWidthScr, 794);        // 793.76
-    EXPECT_EQ(page.PageHeightScr, 1123);      // 1122.56
+    EXPECT_EQ(page.HeightScr, 972);       // 6072 * 96 / 600 = 971.52
+    EXPECT_EQ(page.PageWidthScr, 794);    // 793.76
+    EXPECT_EQ(page.PageHeightScr, 1123);  // 1122.56
     EXPECT_EQ(PageClip(page), (TRect{0, 471, 4017 + 472 + 2, 472 + 6072 + 2}));
 }
 
@@ -49,8 +48,11 @@ TEST(MeasurePage, TakesTheUnprintableStripsOffTheMargins) {
 
 TEST(MeasurePage, RefusesMarginsThatLeaveNoRoom) {
     TFakePrintDevice device;
-    EXPECT_THAT([&] { MeasurePage(device, TPrintMargins{11.0, 11.0, 2.0, 2.0}, 96); },
-                ThrowsMessage<EPrinter>(StrEq("The print margins leave no room on the page")));
+    EXPECT_THAT(
+        [&] {
+            MeasurePage(device, TPrintMargins{11.0, 11.0, 2.0, 2.0}, 96);
+        },
+        ThrowsMessage<EPrinter>(StrEq("The print margins leave no room on the page")));
     device.Dpi = TSize{0, 600};
     EXPECT_THAT([&] { MeasurePage(device, TPrintMargins{}, 96); },
                 ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));

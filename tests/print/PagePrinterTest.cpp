@@ -1,9 +1,8 @@
-#include "print/PagePrinter.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "print/FakePrintDevice.h"
+#include "print/PagePrinter.h"
 
 namespace codelume {
 namespace {
@@ -22,8 +21,8 @@ TEST(PagePrinter, RunsAJobUnderTheFirst31CharactersOfItsTitle) {
     printer.FinishJob();
     EXPECT_FALSE(printer.Printing());
     EXPECT_EQ(printer.PageNumber(), 0);
-    EXPECT_THAT(device.Calls, ElementsAre("StartDoc A title that runs well past thi", "StartPage", "EndPage",
-                                          "StartPage", "EndPage", "EndDoc"));
+    EXPECT_THAT(device.Calls, ElementsAre("StartDoc A title that runs well past thi", "StartPage",
+                                          "EndPage", "StartPage", "EndPage", "EndDoc"));
 }
 
 TEST(PagePrinter, ACancelledJobIsAbortedAndNotEnded) {
@@ -42,9 +41,11 @@ TEST(PagePrinter, RefusesOperationsOutOfOrderWithThePrinterMessages) {
     EXPECT_THAT([&] { printer.NextPage(); }, ThrowsMessage<EPrinter>(StrEq(notPrinting)));
     EXPECT_THAT([&] { printer.CancelJob(); }, ThrowsMessage<EPrinter>(StrEq(notPrinting)));
     printer.StartJob();
-    EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EPrinter>(StrEq("Printing in progress")));
+    EXPECT_THAT([&] { printer.StartJob(); },
+                ThrowsMessage<EPrinter>(StrEq("Printing in progress")));
     TPagePrinter unselected;
-    EXPECT_THAT([&] { unselected.StartJob(); }, ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));
+    EXPECT_THAT([&] { unselected.StartJob(); },
+                ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));
     EXPECT_THAT([&] { unselected.PrintableWidth(); },
                 ThrowsMessage<EPrinter>(StrEq("Printer selected is not valid")));
 }
@@ -54,8 +55,11 @@ TEST(PrinterCanvas, MeasuresAnytimeButDrawsOnlyDuringAJob) {
     TPagePrinter printer(&device);
     TCanvas& canvas = printer.Canvas();
     EXPECT_EQ(canvas.TextExtent(TFont{}, "abc"), 24);
-    EXPECT_THAT([&] { canvas.FillRect(TRect{0, 0, 5, 5}, clWhite); },
-                ThrowsMessage<EPrinter>(StrEq("Printer is not currently printing")));
+    EXPECT_THAT(
+        [&] {
+            canvas.FillRect(TRect{0, 0, 5, 5}, clWhite);
+        },
+        ThrowsMessage<EPrinter>(StrEq("Printer is not currently printing")));
     printer.StartJob();
     canvas.FillRect(TRect{0, 0, 5, 5}, clWhite);
     EXPECT_THAT(device.Surface.Calls(), ElementsAre("FillRect 0,0,5,5 FFFFFF"));

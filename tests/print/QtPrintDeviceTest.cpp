@@ -1,5 +1,3 @@
-#include "qt/QtPrintDevice.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -9,6 +7,7 @@
 #include <filesystem>
 
 #include "print/PagePrinter.h"
+#include "qt/QtPrintDevice.h"
 #include "support/TempDir.h"
 
 namespace codelume {
@@ -48,7 +47,8 @@ void PrintPages(TPagePrinter& printer, int pageCount) {
     for (int page = 1; page <= pageCount; ++page) {
         if (page > 1) printer.NextPage();
         printer.Canvas().SetMapping(TMapping{96, 600, 600, TPoint{0, 0}});
-        printer.Canvas().TextOut(font, 100, 100, "page " + std::to_string(page), clBlack, std::nullopt, std::nullopt);
+        printer.Canvas().TextOut(font, 100, 100, "page " + std::to_string(page), clBlack,
+                                 std::nullopt, std::nullopt);
     }
 }
 
@@ -96,12 +96,14 @@ TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
     std::string path = dir.File("missing/a.pdf");
     auto device = PdfDevice(path, 600);
     TPagePrinter printer(device.get());
-    EXPECT_THAT([&] { printer.StartJob(); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
+    EXPECT_THAT([&] { printer.StartJob(); },
+                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
     EXPECT_FALSE(printer.Printing());
 }
 
 TEST(QtPrintDevice, WithoutADefaultPrinterSaysSo) {
-    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a default printer";
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a default printer";
     EnsureApplication();
     auto device = TQtPrintDevice::DefaultPrinter(96);
     TPagePrinter printer(device.get());
