@@ -244,6 +244,16 @@ void PrintSummary(const std::vector<TResult>& results) {
     }
 }
 
+// Wall times mean little when the machine is busy; the load says how busy.
+void PrintLoad() {
+    double load = 0;
+    if (std::FILE* file = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(file, "%lf", &load) != 1) load = 0;
+        std::fclose(file);
+    }
+    std::printf("load average %.1f on %ld processors\n", load, sysconf(_SC_NPROCESSORS_ONLN));
+}
+
 std::vector<TCase> PreparePages(const std::filesystem::path& folder) {
     std::vector<TCase> rows;
     for (int lines : {10000, 50000, 100000}) {
@@ -265,6 +275,7 @@ int main() {
     if (!mkdtemp(pattern)) return 1;
     std::filesystem::path folder = pattern;
     std::vector<TCase> rows = PreparePages(folder);
+    PrintLoad();
     std::printf("Read (ParseDocumentBuffer) and layout at %d px; best of %d rounds; ms of CPU (wall); "
                 "first = first round's total; peak = maxrss of the case's process (RSS when it started)\n\n",
                 LayoutWidth, Rounds);
