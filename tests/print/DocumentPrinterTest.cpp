@@ -95,6 +95,28 @@ TEST_F(PrintDocumentTest, APageBreakBelowThePageTopEndsThePage) {
     EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("line0", "line1"), ElementsAre("next")));
 }
 
+// A block 250 pixels high that puts the page cut back at the page top, as a
+// block that cannot be split across pages might.
+class TStuckBlock : public TSectionBase {
+public:
+    TStuckBlock() { BlockHeight = 250; }
+    TStuckBlock(TSectionList& list, const TStuckBlock& source) : TSectionBase(list, source) {}
+    TBlockKind Kind() const override { return TBlockKind::Table; }
+    std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override {
+        return std::make_unique<TStuckBlock>(list, *this);
+    }
+    int32_t PaintAt(TCanvas&, const TRect& rect, IndentManager&, int32_t, int32_t y) override {
+        Owner->PageCut = rect.Top;
+        return y + BlockHeight;
+    }
+};
+
+TEST_F(PrintDocumentTest, ACutThatDoesNotMoveDownAdvancesByTheBand) {
+    Document.AddSection(std::make_unique<TStuckBlock>());
+    Print(1, 9999);
+    EXPECT_EQ(Device.PageDraws.size(), 3u);
+}
+
 struct TRangeCase {
     const char* Name;
     int32_t FirstPage, LastPage;
