@@ -20,6 +20,12 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> block) {
     Blocks.Add(std::move(block))->SetOwner(Document);
 }
 
+void TCell::ClearBlocks() {
+    Blocks.Clear();
+    Spans.clear();
+    LaidOutHeight = 0;
+}
+
 int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth, int32_t& curs) {
     Manager.ResetEdges();
     Manager.SetEdges(0, width);

@@ -35,6 +35,8 @@ public:
 
     // A missing block is ignored; a text block gets its terminating zero.
     void AddSection(std::unique_ptr<TSectionBase> block);
+    // Frees every block and forgets the last layout.
+    void ClearBlocks();
 
     int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth, int32_t& curs);
     int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y);

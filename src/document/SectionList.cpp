@@ -33,7 +33,7 @@ TSectionList::TSectionList(const TSectionList& source)
 }
 
 void TSectionList::ClearDocument() {
-    Blocks.Clear();
+    ClearBlocks();
     BackgroundName.clear();
     FormControlList.clear();
     FormList.Clear();
