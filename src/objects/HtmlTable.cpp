@@ -78,12 +78,12 @@ int32_t THtmlTable::ColumnCount() const {
 THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
     TGrid grid;
     columns = 0;
-    std::vector<int32_t> covered(MaxTableColumns + 1, 0);  // rows each column is still covered for
+    std::vector<int32_t> covered;  // rows each column is still covered for
     for (int rowIndex = 0; rowIndex < Rows.Count(); ++rowIndex) {
         TGridRow placed{Rows[rowIndex], {}};
         int32_t column = 0;
         for (const auto& cell : *Rows[rowIndex]) {
-            while (column < MaxTableColumns && covered[static_cast<size_t>(column)] > 0) ++column;
+            while (column < static_cast<int32_t>(covered.size()) && covered[static_cast<size_t>(column)] > 0) ++column;
             if (column >= MaxTableColumns) {
                 column = MaxTableColumns + 1;
                 break;
@@ -91,6 +91,7 @@ THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
             int32_t span = std::min(cell->ColSpan, MaxTableColumns - column);
             int32_t rowSpan = std::min(cell->RowSpan, Rows.Count() - rowIndex);
             placed.Cells.push_back({cell.get(), column, span, rowSpan});
+            if (covered.size() < static_cast<size_t>(column + span)) covered.resize(static_cast<size_t>(column + span));
             std::fill_n(covered.begin() + column, span, rowSpan);
             column += cell->ColSpan > span ? span + 1 : span;
         }
