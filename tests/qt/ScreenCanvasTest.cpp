@@ -74,6 +74,20 @@ TEST(ScreenCanvas, DrawsTextAndShapesIntoAnImage) {
     EXPECT_EQ(image.pixelColor(82, 2), QColor(0, 0, 128));
 }
 
+TEST(CharsInWidth, NeverCutsInsideAUtf8Sequence) {
+    TSectionList document;
+    TRunStyle style;
+    TSection section(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
+    section.AppendText("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");  // four e-acute in UTF-8
+    TScreenCanvas canvas;
+    section.MeasureRuns(canvas);
+    int32_t one = canvas.TextExtent(section.Runs[0]->Face, "\xC3\xA9");
+    for (int32_t x = 0; x < 4 * one; ++x) {
+        SCOPED_TRACE(x);
+        EXPECT_EQ(section.CharsInWidth(canvas, x, section.CharCount, 0) % 2, 0);
+    }
+}
+
 TEST(ScreenCanvas, LaysOutAPageWithRealFonts) {
     TSectionList document;
     TRunStyle style;
