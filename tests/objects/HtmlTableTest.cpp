@@ -192,5 +192,19 @@ TEST_F(HtmlTableTest, RowSpansCoverTheColumnsBelowAndStretchTheirLastRow) {
     EXPECT_EQ(table.Slots[2].VOffset, 8);
 }
 
+TEST_F(HtmlTableTest, CellsCountTheirCharactersInReadingOrder) {
+    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}}), {{"ab", "cd"}, {"ef"}});
+    Layout(600);
+    EXPECT_EQ(table.CharCount, 6);
+    char ch = 0;
+    TSectionBase* block = nullptr;
+    ASSERT_TRUE(table.CharAt(4, ch, block));
+    EXPECT_EQ(ch, 'e');
+    EXPECT_EQ(table.SearchText(0, "cd", TCaseSense::Match), 2);
+    Document.SelStart = 1;
+    Document.SelEnd = 5;
+    EXPECT_EQ(Document.SelectedText(), "b\r\ncd\r\ne");
+}
+
 }  // namespace
 }  // namespace codelume
