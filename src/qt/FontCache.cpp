@@ -1,5 +1,6 @@
 #include "qt/FontCache.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "base/Arith.h"
@@ -39,10 +40,23 @@ QString DecodeBytes(std::string_view bytes) {
     return text;
 }
 
-TFontCache& TFontCache::Shared(int32_t pixelsPerInch) {
+namespace {
+
+std::vector<std::unique_ptr<TFontCache>>& SharedCaches() {
     static std::vector<std::unique_ptr<TFontCache>> caches;
+    return caches;
+}
+
+// Qt fonts must not outlive the application object, so the caches go with it.
+void DropSharedCaches() { SharedCaches().clear(); }
+
+}  // namespace
+
+TFontCache& TFontCache::Shared(int32_t pixelsPerInch) {
+    auto& caches = SharedCaches();
     for (const auto& cache : caches)
         if (cache->Ppi == pixelsPerInch) return *cache;
+    if (caches.empty()) qAddPostRoutine(DropSharedCaches);
     caches.push_back(std::make_unique<TFontCache>(pixelsPerInch));
     return *caches.back();
 }
