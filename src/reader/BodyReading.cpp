@@ -97,11 +97,13 @@ void THtmlReader::ApplyBodyAttributes() {
     }
 }
 
-// A list met by a routine; its end tag (or the terminator it stopped at) is consumed.
+// A list met by a routine; its end tag is consumed. A terminator that cut the
+// list short (a table cell, the end of a CENTER) stays for the caller, so that
+// it still ends what it belongs to.
 void THtmlReader::ParseNestedList(int32_t depth, const TSymbolSet& terminators) {
     AddCurrentSection();
     ParseList(depth, Sym, terminators);
-    NextSymbol();
+    if (!terminators.test(Sym)) NextSymbol();
 }
 
 void THtmlReader::ParseBlock(int32_t level, const TSymbolSet& terminators) {

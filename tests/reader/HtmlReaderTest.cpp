@@ -198,6 +198,14 @@ TEST(ParseList, DefinitionTermsHangOutByOneLevel) {
     EXPECT_EQ(page.SectionWith("q").Depth, 1);
 }
 
+TEST(ParseList, ATerminatorThatEndsAListStillEndsItsOwnElement) {
+    EXPECT_EQ(TReadPage("<CENTER><UL><LI>x</CENTER>y").SectionWith("y").Align, taLeftJustify);
+    TReadPage cells("<TABLE><TR><TD><UL><LI>a<TD>b</TABLE>");
+    const auto& table = dynamic_cast<const THtmlTable&>(*cells.Document.Blocks[1]);
+    ASSERT_EQ(table.Rows.Count(), 1);
+    EXPECT_EQ(table.Rows[0]->Count(), 2);
+}
+
 TEST(ParseBlock, CentersAndDivsNestTheirAlignment) {
     TReadPage page("<CENTER>a<DIV ALIGN=right>b</DIV>c</CENTER>d");
     EXPECT_EQ(page.SectionWith("a").Align, taCenter);
