@@ -8,40 +8,34 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
-#include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "viewer/PageViewer.h"
 
 namespace codelume {
 namespace {
 
-int32_t NumberOption(const TArguments& parsed, const std::string& option, int32_t fallback, int32_t low,
-                     int32_t high) {
+int32_t NumberOption(const TArguments& parsed, const std::string& option, int32_t fallback,
+                     int32_t low, int32_t high) {
     std::optional<std::string> text = parsed.Value(option);
     if (!text) return fallback;
     int32_t value = 0;
     auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
     if (error != std::errc() || end != text->data() + text->size() || value < low || value > high)
-        throw EUsageError(option + " needs a number from " + std::to_string(low) + " to " + std::to_string(high));
+        throw EUsageError(option + " needs a number from " + std::to_string(low) + " to " +
+                          std::to_string(high));
     return value;
-}
-
-// The viewer's print margins and the page's title.
-TPrintSettings ViewerSettings(const TPageViewer& viewer) {
-    TPrintSettings settings;
-    settings.Margins = TPrintMargins{viewer.PrintMarginLeft, viewer.PrintMarginRight, viewer.PrintMarginTop,
-                                     viewer.PrintMarginBottom};
-    settings.Title = viewer.PageTitle();
-    return settings;
 }
 
 }  // namespace
 
 int PrintCommand(TCommandArguments arguments) {
-    TArguments parsed(arguments, {{"-o", TOptionKind::okValue}, {"--first", TOptionKind::okValue},
-                                  {"--last", TOptionKind::okValue}, {"--dpi", TOptionKind::okValue}});
+    TArguments parsed(arguments, {{"-o", TOptionKind::okValue},
+                                  {"--first", TOptionKind::okValue},
+                                  {"--last", TOptionKind::okValue},
+                                  {"--dpi", TOptionKind::okValue}});
     std::optional<std::string> destination = parsed.Value("-o");
-    if (parsed.Positionals().size() != 1 || !destination) throw EUsageError("print needs one file and -o OUT.pdf");
+    if (parsed.Positionals().size() != 1 || !destination)
+        throw EUsageError("print needs one file and -o OUT.pdf");
     int32_t firstPage = NumberOption(parsed, "--first", 1, 1, INT32_MAX);
     int32_t lastPage = NumberOption(parsed, "--last", 9999, 1, INT32_MAX);
     int32_t dpi = NumberOption(parsed, "--dpi", 600, 72, 2400);
@@ -54,8 +48,7 @@ int PrintCommand(TCommandArguments arguments) {
     TPageViewer viewer;
     viewer.LoadFromFile(parsed.Positionals()[0]);
     auto device = TQtPrintDevice::PdfFile(*destination, dpi, viewer.logicalDpiY());
-    int32_t pageCounter = 0;
-    PrintDocument(viewer.Document(), ViewerSettings(viewer), *device, firstPage, lastPage, pageCounter);
+    viewer.PrintOn(*device, firstPage, lastPage);
     if (device->PagesWritten() == 0) {
         ReportError("no page in the range asked; " + *destination + " was not written");
         return 1;
