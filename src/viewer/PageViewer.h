@@ -119,6 +119,9 @@ public:
     std::function<void(bool busy)> OnProcessing;
     TSoundType OnSoundRequest;
     TIncludeType OnInclude;
+    // An image under the pointer and the offset inside it.
+    std::function<void(TImageObj& image, int32_t x, int32_t y)> OnImageClick;
+    std::function<void(TImageObj& image, int32_t x, int32_t y)> OnImageOver;
     TPagePrinted OnPrintHeader;
     TPagePrinted OnPrintFooter;
 
@@ -196,6 +199,7 @@ private:
     int32_t DocumentY(int32_t panelY) const;
     TCharHit CharHitAtPanel(int32_t x, int32_t y) const;
     bool LinkAtPanel(int32_t x, int32_t y, TLinkHit& hit) const;
+    bool ImageAtPanel(int32_t x, int32_t y, TImageHit& hit) const;
     void SetSelection(int32_t start, int32_t end);
     void ExtendSelection(int32_t x, int32_t y);
     void UpdateHover(int32_t x, int32_t y);

@@ -61,6 +61,8 @@ void TPageViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers
 }
 
 void TPageViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+    TImageHit image;
+    if (OnImageClick && ImageAtPanel(x, y, image)) OnImageClick(*image.Image, image.X, image.Y);
     if (button == Qt::LeftButton) {
         ExtendSelection(x, y);
         FocusedOnPress = false;
@@ -81,6 +83,10 @@ bool TPageViewer::LinkAtPanel(int32_t x, int32_t y, TLinkHit& hit) const {
     return FDocument->LinkAt(MeasuringCanvas(), x, DocumentY(y), hit) && hit.Link.IsLink();
 }
 
+bool TPageViewer::ImageAtPanel(int32_t x, int32_t y, TImageHit& hit) const {
+    return FDocument->ImageAt(x, DocumentY(y), hit);
+}
+
 void TPageViewer::ExtendSelection(int32_t x, int32_t y) {
     if (!FocusedOnPress || SelAnchor < 0) return;
     int32_t index = CharHitAtPanel(x, std::clamp(y, 0, FPanel->height())).Index;
@@ -90,12 +96,15 @@ void TPageViewer::ExtendSelection(int32_t x, int32_t y) {
     FCaretIndex = index;
 }
 
-// The hand over links, the viewer's own cursor elsewhere; a host hears of
-// every change of the link under the pointer.
+// The hand over links, the arrow over images a host listens to, the viewer's
+// own cursor elsewhere; a host hears of every change of the link under the pointer.
 void TPageViewer::UpdateHover(int32_t x, int32_t y) {
     TLinkHit hit;
     bool onLink = LinkAtPanel(x, y, hit);
-    FPanel->setCursor(onLink ? QCursor(Qt::PointingHandCursor) : cursor());
+    TImageHit image;
+    bool onImage = !onLink && (OnImageClick || OnImageOver) && ImageAtPanel(x, y, image);
+    FPanel->setCursor(onLink ? QCursor(Qt::PointingHandCursor) : onImage ? QCursor(Qt::ArrowCursor) : cursor());
+    if (onImage && OnImageOver) OnImageOver(*image.Image, image.X, image.Y);
     if (hit.Link.Url == FHoverUrl) return;
     FHoverUrl = onLink ? hit.Link.Url : "";
     FHoverTarget = onLink ? hit.Link.Target : "";

@@ -2,6 +2,7 @@
 
 #include "ViewerFixture.h"
 #include "document/Section.h"
+#include "qt/QtColors.h"
 
 namespace codelume {
 namespace {
@@ -127,6 +128,26 @@ TEST_F(LoadFromFile, ResizeOfTheWidthKeepsTheBlockInView) {
     EXPECT_EQ(Viewer.PositionKey(), before);
     Viewer.resize(300, 5000);
     EXPECT_EQ(Viewer.ScrollY(), std::max(0, Bottom()));
+}
+
+}  // namespace
+}  // namespace codelume
+
+namespace codelume {
+namespace {
+
+using Border = ViewerFixture;
+
+TEST_F(Border, FollowsTheFocusAndTheStyle) {
+    Viewer.LoadFromFile(Page("white.htm", "<body bgcolor=white>text"));
+    Viewer.setFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(Viewer.grab().toImage().pixelColor(0, 150), ToQColor(clBtnText));
+    Viewer.clearFocus();
+    QTest::qWait(20);
+    EXPECT_EQ(Viewer.grab().toImage().pixelColor(0, 150), QColor(Qt::white));
+    Viewer.SetBorderStyle(htNone);
+    EXPECT_EQ(Viewer.Panel().geometry().topLeft(), QPoint(0, 0));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 
 #include "ViewerFixture.h"
+#include "document/ImageObj.h"
+#include "document/Section.h"
 
 namespace codelume {
 namespace {
@@ -175,6 +177,23 @@ TEST_F(FollowLinks, HoverShowsTheHandAndTellsTheHost) {
     EXPECT_EQ(Viewer.Panel().cursor().shape(), Qt::IBeamCursor);
     EXPECT_THAT(covered, ::testing::Contains("#far"));
     EXPECT_EQ(covered.back(), "");
+}
+
+TEST_F(FollowLinks, ImagesTellTheHostOfHoverAndClick) {
+    Viewer.LoadFromFile(Page("image.htm", "text <img src=a.png width=50 height=40> text"));
+    Viewer.Panel().repaint();
+    std::vector<QPoint> over, clicked;
+    Viewer.OnImageOver = [&](TImageObj&, int32_t x, int32_t y) { over.push_back({x, y}); };
+    Viewer.OnImageClick = [&](TImageObj&, int32_t x, int32_t y) { clicked.push_back({x, y}); };
+    const TImageObj& image = *static_cast<const TSection&>(*Viewer.Document().Blocks.Last()).Images[0];
+    QPoint inside(image.DrawX + 7, image.DrawY - Viewer.ScrollY() + 9);
+    QTest::mouseMove(&Viewer.Panel(), inside);
+    EXPECT_EQ(Viewer.Panel().cursor().shape(), Qt::ArrowCursor);
+    Click(inside);
+    ASSERT_FALSE(over.empty());
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], over[0]);
+    EXPECT_GT(clicked[0].x(), 0);
 }
 
 // Queries on pages with nothing, only images, or one enormous word.
