@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev \
             fonts-liberation2 poppler-utils clang libclang-rt-14-dev
 
-.PHONY: deps build test run fuzz bench clean
+.PHONY: deps build test golden run fuzz bench clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -26,6 +26,10 @@ build: deps $(BUILD)/build.ninja
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Rewrites the golden files from the current output; review the diff like code.
+golden: build
+	cd $(BUILD) && CODELUME_UPDATE_GOLDEN=1 ctest -j $(JOBS)
 
 run: build
 	@./scripts/run.sh $(BUILD)
