@@ -66,12 +66,6 @@ std::unique_ptr<TSectionBase> THtmlTable::CloneFor(TSectionList& list) const {
     return std::make_unique<THtmlTable>(list, *this);
 }
 
-int32_t THtmlTable::ColumnCount() const {
-    int32_t columns = 0;
-    PlaceCells(columns);
-    return columns;
-}
-
 // Cells go left to right in every row, passing over the columns that cells of
 // rows above still cover; the widest row gives the column count. Cells beyond
 // the largest table allowed are left out, and the count stops just past it.

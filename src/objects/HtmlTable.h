@@ -57,7 +57,6 @@ public:
     std::vector<TCellSlot> Slots;  // in character order: caption on top, rows, caption below
 
     void AddRow(std::unique_ptr<TCellList> row) { Rows.Add(std::move(row)); }
-    int32_t ColumnCount() const;
 
     TBlockKind Kind() const override { return TBlockKind::Table; }
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
