@@ -222,6 +222,7 @@ void TPageViewer::ClearView() {
     FVScrollBar->hide();
     FHScrollBar->hide();
     FDocument->SetScrollY(0);
+    StopSound();
     update();
     FPanel->update();
 }

@@ -175,6 +175,7 @@ private:
     TReadResult ReadInto(const std::string& fileName, TLoadKind kind);
     TReadResult ReadString(const std::string& html);
     void ResetForLoad();
+    void StopSound();
     void FinishLoad(const std::string& fileName, TLoadKind kind, const std::string& anchor, const TReadResult& read);
     void FinishStringLoad(const TReadResult& read);
     void TakeReaderResults(const TReadResult& read);

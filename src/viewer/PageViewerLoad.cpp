@@ -66,7 +66,7 @@ TReadResult TPageViewer::ReadInto(const std::string& fileName, TLoadKind kind) {
     case lkImage: return ReadString("<img src=\"" + fileName + "\">");
     case lkHtml: break;
     }
-    if (OnSoundRequest) OnSoundRequest("", 0, true);  // a background sound of the last page stops
+    StopSound();
     return ParseDocumentFile(*FDocument, *AnchorIndex, fileName, OnSoundRequest, OnInclude);
 }
 
@@ -104,6 +104,11 @@ void TPageViewer::TakeReaderResults(const TReadResult& read) {
     FPageTitle = read.Title;
     FBaseHref = read.Base;
     FBaseFrameTarget = read.BaseTarget;
+}
+
+// A background sound of the last page stops.
+void TPageViewer::StopSound() {
+    if (OnSoundRequest) OnSoundRequest("", 0, true);
 }
 
 void TPageViewer::LoadFromString(const std::string& html) {
