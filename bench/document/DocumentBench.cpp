@@ -19,8 +19,8 @@
 
 #include "HtmlCorpus.h"
 #include "canvas/FixedCanvas.h"
-#include "qt/ScreenCanvas.h"
 #include "document/Section.h"
+#include "qt/ScreenCanvas.h"
 #include "reader/DocumentReader.h"
 
 namespace {
@@ -77,10 +77,12 @@ void MeasurePage(const char* name, const std::string& path) {
     double qtMs = BestMs([&] { ReadAndLayOut(document, path, screen); });
     int runs = 0;
     for (const auto& block : document.Blocks)
-        if (auto* section = dynamic_cast<const TSection*>(block.get())) runs += section->Runs.Count();
-    std::printf("%-28s %8.2f MB  read+layout fixed %8.1f ms  Qt %8.1f ms  blocks %d  runs %d  peak %.1f MiB\n",
-                name, bytes / (1 << 20), fixedMs, qtMs, document.Blocks.Count(), runs,
-                PeakMiB());
+        if (auto* section = dynamic_cast<const TSection*>(block.get()))
+            runs += section->Runs.Count();
+    std::printf(
+        "%-28s %8.2f MB  read+layout fixed %8.1f ms  Qt %8.1f ms  blocks %d  runs %d  peak %.1f "
+        "MiB\n",
+        name, bytes / (1 << 20), fixedMs, qtMs, document.Blocks.Count(), runs, PeakMiB());
 }
 
 void MeasureTextDocument(const std::string& path) {
@@ -93,7 +95,8 @@ void MeasureTextDocument(const std::string& path) {
         document.setTextWidth(766);
         document.documentLayout()->documentSize();
     });
-    std::printf("%-28s setHtml+layout %8.1f ms  peak %.1f MiB\n", "  QTextDocument, same page", ms, PeakMiB());
+    std::printf("%-28s setHtml+layout %8.1f ms  peak %.1f MiB\n", "  QTextDocument, same page", ms,
+                PeakMiB());
 }
 
 void MeasurePainting(const std::string& path) {
@@ -109,12 +112,15 @@ void MeasurePainting(const std::string& path) {
         canvas.FillRect({0, 0, 800, 600}, clWhite);
         document.PaintDocument(canvas, {0, 0, 800, 600}, 800, 10, 5);
     };
-    for (auto [name, y] : {std::pair{"top", 0}, std::pair{"middle", height / 2}, std::pair{"end", height - 600}})
-        std::printf("  paint an 800 x 600 band at the %-6s %8.3f ms\n", name, BestMs([&] { paintAt(y); }));
+    for (auto [name, y] :
+         {std::pair{"top", 0}, std::pair{"middle", height / 2}, std::pair{"end", height - 600}})
+        std::printf("  paint an 800 x 600 band at the %-6s %8.3f ms\n", name,
+                    BestMs([&] { paintAt(y); }));
     int pages = 0;
     double start = Now();
     for (int32_t y = 0; y < height; y += 600, ++pages) paintAt(y);
-    std::printf("  scroll through by pages: %d pages, %.3f ms a page\n", pages, (Now() - start) * 1000 / pages);
+    std::printf("  scroll through by pages: %d pages, %.3f ms a page\n", pages,
+                (Now() - start) * 1000 / pages);
 }
 
 }  // namespace

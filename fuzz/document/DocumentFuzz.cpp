@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as HTML, lays the document out, paints it band by band
 // on screen and for print, and asks the queries at points spread over it.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 
 #include "canvas/FixedCanvas.h"
 #include "reader/DocumentReader.h"
@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TSectionList document;
     TAnchorIndex anchors;
     try {
-        ParseDocumentBuffer(document, anchors, reinterpret_cast<const char*>(data), static_cast<int32_t>(size));
+        ParseDocumentBuffer(document, anchors, reinterpret_cast<const char*>(data),
+                            static_cast<int32_t>(size));
     } catch (const ECodelumeError&) {
     }
     TFixedCanvas canvas;

@@ -28,7 +28,9 @@ struct TRect {
     int32_t Bottom = 0;
     int32_t Width() const { return Right - Left; }
     int32_t Height() const { return Bottom - Top; }
-    bool Contains(int32_t x, int32_t y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+    bool Contains(int32_t x, int32_t y) const {
+        return x >= Left && x < Right && y >= Top && y < Bottom;
+    }
     bool operator==(const TRect&) const = default;
 };
 

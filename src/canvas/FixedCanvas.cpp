@@ -9,7 +9,9 @@ namespace {
 
 std::string ColorText(TColor color) { return Format("%06X", static_cast<unsigned>(color)); }
 
-std::string RectText(const TRect& r) { return Format("%d,%d,%d,%d", r.Left, r.Top, r.Right, r.Bottom); }
+std::string RectText(const TRect& r) {
+    return Format("%d,%d,%d,%d", r.Left, r.Top, r.Right, r.Bottom);
+}
 
 }  // namespace
 
@@ -17,8 +19,7 @@ std::string QuoteBytes(std::string_view bytes) {
     std::string quoted = "\"";
     for (char c : bytes) {
         auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '"')
-            quoted += '\\';
+        if (c == '\\' || c == '"') quoted += '\\';
         if (byte < 32)
             quoted += Format("\\x%02X", byte);
         else
@@ -35,17 +36,18 @@ TTextMetrics TFixedCanvas::TextMetrics(const TFont& font) {
 }
 
 int32_t TFixedCanvas::TextExtent(const TFont& font, std::string_view bytes) {
-    return CheckedMul(CheckedNarrow(static_cast<int64_t>(bytes.size())), (PixelSize(font.Size) + 1) / 2);
+    return CheckedMul(CheckedNarrow(static_cast<int64_t>(bytes.size())),
+                      (PixelSize(font.Size) + 1) / 2);
 }
 
 void TFixedCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
-                           TColor color, std::optional<TColor> background, std::optional<TRect> clip) {
-    std::string call = Format("TextOut %d,%d %s %s size=%d style=%d", x, baseline, QuoteBytes(bytes).c_str(),
-                              ColorText(color).c_str(), font.Size, font.Style);
-    if (background)
-        call += " bg=" + ColorText(*background);
-    if (clip)
-        call += " clip=" + RectText(*clip);
+                           TColor color, std::optional<TColor> background,
+                           std::optional<TRect> clip) {
+    std::string call =
+        Format("TextOut %d,%d %s %s size=%d style=%d", x, baseline, QuoteBytes(bytes).c_str(),
+               ColorText(color).c_str(), font.Size, font.Style);
+    if (background) call += " bg=" + ColorText(*background);
+    if (clip) call += " clip=" + RectText(*clip);
     FCalls.push_back(call);
 }
 
@@ -54,11 +56,13 @@ void TFixedCanvas::FillRect(const TRect& rect, TColor color) {
 }
 
 void TFixedCanvas::Line(TPoint from, TPoint to, TColor color) {
-    FCalls.push_back(Format("Line %d,%d %d,%d %s", from.X, from.Y, to.X, to.Y, ColorText(color).c_str()));
+    FCalls.push_back(
+        Format("Line %d,%d %d,%d %s", from.X, from.Y, to.X, to.Y, ColorText(color).c_str()));
 }
 
 void TFixedCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) {
-    FCalls.push_back("Ellipse " + RectText(rect) + " " + ColorText(pen) + (fill ? " fill=" + ColorText(*fill) : ""));
+    FCalls.push_back("Ellipse " + RectText(rect) + " " + ColorText(pen) +
+                     (fill ? " fill=" + ColorText(*fill) : ""));
 }
 
 void TFixedCanvas::SetClip(const TRect& rect) { FCalls.push_back("SetClip " + RectText(rect)); }
@@ -66,8 +70,8 @@ void TFixedCanvas::SetClip(const TRect& rect) { FCalls.push_back("SetClip " + Re
 void TFixedCanvas::ResetClip() { FCalls.push_back("ResetClip"); }
 
 void TFixedCanvas::SetMapping(const TMapping& m) {
-    FCalls.push_back(Format("SetMapping %d %d,%d %d,%d", m.LogicalPpi, m.DeviceDpiX, m.DeviceDpiY, m.Origin.X,
-                            m.Origin.Y));
+    FCalls.push_back(Format("SetMapping %d %d,%d %d,%d", m.LogicalPpi, m.DeviceDpiX, m.DeviceDpiY,
+                            m.Origin.X, m.Origin.Y));
 }
 
 }  // namespace codelume

@@ -20,8 +20,9 @@ public:
     int32_t TextExtent(const TFont& font, std::string_view bytes) override;
     int32_t PixelsPerInch() const override { return 96; }
 
-    void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
-                 std::optional<TColor> background, std::optional<TRect> clip) override;
+    void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
+                 TColor color, std::optional<TColor> background,
+                 std::optional<TRect> clip) override;
     void FillRect(const TRect& rect, TColor color) override;
     void Line(TPoint from, TPoint to, TColor color) override;
     void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) override;

@@ -8,7 +8,9 @@ namespace codelume {
 
 namespace {
 
-bool NameBefore(const TAnchorIndex::TAnchor& anchor, const std::string& name) { return anchor.Name < name; }
+bool NameBefore(const TAnchorIndex::TAnchor& anchor, const std::string& name) {
+    return anchor.Name < name;
+}
 
 }  // namespace
 

@@ -8,7 +8,9 @@
 
 namespace codelume {
 
-TCell::TCell(TSectionList& document, const TCell& source) : Document(document) { CopyBlocksFrom(source); }
+TCell::TCell(TSectionList& document, const TCell& source) : Document(document) {
+    CopyBlocksFrom(source);
+}
 
 void TCell::CopyBlocksFrom(const TCell& source) {
     for (const auto& block : source.Blocks) Blocks.Add(block->CloneFor(Document));
@@ -26,7 +28,8 @@ void TCell::ClearBlocks() {
     LaidOutHeight = 0;
 }
 
-int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth, int32_t& curs) {
+int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth,
+                              int32_t& curs) {
     Manager.ResetEdges();
     Manager.SetEdges(0, width);
     Manager.AvailWidth = width;
@@ -35,7 +38,8 @@ int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t
     int32_t height = 0;
     maxWidth = 0;
     Spans.clear();
-    for (int index = 0; index < Blocks.Count();) LayoutBlock(canvas, index, y, height, maxWidth, curs);
+    for (int index = 0; index < Blocks.Count();)
+        LayoutBlock(canvas, index, y, height, maxWidth, curs);
     CharCount = curs - FirstIndex;
     LaidOutHeight = height;
     return std::max(height, Manager.FloatBottom() - y);
@@ -48,7 +52,8 @@ void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height,
                         int32_t& curs) {
     int32_t blockCurs = curs, blockWidth = 0, top = height;
     try {
-        int32_t blockHeight = Blocks[index]->LayoutAt(canvas, CheckedAdd(y, height), Manager, blockWidth, blockCurs);
+        int32_t blockHeight =
+            Blocks[index]->LayoutAt(canvas, CheckedAdd(y, height), Manager, blockWidth, blockCurs);
         height = CheckedAdd(height, blockHeight);
     } catch (const EProcessError& error) {
         DropBlock(index, error);

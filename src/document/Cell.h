@@ -29,17 +29,19 @@ public:
     TSectionList& Document;
     TFreeList<TSectionBase> Blocks;
     IndentManager Manager;
-    int32_t TopY = 0;        // the Y and first character index of the last layout
+    int32_t TopY = 0;  // the Y and first character index of the last layout
     int32_t FirstIndex = 0;
-    int32_t CharCount = 0;   // the cell's character span
+    int32_t CharCount = 0;  // the cell's character span
 
     // A missing block is ignored; a text block gets its terminating zero.
     void AddSection(std::unique_ptr<TSectionBase> block);
     // Frees every block and forgets the last layout.
     void ClearBlocks();
 
-    int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth, int32_t& curs);
-    int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y);
+    int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& maxWidth,
+                           int32_t& curs);
+    int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x,
+                          int32_t y);
     void WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);
 
     // Sum of the block heights before block index (at most up to the second-last block).
@@ -73,7 +75,8 @@ private:
     std::vector<TBlockSpan> Spans;
     int32_t LaidOutHeight = 0;
     int FirstBlockReaching(int32_t offset) const;
-    void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth, int32_t& curs);
+    void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth,
+                     int32_t& curs);
     void DropBlock(int index, const std::exception& error);
 };
 

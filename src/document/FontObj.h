@@ -29,7 +29,8 @@ public:
     TRunLink(const TRunLink& other) { *this = other; }
     TRunLink& operator=(const TRunLink& other) { return *this = other.Get(); }
     TRunLink& operator=(const TUrlTarget& link) {
-        Record = link.Url.empty() && link.Target.empty() ? nullptr : std::make_unique<TUrlTarget>(link);
+        Record =
+            link.Url.empty() && link.Target.empty() ? nullptr : std::make_unique<TUrlTarget>(link);
         return *this;
     }
 

@@ -12,7 +12,17 @@
 
 namespace codelume {
 
-enum class TControlKind : uint8_t { Edit, Button, Radio, CheckBox, Hidden, ImageButton, TextArea, ListBox, ComboBox };
+enum class TControlKind : uint8_t {
+    Edit,
+    Button,
+    Radio,
+    CheckBox,
+    Hidden,
+    ImageButton,
+    TextArea,
+    ListBox,
+    ComboBox
+};
 
 class TFormControlObj {
 public:

@@ -13,12 +13,18 @@ namespace {
 
 int32_t HeadingGap(int32_t level) {
     switch (level) {
-        case 1: return 16;
-        case 2: return 12;
-        case 3: return 10;
-        case 5: return 6;
-        case 6: return 4;
-        default: return 8;
+        case 1:
+            return 16;
+        case 2:
+            return 12;
+        case 3:
+            return 10;
+        case 5:
+            return 6;
+        case 6:
+            return 4;
+        default:
+            return 8;
     }
 }
 
@@ -42,16 +48,20 @@ std::unique_ptr<TSectionBase> THeadingSpace::CloneFor(TSectionList& list) const 
     return std::make_unique<THeadingSpace>(list, *this);
 }
 
-void THeadingSpace::RecomputeSpacing() { BlockHeight = MulDiv(HeadingGap(Level), Owner->FontSize, 12); }
+void THeadingSpace::RecomputeSpacing() {
+    BlockHeight = MulDiv(HeadingGap(Level), Owner->FontSize, 12);
+}
 
 THorzLine::THorzLine(const TAttributeList& attributes) {
-    if (const TAttribute* size = attributes.Find(SizeSy); size && size->Value >= 1 && size->Value <= 20)
+    if (const TAttribute* size = attributes.Find(SizeSy);
+        size && size->Value >= 1 && size->Value <= 20)
         Thickness = size->Value;
     if (const TAttribute* width = attributes.Find(WidthSy)) {
         RuleWidth = width->Value;
         PercentWidth = !width->Text.empty() && width->Text.back() == '%';
     }
-    if (const TAttribute* color = attributes.Find(ColorSy)) HasColor = ParseColor(color->Text, Color);
+    if (const TAttribute* color = attributes.Find(ColorSy))
+        HasColor = ParseColor(color->Text, Color);
     if (HasColor) Color |= PaletteRelative;
 }
 
@@ -67,9 +77,12 @@ std::unique_ptr<TSectionBase> THorzLine::CloneFor(TSectionList& list) const {
     return std::make_unique<THorzLine>(list, *this);
 }
 
-void THorzLine::RecomputeSpacing() { BlockHeight = MulDiv(20, Owner->FontSize, 12) + Thickness - 2; }
+void THorzLine::RecomputeSpacing() {
+    BlockHeight = MulDiv(20, Owner->FontSize, 12) + Thickness - 2;
+}
 
-int32_t THorzLine::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) {
+int32_t THorzLine::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                            int32_t& curs) {
     int32_t height = TSectionBase::LayoutAt(canvas, y, manager, maxWidth, curs);
     int32_t middle = y + BlockHeight / 2;
     LeftOffset = manager.LeftEdgeAt(middle) - manager.LeftBase;
@@ -82,13 +95,15 @@ TRect THorzLine::RuleRect(const IndentManager& manager, int32_t y) const {
     int32_t right = manager.RightBase + RightOffset;
     int32_t space = right - left;
     int32_t width = space - 20;
-    if (RuleWidth > 0) width = std::min(space, PercentWidth ? MulDiv(space, RuleWidth, 100) : RuleWidth);
+    if (RuleWidth > 0)
+        width = std::min(space, PercentWidth ? MulDiv(space, RuleWidth, 100) : RuleWidth);
     int32_t ruleLeft = left + (space - width) / 2;
     int32_t top = y + (BlockHeight - Thickness) / 2;
     return {ruleLeft, top, ruleLeft + width, top + Thickness};
 }
 
-int32_t THorzLine::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+int32_t THorzLine::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                           int32_t y) {
     int32_t below = TSectionBase::PaintAt(canvas, rect, manager, x, y);
     TSectionList& document = *Owner;
     TRect rule = RuleRect(manager, y - document.ScrollY);
@@ -99,7 +114,8 @@ int32_t THorzLine::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& ma
         return below;
     }
     TColor shadow = clBtnShadow;
-    TColor light = document.ForPrinter || IsWhitePage(document.PageColor) ? clSilver : clBtnHighlight;
+    TColor light =
+        document.ForPrinter || IsWhitePage(document.PageColor) ? clSilver : clBtnHighlight;
     if (document.ForPrinter && canvas.IsMonochrome()) shadow = light = clBlack;
     canvas.FillRect({rule.Left, rule.Top, rule.Right, rule.Bottom - 1}, shadow);
     canvas.FillRect({rule.Left, rule.Bottom - 1, rule.Right, rule.Bottom}, light);
@@ -107,13 +123,17 @@ int32_t THorzLine::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& ma
     return below;
 }
 
-std::unique_ptr<TSectionBase> TPage::CloneFor(TSectionList& list) const { return std::make_unique<TPage>(list, *this); }
+std::unique_ptr<TSectionBase> TPage::CloneFor(TSectionList& list) const {
+    return std::make_unique<TPage>(list, *this);
+}
 
-int32_t TPage::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+int32_t TPage::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                       int32_t y) {
     int32_t below = TSectionBase::PaintAt(canvas, rect, manager, x, y);
     TSectionList& document = *Owner;
     int32_t screenY = y - document.ScrollY;
-    if (document.ForPrinter && screenY > rect.Top + 5 && screenY < rect.Bottom && y < document.PageCut)
+    if (document.ForPrinter && screenY > rect.Top + 5 && screenY < rect.Bottom &&
+        y < document.PageCut)
         document.PageCut = y;
     return below;
 }

@@ -43,8 +43,10 @@ public:
     THorzLine(TSectionList& list, const THorzLine& source);
     TBlockKind Kind() const override { return TBlockKind::HorzLine; }
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
-    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) override;
-    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) override;
+    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                     int32_t& curs) override;
+    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                    int32_t y) override;
     void RecomputeSpacing() override;
 
     int32_t Thickness = 2;  // SIZE 1 to 20
@@ -66,7 +68,8 @@ public:
     TPage(TSectionList& list, const TPage& source) : TSectionBase(list, source) {}
     TBlockKind Kind() const override { return TBlockKind::Page; }
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
-    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) override;
+    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                    int32_t y) override;
 };
 
 }  // namespace codelume

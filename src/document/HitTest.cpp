@@ -16,7 +16,8 @@ constexpr size_t MaxSearchLength = 255;
 // Case folding as the system's single-byte code page does it: ASCII and the
 // accented letters of the upper half.
 unsigned char FoldCase(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 32);
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return static_cast<unsigned char>(c + 32);
     return c;
 }
 
@@ -33,10 +34,15 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
-// The painted rectangle of an image; one drawn with a link border answers 2 pixels less.
-bool ImageContains(const TImageObj& image, bool linkBorder, int32_t x, int32_t y) {
-    int32_t inset = linkBorder ? 2 : 0;
-    TRect rect{image.DrawX, image.DrawY, image.DrawX + image.ImageWidth - inset, image.DrawY + image.ImageHeight - inset};
+// An image drawn with a link border (inside a link, BORDER not 0) answers
+// 2 pixels less of its painted rectangle.
+int32_t BorderInset(const TImageObj& image, const TUrlTarget& link) {
+    return link.IsLink() && image.Border != 0 ? 2 : 0;
+}
+
+bool ImageContains(const TImageObj& image, int32_t inset, int32_t x, int32_t y) {
+    TRect rect{image.DrawX, image.DrawY, image.DrawX + image.ImageWidth - inset,
+               image.DrawY + image.ImageHeight - inset};
     return rect.Contains(x, y);
 }
 
@@ -65,7 +71,8 @@ TCharHit TSection::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
         int32_t caretX = line->PaintedX + TextWidthOf(canvas, start, TTrim::Keep, k);
         if (k < line->CharsInLine) {
             // The caret goes to the nearer boundary of the character under x.
-            std::string_view rest(Chars.get() + start + k, static_cast<size_t>(line->CharsInLine - k));
+            std::string_view rest(Chars.get() + start + k,
+                                  static_cast<size_t>(line->CharsInLine - k));
             int32_t length = std::max(1, Utf8SequenceLength(rest));
             if (caretX + TextWidthOf(canvas, start + k, TTrim::Keep, length) / 2 < x) k += length;
         }
@@ -98,7 +105,7 @@ bool TSection::CharAt(int32_t index, char& ch, TSectionBase*& block) {
 bool TSection::ImageLinkAt(int32_t x, int32_t y, TLinkHit& hit) const {
     for (const auto& image : Images) {
         const TUrlTarget& link = Runs.RunAt(image->StartIndex)->Link;
-        if (!ImageContains(*image, link.IsLink() && image->Border != 0, x, y)) continue;
+        if (!ImageContains(*image, BorderInset(*image, link), x, y)) continue;
         int32_t inX = x - image->DrawX, inY = y - image->DrawY;
         if (image->Control) {
             hit.Control = image->Control;
@@ -130,8 +137,8 @@ bool TSection::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
 bool TSection::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
     int32_t documentY = TopY + y;
     for (const auto& image : Images) {
-        bool linkBorder = Runs.RunAt(image->StartIndex)->Link.IsLink() && image->Border != 0;
-        if (!ImageContains(*image, linkBorder, x, documentY)) continue;
+        int32_t inset = BorderInset(*image, Runs.RunAt(image->StartIndex)->Link);
+        if (!ImageContains(*image, inset, x, documentY)) continue;
         hit = {image.get(), x - image->DrawX, documentY - image->DrawY};
         return true;
     }
@@ -147,11 +154,13 @@ int32_t TSection::SearchText(int32_t from, std::string_view text, TCaseSense sen
         return found == std::string_view::npos ? -1 : FirstIndex + static_cast<int32_t>(found);
     }
     text = text.substr(0, MaxSearchLength);
-    char lower = static_cast<char>(FoldCase(static_cast<unsigned char>(text[0]))), upper = UpperCase(lower);
+    char lower = static_cast<char>(FoldCase(static_cast<unsigned char>(text[0]))),
+         upper = UpperCase(lower);
     for (size_t at = start;; ++at) {
         at = std::min(chars.find(lower, at), chars.find(upper, at));
         if (at == std::string_view::npos || chars.size() - at < text.size()) return -1;
-        if (SameIgnoringCase(chars.substr(at, text.size()), text)) return FirstIndex + static_cast<int32_t>(at);
+        if (SameIgnoringCase(chars.substr(at, text.size()), text))
+            return FirstIndex + static_cast<int32_t>(at);
     }
 }
 
@@ -162,10 +171,12 @@ void TSection::EmitSelectedText() {
     for (const auto& line : Lines) {
         int32_t lineEnd = lineStart + line->CharsInLine;
         if (lineStart < selEnd && lineEnd >= selStart) {
-            int32_t from = std::max(selStart - lineStart, 0), to = std::min(selEnd - lineStart, line->CharsInLine);
+            int32_t from = std::max(selStart - lineStart, 0),
+                    to = std::min(selEnd - lineStart, line->CharsInLine);
             if (from == 0)
                 for (int32_t k = line->LeftX / 35; k > 0; --k) document.TextSink->AddText("   ");
-            document.TextSink->AddText({line->StartAt + from, static_cast<size_t>(std::max(to - from, 0))});
+            document.TextSink->AddText(
+                {line->StartAt + from, static_cast<size_t>(std::max(to - from, 0))});
             if (to == line->CharsInLine) document.TextSink->AddText("\r\n");
         }
         lineStart = lineEnd;
@@ -189,7 +200,8 @@ bool TCell::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
 
 bool TCell::CharAt(int32_t index, char& ch, TSectionBase*& block) {
     if (index < FirstIndex || index >= FirstIndex + CharCount) return false;
-    return std::any_of(Blocks.begin(), Blocks.end(), [&](const auto& b) { return b->CharAt(index, ch, block); });
+    return std::any_of(Blocks.begin(), Blocks.end(),
+                       [&](const auto& b) { return b->CharAt(index, ch, block); });
 }
 
 int32_t TCell::SearchText(int32_t from, std::string_view text, TCaseSense sense) {
@@ -210,11 +222,14 @@ bool AskBlocksAt(const TFreeList<TSectionBase>& blocks, int32_t y, TAsk ask) {
 }
 
 bool TCell::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
-    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.LinkAt(canvas, x, inY, hit); });
+    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) {
+        return block.LinkAt(canvas, x, inY, hit);
+    });
 }
 
 bool TCell::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
-    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.ImageAt(x, inY, hit); });
+    return AskBlocksAt(
+        Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.ImageAt(x, inY, hit); });
 }
 
 void TCell::EmitSelectedText() {

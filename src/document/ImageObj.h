@@ -44,7 +44,8 @@ public:
     // Paints with its left at x: a bottom-aligned image stands on the baseline,
     // any other hangs from topY. Both are document Y values (the image takes off
     // the scroll offset itself). Records DrawX and DrawY.
-    virtual void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) = 0;
+    virtual void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline,
+                       int32_t topY) = 0;
     // A client-side map's link at a point inside the image.
     virtual bool MapLinkAt(int32_t x, int32_t y, TUrlTarget& link) const {
         (void)x, (void)y, (void)link;

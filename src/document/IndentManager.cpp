@@ -18,7 +18,8 @@ int32_t OrZero(int32_t end) { return end == NoEntry ? 0 : end; }
 
 bool Covers(const IndentRec& entry, int32_t y) { return entry.FromY <= y && y < entry.ToY; }
 
-void AddEntry(TFreeList<IndentRec>& list, int32_t edgeX, int32_t fromY, int32_t toY, int32_t level) {
+void AddEntry(TFreeList<IndentRec>& list, int32_t edgeX, int32_t fromY, int32_t toY,
+              int32_t level) {
     list.Add(std::make_unique<IndentRec>(IndentRec{edgeX, fromY, toY, level}));
 }
 
@@ -104,7 +105,8 @@ TClearLines IndentManagerBasic::ClearLines() const {
 }
 
 int32_t IndentManagerBasic::FloatBottom() const {
-    return OrZero(std::max({FloatEnd(LeftList), FloatEnd(RightList), DroppedLeftToY, DroppedRightToY}));
+    return OrZero(
+        std::max({FloatEnd(LeftList), FloatEnd(RightList), DroppedLeftToY, DroppedRightToY}));
 }
 
 int32_t IndentManagerBasic::NestBottom() const {

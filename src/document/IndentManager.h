@@ -15,7 +15,7 @@ class TImageObj;
 struct IndentRec {
     int32_t EdgeX = 0;  // left: offset from LeftBase; right: (negative) offset from RightBase
     int32_t FromY = 0;
-    int32_t ToY = 0;  // exclusive
+    int32_t ToY = 0;         // exclusive
     int32_t OwnerLevel = 0;  // nesting level that opened it; 0 for a float or a closed level
 };
 

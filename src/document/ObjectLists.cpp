@@ -38,6 +38,8 @@ TImageObj* TImageObjList::ImageAtIndex(int32_t index) const { return ObjectAt(*t
 
 int32_t TFormControlList::ControlGapAt(int32_t index) const { return GapToNext(*this, index); }
 
-TFormControlObj* TFormControlList::ControlAtIndex(int32_t index) const { return ObjectAt(*this, index); }
+TFormControlObj* TFormControlList::ControlAtIndex(int32_t index) const {
+    return ObjectAt(*this, index);
+}
 
 }  // namespace codelume

@@ -15,10 +15,10 @@ struct TNamedColor {
 };
 
 constexpr TNamedColor ColorNames[] = {
-    {"BLACK", 0x000000},  {"MAROON", 0x800000}, {"GREEN", 0x008000}, {"OLIVE", 0x808000},
-    {"NAVY", 0x000080},   {"PURPLE", 0x800080}, {"TEAL", 0x008080},  {"GRAY", 0x808080},
-    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},    {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
-    {"BLUE", 0x0000FF},   {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
+    {"BLACK", 0x000000},  {"MAROON", 0x800000},  {"GREEN", 0x008000}, {"OLIVE", 0x808000},
+    {"NAVY", 0x000080},   {"PURPLE", 0x800080},  {"TEAL", 0x008080},  {"GRAY", 0x808080},
+    {"SILVER", 0xC0C0C0}, {"RED", 0xFF0000},     {"LIME", 0x00FF00},  {"YELLOW", 0xFFFF00},
+    {"BLUE", 0x0000FF},   {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF},  {"WHITE", 0xFFFFFF},
 };
 
 int HexDigit(char c) {
@@ -42,7 +42,9 @@ bool ReadHex(std::string_view text, uint32_t& number) {
     return true;
 }
 
-TColor FromRgb(uint32_t rgb) { return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16); }
+TColor FromRgb(uint32_t rgb) {
+    return ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+}
 
 }  // namespace
 

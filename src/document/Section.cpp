@@ -15,11 +15,14 @@ namespace {
 constexpr int32_t LevelIndent = 35;
 constexpr int32_t GrowthStep = 100;
 
-bool IsEndOrPlaceholder(char c) { return c == 0 || c == ImagePlaceholder || c == ControlPlaceholder; }
+bool IsEndOrPlaceholder(char c) {
+    return c == 0 || c == ImagePlaceholder || c == ControlPlaceholder;
+}
 
 }  // namespace
 
-TSection::TSection(int32_t depth, TAlignment align, const TUrlTarget& link, const TMyFont& font, TRunStyle& style)
+TSection::TSection(int32_t depth, TAlignment align, const TUrlTarget& link, const TMyFont& font,
+                   TRunStyle& style)
     : Depth(depth), IndentPx(CheckedMul(depth, LevelIndent)), Align(align) {
     TMyFont face = font;
     face.Style |= style.StyleOverlay;
@@ -81,7 +84,8 @@ void TSection::AppendPlaceholder(char placeholder) {
 bool TSection::OnlyFloatingImages() const {
     if (CharCount == 0) return false;
     for (int32_t i = 0; i < CharCount; ++i) {
-        const TImageObj* image = Chars[static_cast<size_t>(i)] == ImagePlaceholder ? Images.ImageAtIndex(i) : nullptr;
+        const TImageObj* image =
+            Chars[static_cast<size_t>(i)] == ImagePlaceholder ? Images.ImageAtIndex(i) : nullptr;
         if (!image || !image->IsFloating()) return false;
     }
     return true;
@@ -89,7 +93,8 @@ bool TSection::OnlyFloatingImages() const {
 
 void TSection::AppendText(std::string_view s) {
     if (s.empty() || CharCount > MaxBlockChars) return;
-    if (s.front() == ' ' && (CharCount == 0 || Chars[static_cast<size_t>(CharCount - 1)] == ' ')) s.remove_prefix(1);
+    if (s.front() == ' ' && (CharCount == 0 || Chars[static_cast<size_t>(CharCount - 1)] == ' '))
+        s.remove_prefix(1);
     if (!s.empty() && s.front() == ' ' && OnlyFloatingImages()) s.remove_prefix(1);
     AppendBytes(s);
 }
@@ -106,7 +111,8 @@ void TSection::StartFontRun(TSectionList& document, const TMyFont& font, const T
     run->Face.Style |= style.StyleOverlay;
     // The first run of a block stays on the baseline.
     run->ScriptShift = run->StartIndex == 0 ? ssNormal : style.ScriptState;
-    if (run->ScriptShift != ssNormal) run->Face.SetBaseSize(MulDiv(run->Face.BaseSize, 3, 4), document.FontSize);
+    if (run->ScriptShift != ssNormal)
+        run->Face.SetBaseSize(MulDiv(run->Face.BaseSize, 3, 4), document.FontSize);
 }
 
 void TSection::ChangeLink(TSectionList& document, const TMyFont& font, const TUrlTarget& link,

@@ -55,7 +55,8 @@ class TSection : public TSectionBase {
 public:
     // A new block; style gives the style bits of its first run and has its script
     // position reset.
-    TSection(int32_t depth, TAlignment align, const TUrlTarget& link, const TMyFont& font, TRunStyle& style);
+    TSection(int32_t depth, TAlignment align, const TUrlTarget& link, const TMyFont& font,
+             TRunStyle& style);
     TSection(TSectionList& list, const TSection& source);
 
     std::unique_ptr<char[]> Chars;
@@ -79,7 +80,8 @@ public:
     virtual void AppendText(std::string_view s);
     void StartFontRun(TSectionList& document, const TMyFont& font, const TRunStyle& style);
     // A new run whose link is the given one; an empty link closes the open one.
-    void ChangeLink(TSectionList& document, const TMyFont& font, const TUrlTarget& link, const TRunStyle& style);
+    void ChangeLink(TSectionList& document, const TMyFont& font, const TUrlTarget& link,
+                    const TRunStyle& style);
     TImageObj* InsertImage(std::unique_ptr<TImageObj> image);
     // A hidden control adds nothing to the text; an image button goes in through
     // InsertImage with the image's Control set; any other control adds byte 2.
@@ -92,8 +94,10 @@ public:
     TBlockKind Kind() const override { return TBlockKind::Section; }
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
     void EmitSelectedText() override;
-    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) override;
-    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) override;
+    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                     int32_t& curs) override;
+    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                    int32_t y) override;
     bool LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) override;
     bool ImageAt(int32_t x, int32_t y, TImageHit& hit) override;
     TCharHit CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) override;
@@ -134,7 +138,8 @@ public:
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
     void AppendText(std::string_view s) override;
     void Terminate() override;
-    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) override;
+    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                     int32_t& curs) override;
     void WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) override;
 
 protected:
@@ -153,13 +158,14 @@ public:
 
 protected:
     // The definition-list item's constructor: no marker.
-    TUListItem(int32_t depth, const TUrlTarget& link, const TMyFont& font, TRunStyle& style, TMarkerKind kind);
+    TUListItem(int32_t depth, const TUrlTarget& link, const TMyFont& font, TRunStyle& style,
+               TMarkerKind kind);
 };
 
 class TOListItem : public TUListItem {
 public:
-    TOListItem(int32_t depth, const TUrlTarget& link, const TMyFont& font, TRunStyle& style, char numberStyle,
-               int32_t itemNumber);
+    TOListItem(int32_t depth, const TUrlTarget& link, const TMyFont& font, TRunStyle& style,
+               char numberStyle, int32_t itemNumber);
     TOListItem(TSectionList& list, const TOListItem& source);
 
     TBlockKind Kind() const override { return TBlockKind::OListItem; }

@@ -19,7 +19,8 @@ void TSectionBase::SetOwner(TSectionList& document) {
     RecomputeSpacing();
 }
 
-int32_t TSectionBase::LayoutAt(TCanvas&, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) {
+int32_t TSectionBase::LayoutAt(TCanvas&, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                               int32_t& curs) {
     TopY = y;
     FirstIndex = curs;
     PaintHeight = BlockHeight;

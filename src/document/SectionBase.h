@@ -24,7 +24,18 @@ public:
     using ECodelumeError::ECodelumeError;
 };
 
-enum class TBlockKind : uint8_t { Section, Pre, UListItem, OListItem, DListItem, ParagraphSpace, HeadingSpace, HorzLine, Page, Table };
+enum class TBlockKind : uint8_t {
+    Section,
+    Pre,
+    UListItem,
+    OListItem,
+    DListItem,
+    ParagraphSpace,
+    HeadingSpace,
+    HorzLine,
+    Page,
+    Table
+};
 
 // "section", "pre", "ulitem", ... as the document dump names the kinds.
 const char* BlockKindName(TBlockKind kind);
@@ -70,9 +81,11 @@ public:
     virtual std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const = 0;
     virtual void EmitSelectedText() {}
     // Lays the block out with its top at y; returns its height in the flow.
-    virtual int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs);
+    virtual int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                             int32_t& curs);
     // Paints the part inside rect; y is the document Y of the block; returns the Y below it.
-    virtual int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y);
+    virtual int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                            int32_t y);
     // Queries: y relative to the block top, x in screen coordinates.
     virtual bool LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit);
     virtual bool ImageAt(int32_t x, int32_t y, TImageHit& hit);

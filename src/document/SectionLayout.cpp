@@ -54,10 +54,14 @@ int32_t TLineBuilder::ClearDrop() const {
     int32_t left = std::max(0, lines.Left - Y - 1);
     int32_t right = std::max(0, lines.Right - Y - 1);
     switch (Section.ClearMode) {
-        case cmLeft: return left;
-        case cmRight: return right;
-        case cmBoth: return std::max(left, right);
-        default: return 0;
+        case cmLeft:
+            return left;
+        case cmRight:
+            return right;
+        case cmBoth:
+            return std::max(left, right);
+        default:
+            return 0;
     }
 }
 
@@ -124,8 +128,8 @@ int32_t TLineBuilder::CountThatFits(int32_t width, int32_t count, int32_t start)
             continue;
         }
         int32_t piece = Section.PieceLength(at, count - fitted);
-        TFit fit = FitText(Canvas, *Section.Runs.RunAt(at), {Chars() + at, static_cast<size_t>(piece)},
-                           width - used);
+        TFit fit = FitText(Canvas, *Section.Runs.RunAt(at),
+                           {Chars() + at, static_cast<size_t>(piece)}, width - used);
         if (fitted + fit.Count >= count) return count;
         fitted += fit.Count;
         if (fit.Count < piece) return fitted;
@@ -155,7 +159,8 @@ int32_t TLineBuilder::ChooseBreak(int32_t start, int32_t n, int32_t remaining) c
     return skipSpaces(wordEnd) - start;
 }
 
-void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n, int32_t& lastDescent) const {
+void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n,
+                                     int32_t& lastDescent) const {
     const char* chars = Chars();
     if (std::all_of(chars + start, chars + start + n, IsPlaceholder)) return;
     const TFontList& runs = Section.Runs;
@@ -166,10 +171,12 @@ void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n, in
     }
 }
 
-void TLineBuilder::AddObjectGaps(LineRec& line, int32_t start, int32_t n, int32_t lastDescent) const {
+void TLineBuilder::AddObjectGaps(LineRec& line, int32_t start, int32_t n,
+                                 int32_t lastDescent) const {
     int32_t t = line.TextHeight;
     for (const auto& image : Section.Images) {
-        if (image->StartIndex < start || image->StartIndex >= start + n || image->IsFloating()) continue;
+        if (image->StartIndex < start || image->StartIndex >= start + n || image->IsFloating())
+            continue;
         int32_t h = image->ImageHeight;
         if (image->VAlign == iaTop) {
             line.GapBelow = std::max(line.GapBelow, h - t);
@@ -183,7 +190,8 @@ void TLineBuilder::AddObjectGaps(LineRec& line, int32_t start, int32_t n, int32_
     }
     for (const TFormControlObj* control : Section.Controls) {
         if (control->StartIndex < start || control->StartIndex >= start + n) continue;
-        int32_t rise = control->OnBaseline ? control->Height - (t - lastDescent) : control->Height - t;
+        int32_t rise =
+            control->OnBaseline ? control->Height - (t - lastDescent) : control->Height - t;
         line.GapAbove = std::max(line.GapAbove, rise);
     }
 }
@@ -241,7 +249,8 @@ int32_t TSection::LineWidthAt(const IndentManager& manager, int32_t y) const {
 
 int32_t TPreformatted::LineWidthAt(const IndentManager&, int32_t) const { return NoWrapWidth; }
 
-void TSection::LayoutObjects(TCanvas& canvas, int32_t y, const IndentManager& manager, int32_t& maxWidth) {
+void TSection::LayoutObjects(TCanvas& canvas, int32_t y, const IndentManager& manager,
+                             int32_t& maxWidth) {
     int32_t available = manager.RightEdgeAt(y) - manager.LeftEdgeAt(y);
     int32_t overhang = 0;
     for (const auto& image : Images) {
@@ -249,10 +258,12 @@ void TSection::LayoutObjects(TCanvas& canvas, int32_t y, const IndentManager& ma
         maxWidth = std::max(maxWidth, CheckedAdd(image->ImageWidth, IndentPx));
     }
     for (const TFormControlObj* control : Controls)
-        if (control->HasWindow()) maxWidth = std::max(maxWidth, CheckedAdd(control->Width, IndentPx));
+        if (control->HasWindow())
+            maxWidth = std::max(maxWidth, CheckedAdd(control->Width, IndentPx));
 }
 
-int32_t TSection::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) {
+int32_t TSection::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                           int32_t& curs) {
     TopY = y;
     FirstIndex = curs;
     BlockHeight = 0;
@@ -275,8 +286,8 @@ int32_t TSection::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, i
     return BlockHeight;
 }
 
-int32_t TPreformatted::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
-                                int32_t& curs) {
+int32_t TPreformatted::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager,
+                                int32_t& maxWidth, int32_t& curs) {
     int32_t available = manager.AvailWidth;
     manager.AvailWidth = NoWrapWidth;
     int32_t height = TSection::LayoutAt(canvas, y, manager, maxWidth, curs);

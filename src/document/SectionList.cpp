@@ -41,8 +41,9 @@ void TSectionList::ClearDocument() {
     SelStart = SelEnd = 0;
 }
 
-void TSectionList::SetDefaults(const std::string& fontName, const std::string& preFontName, TColor pageColor,
-                               TColor linkColor, TColor textColor, int32_t fontSize) {
+void TSectionList::SetDefaults(const std::string& fontName, const std::string& preFontName,
+                               TColor pageColor, TColor linkColor, TColor textColor,
+                               int32_t fontSize) {
     FontName = fontName.substr(0, MaxFontName);
     PreFontName = preFontName.substr(0, MaxFontName);
     HotSpotColor = linkColor;
@@ -71,8 +72,8 @@ TMyFont TSectionList::BaseFont() const {
     return font;
 }
 
-int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth,
-                                     int32_t& curs) {
+int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width,
+                                     int32_t& contentWidth, int32_t& curs) {
     for (const auto& form : FormList) form->MeasureControls(canvas);
     return TCell::LayoutDocument(canvas, y, width, contentWidth, curs);
 }

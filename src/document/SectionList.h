@@ -63,8 +63,10 @@ public:
     // The base font: body face, text colour, base size 12.
     TMyFont BaseFont() const;
 
-    int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth, int32_t& curs);
-    int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y);
+    int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth,
+                           int32_t& curs);
+    int32_t PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x,
+                          int32_t y);
     void SetScrollY(int32_t y);
     int32_t SelectionLength();
     // The selected characters as the selection length counts them, line breaks included.

@@ -9,7 +9,9 @@
 namespace codelume {
 
 TFit FitText(TCanvas& canvas, const TFontObj& run, std::string_view text, int32_t space) {
-    auto widthOf = [&](size_t n) { return canvas.TextExtent(run.Face, text.substr(0, n)) - run.ItalicOverhang; };
+    auto widthOf = [&](size_t n) {
+        return canvas.TextExtent(run.Face, text.substr(0, n)) - run.ItalicOverhang;
+    };
     int32_t length = static_cast<int32_t>(text.size());
     int32_t whole = widthOf(text.size());
     if (whole <= space) return {length, whole};
@@ -45,8 +47,9 @@ int32_t TSection::TextWidthOf(TCanvas& canvas, int32_t start, TTrim trim, int32_
         } else {
             int32_t piece = PieceLength(at, end - at);
             const TFontObj& run = *Runs.RunAt(at);
-            width = CheckedAdd(width, canvas.TextExtent(run.Face, {chars + at, static_cast<size_t>(piece)}) -
-                                          run.ItalicOverhang);
+            width = CheckedAdd(
+                width, canvas.TextExtent(run.Face, {chars + at, static_cast<size_t>(piece)}) -
+                           run.ItalicOverhang);
             at += piece;
         }
     }
@@ -60,13 +63,15 @@ int32_t TSection::CharsInWidth(TCanvas& canvas, int32_t x, int32_t count, int32_
         const TImageObj* image = Images.ImageAtIndex(at);
         const TFormControlObj* control = image ? nullptr : Controls.ControlAtIndex(at);
         if (image || control) {
-            if (!image || !image->IsFloating()) used = CheckedAdd(used, image ? image->ImageWidth : control->Width);
+            if (!image || !image->IsFloating())
+                used = CheckedAdd(used, image ? image->ImageWidth : control->Width);
             if (used > x) return fitted;
             ++fitted;
             continue;
         }
         int32_t piece = PieceLength(at, count - fitted);
-        TFit fit = FitText(canvas, *Runs.RunAt(at), {Chars.get() + at, static_cast<size_t>(piece)}, x - used);
+        TFit fit = FitText(canvas, *Runs.RunAt(at), {Chars.get() + at, static_cast<size_t>(piece)},
+                           x - used);
         fitted += fit.Count;
         if (fit.Count < piece) return fitted;
         used = CheckedAdd(used, fit.Width);
@@ -87,7 +92,8 @@ void TSection::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth
         else
             minWidth = std::max(minWidth, image->ImageWidth);
     }
-    maxWidth = CheckedAdd(CheckedAdd(floatSum, TextWidthOf(canvas, 0, TTrim::Keep, CharCount)), IndentPx);
+    maxWidth =
+        CheckedAdd(CheckedAdd(floatSum, TextWidthOf(canvas, 0, TTrim::Keep, CharCount)), IndentPx);
     // Words end at spaces and images; a control belongs to the word it stands in.
     const char* chars = Chars.get();
     for (int32_t at = 0; at < CharCount;) {

@@ -25,19 +25,27 @@ bool IsLightPage(TColor page) {
 // The bullet colours by nesting depth on a light page; none for deeper levels.
 std::optional<TColor> BulletColor(int32_t depth) {
     switch (depth) {
-        case 1: case 4: return clNavy;
-        case 2: case 5: return clMaroon;
-        case 0: case 3: return clRed;
-        default: return std::nullopt;
+        case 1:
+        case 4:
+            return clNavy;
+        case 2:
+        case 5:
+            return clMaroon;
+        case 0:
+        case 3:
+            return clRed;
+        default:
+            return std::nullopt;
     }
 }
 
-std::string RomanNumeral(int32_t n, bool lower) {
-    static constexpr const char* Numerals[] = {"I",    "II",  "III", "IV",   "V",    "VI",  "VII",
-                                               "VIII", "IX",  "X",   "XI",   "XII",  "XIII", "XIV",
+// The numeral of n (1 to 20) in the case of the style, 'I' or 'i'.
+std::string RomanNumeral(int32_t n, char style) {
+    static constexpr const char* Numerals[] = {"I",    "II",  "III",  "IV",    "V",   "VI",   "VII",
+                                               "VIII", "IX",  "X",    "XI",    "XII", "XIII", "XIV",
                                                "XV",   "XVI", "XVII", "XVIII", "XIX", "XX"};
     std::string numeral = Numerals[std::clamp(n, 1, 20) - 1];
-    if (lower)
+    if (style == 'i')
         for (char& c : numeral) c = static_cast<char>(c - 'A' + 'a');
     return numeral;
 }
@@ -49,7 +57,7 @@ std::string OrderedMarker(char numberStyle, int32_t itemNumber) {
     if (numberStyle == 'A' || numberStyle == 'a')
         text = static_cast<char>(numberStyle + std::clamp(itemNumber - 1, 0, 25));
     else if (numberStyle == 'I' || numberStyle == 'i')
-        text = RomanNumeral(itemNumber, numberStyle == 'i');
+        text = RomanNumeral(itemNumber, numberStyle);
     else
         text = Format("%d", itemNumber);
     return (text + ".").substr(0, 7);
@@ -58,8 +66,14 @@ std::string OrderedMarker(char numberStyle, int32_t itemNumber) {
 // The state of painting one block: where it is, the band, the selection inside it.
 class TBlockPainter {
 public:
-    TBlockPainter(TSection& section, TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x)
-        : Section(section), Document(*section.Owner), Canvas(canvas), Rect(rect), Manager(manager), X(x) {
+    TBlockPainter(TSection& section, TCanvas& canvas, const TRect& rect, IndentManager& manager,
+                  int32_t x)
+        : Section(section),
+          Document(*section.Owner),
+          Canvas(canvas),
+          Rect(rect),
+          Manager(manager),
+          X(x) {
         bool selecting = !Document.ForPrinter && Document.SelStart < Document.SelEnd;
         SelStart = selecting ? Document.SelStart - section.FirstIndex : 0;
         SelEnd = selecting ? Document.SelEnd - section.FirstIndex : 0;
@@ -80,13 +94,15 @@ private:
     bool CrossesPageEnd(const LineRec& line, int32_t y) const;
     void PaintMarker(const LineRec& line, int32_t y);
     void PaintPieces(LineRec& line, int32_t y);
-    int32_t PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y, bool lineStart);
+    int32_t PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y,
+                       int32_t floatTop);
     int32_t PaintControl(TFormControlObj& control, const LineRec& line, int32_t penX, int32_t y);
     int32_t PaintText(const LineRec& line, int32_t at, int32_t end, int32_t penX, int32_t y);
 };
 
 bool TBlockPainter::CrossesPageEnd(const LineRec& line, int32_t y) const {
-    return Document.ForPrinter && Document.PageCut < CheckedAdd(line.Extent, y) && line.Extent < Rect.Height();
+    return Document.ForPrinter && Document.PageCut < CheckedAdd(line.Extent, y) &&
+           line.Extent < Rect.Height();
 }
 
 void TBlockPainter::PaintLines(int32_t y) {
@@ -110,8 +126,8 @@ void TBlockPainter::PaintMarker(const LineRec& line, int32_t y) {
         auto& item = static_cast<TOListItem&>(Section);
         std::string text = OrderedMarker(item.NumberStyle, item.ItemNumber);
         int32_t width = Canvas.TextExtent(Section.MarkerFont, text);
-        Canvas.TextOut(Section.MarkerFont, edge - 5 - width, y - line.LineDescent - Document.ScrollY, text,
-                       Section.MarkerFont.Color);
+        Canvas.TextOut(Section.MarkerFont, edge - 5 - width,
+                       y - line.LineDescent - Document.ScrollY, text, Section.MarkerFont.Color);
     } else if (Section.MarkerKind == mkUnordered && !static_cast<TUListItem&>(Section).PlainItem) {
         int32_t cx = edge - 8, cy = y - line.TextHeight / 2 - Document.ScrollY;
         TRect disc{cx - 2, cy - 2, cx + 3, cy + 3};
@@ -119,7 +135,8 @@ void TBlockPainter::PaintMarker(const LineRec& line, int32_t y) {
         if (!IsLightPage(Document.PageColor))
             Canvas.Ellipse(disc, Document.FontColor, std::nullopt);
         else
-            Canvas.Ellipse(disc, color.value_or(Document.FontColor), color.value_or(Plain(Document.PageColor)));
+            Canvas.Ellipse(disc, color.value_or(Document.FontColor),
+                           color.value_or(Plain(Document.PageColor)));
     }
 }
 
@@ -133,21 +150,26 @@ void TBlockPainter::PaintPieces(LineRec& line, int32_t y) {
     int32_t end = at + line.CharsInLine;
     for (bool lineStart = true; at < end; lineStart = false) {
         if (TImageObj* image = Section.Images.ImageAtIndex(at)) {
-            penX = PaintImage(*image, line, penX, y, lineStart);
+            // A float met first hangs from the line top, one met later below the line.
+            int32_t floatTop = lineStart ? y - line.TextHeight - line.GapAbove : y;
+            penX = PaintImage(*image, line, penX, y, floatTop);
             ++at;
         } else if (TFormControlObj* control = Section.Controls.ControlAtIndex(at)) {
             penX = PaintControl(*control, line, penX, y);
             ++at;
         } else {
             int32_t piece = std::min({Section.PieceLength(at, end - at), MaxPiece,
-                                      at < SelStart ? SelStart - at : at < SelEnd ? SelEnd - at : MaxPiece});
+                                      at < SelStart ? SelStart - at
+                                      : at < SelEnd ? SelEnd - at
+                                                    : MaxPiece});
             penX = PaintText(line, at, at + piece, penX, y);
             at += piece;
         }
     }
 }
 
-int32_t TBlockPainter::PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y, bool lineStart) {
+int32_t TBlockPainter::PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y,
+                                  int32_t floatTop) {
     int32_t overhang = 0;
     const TMyFont& font = Section.Runs.FontAt(image.StartIndex, overhang);
     int32_t baseline = y - line.LineDescent;
@@ -155,13 +177,14 @@ int32_t TBlockPainter::PaintImage(TImageObj& image, const LineRec& line, int32_t
         image.Paint(Canvas, penX, font, baseline, y - line.TextHeight);
         return penX + image.ImageWidth;
     }
-    int32_t top = lineStart ? y - line.TextHeight - line.GapAbove : y;
-    image.Paint(Canvas, Manager.LeftBase + image.FloatX, font, baseline, top);
+    image.Paint(Canvas, Manager.LeftBase + image.FloatX, font, baseline, floatTop);
     return penX;
 }
 
-int32_t TBlockPainter::PaintControl(TFormControlObj& control, const LineRec& line, int32_t penX, int32_t y) {
-    int32_t top = y - control.Height - Document.ScrollY - (control.OnBaseline ? line.LineDescent : 0);
+int32_t TBlockPainter::PaintControl(TFormControlObj& control, const LineRec& line, int32_t penX,
+                                    int32_t y) {
+    int32_t top =
+        y - control.Height - Document.ScrollY - (control.OnBaseline ? line.LineDescent : 0);
     if (Document.ForPrinter)
         control.PaintAt(Canvas, penX, top);
     else
@@ -170,7 +193,8 @@ int32_t TBlockPainter::PaintControl(TFormControlObj& control, const LineRec& lin
     return penX + control.Width;
 }
 
-int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, int32_t penX, int32_t y) {
+int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, int32_t penX,
+                                 int32_t y) {
     const TFontObj& run = *Section.Runs.RunAt(at);
     std::string_view text(Section.Chars.get() + at, static_cast<size_t>(end - at));
     bool selected = at >= SelStart && at < SelEnd;
@@ -184,8 +208,8 @@ int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, i
     int32_t baseline = y - line.LineDescent - Document.ScrollY;
     int32_t left = penX - run.ItalicOverhang / 2;
     if (Section.Kind() == TBlockKind::Pre) {
-        TRect clip{X, y - line.TextHeight - line.GapAbove - Document.ScrollY, X + Manager.ClipWidthPx,
-                   y - Document.ScrollY};
+        TRect clip{X, y - line.TextHeight - line.GapAbove - Document.ScrollY,
+                   X + Manager.ClipWidthPx, y - Document.ScrollY};
         Canvas.TextOut(run.Face, left, baseline, text, color, background, clip);
     } else {
         int32_t shift = run.ScriptShift == ssSuperscript ? -(run.CellHeight / 3)
@@ -196,7 +220,8 @@ int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, i
     return penX + Canvas.TextExtent(run.Face, text) - run.ItalicOverhang;
 }
 
-int32_t TSection::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+int32_t TSection::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                          int32_t y) {
     TopY = y;
     int32_t below = y + BlockHeight;
     int32_t scrollY = Owner->ScrollY;
@@ -211,7 +236,8 @@ int TCell::FirstBlockReaching(int32_t offset) const {
     return static_cast<int>(first - Spans.begin());
 }
 
-int32_t TCell::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y) {
+int32_t TCell::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x,
+                             int32_t y) {
     Manager.SetEdges(x, CheckedAdd(x, Manager.AvailWidth));
     Manager.ClipWidthPx = clipWidth;
     if (Spans.size() != static_cast<size_t>(Blocks.Count())) {
@@ -221,12 +247,14 @@ int32_t TCell::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWid
     // Blocks that end above the band or start below it are not visited.
     int32_t bandTop = rect.Top + Document.ScrollY - y;
     int32_t bandBottom = rect.Bottom + Document.ScrollY - y;
-    for (int i = FirstBlockReaching(bandTop); i < Blocks.Count() && Spans[static_cast<size_t>(i)].Top < bandBottom; ++i)
+    for (int i = FirstBlockReaching(bandTop);
+         i < Blocks.Count() && Spans[static_cast<size_t>(i)].Top < bandBottom; ++i)
         Blocks[i]->PaintAt(canvas, rect, Manager, x, y + Spans[static_cast<size_t>(i)].Top);
     return y + LaidOutHeight;
 }
 
-int32_t TSectionList::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x, int32_t y) {
+int32_t TSectionList::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth,
+                                    int32_t x, int32_t y) {
     PageCut = rect.Bottom;
     int32_t below = TCell::PaintDocument(canvas, rect, clipWidth, x, y);
     if (ScrollChanged) {

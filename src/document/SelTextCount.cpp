@@ -11,12 +11,14 @@ bool IsPlaceholder(char c) { return c == 2 || c == 4; }
 }  // namespace
 
 void SelTextCount::AddText(std::string_view text) {
-    Count += static_cast<int32_t>(text.size() - std::count_if(text.begin(), text.end(), IsPlaceholder));
+    Count +=
+        static_cast<int32_t>(text.size() - std::count_if(text.begin(), text.end(), IsPlaceholder));
 }
 
 void TSelTextCollect::AddText(std::string_view text) {
     SelTextCount::AddText(text);
-    std::copy_if(text.begin(), text.end(), std::back_inserter(Collected), [](char c) { return !IsPlaceholder(c); });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(Collected),
+                 [](char c) { return !IsPlaceholder(c); });
 }
 
 }  // namespace codelume

@@ -21,7 +21,9 @@ QChar Cp1252(unsigned char byte) {
     return QChar(byte >= 0x80 && byte < 0xA0 ? Cp1252High[byte - 0x80] : char16_t{byte});
 }
 
-bool Matches(const TFont& a, const TFont& b) { return a.Size == b.Size && a.Style == b.Style && a.Name == b.Name; }
+bool Matches(const TFont& a, const TFont& b) {
+    return a.Size == b.Size && a.Style == b.Style && a.Name == b.Name;
+}
 
 }  // namespace
 
@@ -75,9 +77,11 @@ std::unique_ptr<TFontCache::TEntry> TFontCache::MakeEntry(const TFont& key) cons
     auto entry = std::make_unique<TEntry>(TEntry{key, font, metrics, {}, {}});
     int32_t ascent = static_cast<int32_t>(std::ceil(metrics.ascent()));
     int32_t descent = static_cast<int32_t>(std::ceil(metrics.descent()));
-    entry->TextMetrics = {ascent + descent, static_cast<int32_t>(std::round(metrics.leading())), ascent, descent, 0};
+    entry->TextMetrics = {ascent + descent, static_cast<int32_t>(std::round(metrics.leading())),
+                          ascent, descent, 0};
     for (int byte = 0; byte < 256; ++byte)
-        entry->Advance[static_cast<size_t>(byte)] = metrics.horizontalAdvance(Cp1252(static_cast<unsigned char>(byte)));
+        entry->Advance[static_cast<size_t>(byte)] =
+            metrics.horizontalAdvance(Cp1252(static_cast<unsigned char>(byte)));
     return entry;
 }
 

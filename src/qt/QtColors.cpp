@@ -9,15 +9,24 @@ namespace {
 
 QPalette::ColorRole RoleOf(TColor color) {
     switch (color) {
-        case clWindow: return QPalette::Base;
-        case clWindowText: return QPalette::Text;
-        case clHighlight: return QPalette::Highlight;
-        case clHighlightText: return QPalette::HighlightedText;
-        case clBtnShadow: return QPalette::Dark;
-        case clGrayText: return QPalette::PlaceholderText;
-        case clBtnText: return QPalette::ButtonText;
-        case clBtnHighlight: return QPalette::Light;
-        default: return QPalette::Button;
+        case clWindow:
+            return QPalette::Base;
+        case clWindowText:
+            return QPalette::Text;
+        case clHighlight:
+            return QPalette::Highlight;
+        case clHighlightText:
+            return QPalette::HighlightedText;
+        case clBtnShadow:
+            return QPalette::Dark;
+        case clGrayText:
+            return QPalette::PlaceholderText;
+        case clBtnText:
+            return QPalette::ButtonText;
+        case clBtnHighlight:
+            return QPalette::Light;
+        default:
+            return QPalette::Button;
     }
 }
 

@@ -8,7 +8,9 @@ namespace codelume {
 
 QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
 
-TRect ToRect(const QRect& rect) { return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()}; }
+TRect ToRect(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
 
 TScreenCanvas::TScreenCanvas(int32_t pixelsPerInch)
     : Painter(nullptr), Fonts(TFontCache::Shared(pixelsPerInch)) {}
@@ -16,12 +18,17 @@ TScreenCanvas::TScreenCanvas(int32_t pixelsPerInch)
 TScreenCanvas::TScreenCanvas(QPainter& painter, int32_t pixelsPerInch)
     : Painter(&painter), Fonts(TFontCache::Shared(pixelsPerInch)) {}
 
-TTextMetrics TScreenCanvas::TextMetrics(const TFont& font) { return Fonts.Lookup(font).TextMetrics; }
+TTextMetrics TScreenCanvas::TextMetrics(const TFont& font) {
+    return Fonts.Lookup(font).TextMetrics;
+}
 
-int32_t TScreenCanvas::TextExtent(const TFont& font, std::string_view bytes) { return Fonts.TextExtent(font, bytes); }
+int32_t TScreenCanvas::TextExtent(const TFont& font, std::string_view bytes) {
+    return Fonts.TextExtent(font, bytes);
+}
 
-void TScreenCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes, TColor color,
-                            std::optional<TColor> background, std::optional<TRect> clip) {
+void TScreenCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
+                            TColor color, std::optional<TColor> background,
+                            std::optional<TRect> clip) {
     if (!Painter) return;
     const TFontCache::TEntry& entry = Fonts.Lookup(font);
     if (clip) {
@@ -30,8 +37,9 @@ void TScreenCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std:
     }
     if (background) {
         const TTextMetrics& metrics = entry.TextMetrics;
-        Painter->fillRect(QRect(x, baseline - metrics.Ascent, TextExtent(font, bytes), metrics.Height),
-                          ToQColor(*background));
+        Painter->fillRect(
+            QRect(x, baseline - metrics.Ascent, TextExtent(font, bytes), metrics.Height),
+            ToQColor(*background));
     }
     Painter->setFont(entry.Font);
     Painter->setPen(ToQColor(color));
@@ -74,6 +82,8 @@ void TScreenCanvas::SetMapping(const TMapping& mapping) {
     Painter->setWorldTransform(transform);
 }
 
-bool TScreenCanvas::IsMonochrome() const { return Painter && Painter->device() && Painter->device()->depth() <= 1; }
+bool TScreenCanvas::IsMonochrome() const {
+    return Painter && Painter->device() && Painter->device()->depth() <= 1;
+}
 
 }  // namespace codelume

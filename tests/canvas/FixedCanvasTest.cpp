@@ -1,14 +1,16 @@
-#include "canvas/FixedCanvas.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "canvas/FixedCanvas.h"
 
 namespace codelume {
 namespace {
 
 using ::testing::ElementsAre;
 
-TFont FontOf(int32_t points, TFontStyles style = 0) { return {"Times New Roman", points, style, clBlack}; }
+TFont FontOf(int32_t points, TFontStyles style = 0) {
+    return {"Times New Roman", points, style, clBlack};
+}
 
 TEST(FixedCanvasMetrics, FollowThePixelSize) {
     struct TRow {
@@ -35,10 +37,11 @@ TEST(FixedCanvasCalls, RecordEveryDrawCallAsText) {
     canvas.Line({0, 1}, {2, 3}, clBlack);
     canvas.Ellipse({0, 0, 5, 5}, clNavy, clNavy);
     canvas.SetMapping({96, 600, 300, {0, -40}});
-    EXPECT_THAT(canvas.Calls(),
-                ElementsAre(R"(TextOut 10,26 "a\"b\\\x01" 800000 size=12 style=1 bg=FFFFFF clip=0,0,5,6)",
-                            "FillRect 1,2,3,4 0000FF", "Line 0,1 2,3 000000", "Ellipse 0,0,5,5 800000 fill=800000",
-                            "SetMapping 96 600,300 0,-40"));
+    EXPECT_THAT(
+        canvas.Calls(),
+        ElementsAre(R"(TextOut 10,26 "a\"b\\\x01" 800000 size=12 style=1 bg=FFFFFF clip=0,0,5,6)",
+                    "FillRect 1,2,3,4 0000FF", "Line 0,1 2,3 000000",
+                    "Ellipse 0,0,5,5 800000 fill=800000", "SetMapping 96 600,300 0,-40"));
 }
 
 TEST(FixedCanvasDepth, ReportsMonochromeWhenAsked) {

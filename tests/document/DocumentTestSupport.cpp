@@ -2,7 +2,8 @@
 
 namespace codelume {
 
-std::unique_ptr<TSection> TDocumentTest::MakeText(std::string_view text, TAlignment align, int32_t depth) {
+std::unique_ptr<TSection> TDocumentTest::MakeText(std::string_view text, TAlignment align,
+                                                  int32_t depth) {
     auto section = std::make_unique<TSection>(depth, align, TUrlTarget{}, Doc.BaseFont(), Style);
     section->AppendText(text);
     return section;
@@ -15,7 +16,8 @@ int32_t TDocumentTest::Layout(int32_t width) {
 
 std::vector<std::string> LineTexts(const TSection& section) {
     std::vector<std::string> texts;
-    for (const auto& line : section.Lines) texts.emplace_back(line->StartAt, static_cast<size_t>(line->CharsInLine));
+    for (const auto& line : section.Lines)
+        texts.emplace_back(line->StartAt, static_cast<size_t>(line->CharsInLine));
     return texts;
 }
 

@@ -42,7 +42,8 @@ public:
     std::unique_ptr<TBlock> Make(TArgs... args) {
         return std::make_unique<TBlock>(args..., Doc.BaseFont(), Style);
     }
-    std::unique_ptr<TSection> MakeText(std::string_view text, TAlignment align = taLeftJustify, int32_t depth = 0);
+    std::unique_ptr<TSection> MakeText(std::string_view text, TAlignment align = taLeftJustify,
+                                       int32_t depth = 0);
     // Adds the block to the document and returns it.
     template <typename TBlock>
     TBlock& Add(std::unique_ptr<TBlock> block) {

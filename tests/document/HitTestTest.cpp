@@ -48,7 +48,8 @@ TEST(CaretPoint, PlacesTheCaretInItsLine) {
     TPoint point;
     ASSERT_TRUE(test.Doc.CaretPoint(test.Canvas, 12, point));
     EXPECT_EQ(point, (TPoint{16, 16}));
-    ASSERT_TRUE(test.Doc.CaretPoint(test.Canvas, 10, point));  // a line's end belongs to the next line
+    ASSERT_TRUE(
+        test.Doc.CaretPoint(test.Canvas, 10, point));  // a line's end belongs to the next line
     EXPECT_EQ(point, (TPoint{0, 16}));
     EXPECT_FALSE(test.Doc.CaretPoint(test.Canvas, 14, point));
 }
@@ -94,7 +95,8 @@ TEST(SearchText, FindsWithOrWithoutCase) {
     EXPECT_EQ(test.Doc.SearchText(7, "o", TCaseSense::Match), 7);
     EXPECT_EQ(test.Doc.SearchText(0, "\xE9t\xE9", TCaseSense::Ignore), 11);
     // Only the first 255 characters of a longer search text are compared.
-    EXPECT_EQ(test.Doc.SearchText(0, "hello world" + std::string(300, 'q'), TCaseSense::Ignore), -1);
+    EXPECT_EQ(test.Doc.SearchText(0, "hello world" + std::string(300, 'q'), TCaseSense::Ignore),
+              -1);
 }
 
 TEST(SelectionLength, CountsTheLineBreaksAndIndentsOfTheSelection) {

@@ -1,8 +1,7 @@
-#include "document/IndentManager.h"
-
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
+#include "document/IndentManager.h"
 
 namespace codelume {
 namespace {

@@ -43,9 +43,10 @@ TEST(LayoutDocument, AlignsLinesWithoutTheirTrailingSpaces) {
         TAlignment Align;
         int32_t LeftX;
     };
-    for (TRow row : {TRow{"Left", "ab  ", taLeftJustify, 0}, TRow{"Centre", "ab  ", taCenter, (100 - 16) / 2},
-                     TRow{"Right", "ab  ", taRightJustify, 100 - 16},
-                     TRow{"OnlySpacesKeepOne", "   ", taCenter, (100 - 8) / 2}}) {
+    for (TRow row :
+         {TRow{"Left", "ab  ", taLeftJustify, 0}, TRow{"Centre", "ab  ", taCenter, (100 - 16) / 2},
+          TRow{"Right", "ab  ", taRightJustify, 100 - 16},
+          TRow{"OnlySpacesKeepOne", "   ", taCenter, (100 - 8) / 2}}) {
         SCOPED_TRACE(row.Name);
         TDocumentTest test;
         TSection& section = test.AddText(row.Text, row.Align);
@@ -95,7 +96,8 @@ TEST_P(CloseLine, RaisesTheGapsByImageAlignment) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Alignments, CloseLine,
-                         ::testing::Values(std::make_tuple(iaBottom, 28, 0), std::make_tuple(iaMiddle, 12, 12),
+                         ::testing::Values(std::make_tuple(iaBottom, 28, 0),
+                                           std::make_tuple(iaMiddle, 12, 12),
                                            std::make_tuple(iaTop, 0, 24)));
 
 TEST(LayoutDocument, GivesALineOfOnlyImagesNoTextHeight) {
@@ -135,7 +137,9 @@ TEST(LayoutDocument, HangsAFloatMetInsideALineBelowIt) {
     section->AppendText("cd efgh");
     TSection& added = test.Add(std::move(section));
     test.Layout(9 * 8);
-    EXPECT_THAT(LineTexts(added), ElementsAre("ab \x04" "cd ", "efgh"));
+    EXPECT_THAT(LineTexts(added), ElementsAre("ab \x04"
+                                              "cd ",
+                                              "efgh"));
     EXPECT_EQ(added.Lines[0]->Extent, 16 + 50);
     EXPECT_EQ(added.Lines[1]->LeftX, 45);
 }

@@ -1,10 +1,9 @@
-#include "document/AnchorIndex.h"
-#include "document/SectionList.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
+#include "document/AnchorIndex.h"
+#include "document/SectionList.h"
 
 namespace codelume {
 namespace {
@@ -16,7 +15,8 @@ TEST(SectionListCopy, LaysOutLikeTheOriginalWithoutItsNotification) {
     test.Doc.ScrollY = 40;
     test.AddText("aaaa bbbb cccc", taCenter);
     test.Add(std::make_unique<THeadingSpace>(2));
-    auto item = std::make_unique<TOListItem>(1, TUrlTarget{}, test.Doc.BaseFont(), test.Style, 'i', 3);
+    auto item =
+        std::make_unique<TOListItem>(1, TUrlTarget{}, test.Doc.BaseFont(), test.Style, 'i', 3);
     item->AppendText("x");
     test.Add(std::move(item));
     TSectionList copy(test.Doc);

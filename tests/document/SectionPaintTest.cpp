@@ -32,9 +32,10 @@ TEST(PaintDocument, InvertsTheSelectionExactly) {
     test.Layout(100);
     test.Doc.SelStart = 1;
     test.Doc.SelEnd = 2;
-    EXPECT_THAT(Paint(test), ElementsAre(R"(TextOut 10,12 "a" 80000012 size=12 style=0)",
-                                         R"(TextOut 18,12 "b" 8000000F size=12 style=0 bg=80000012)",
-                                         R"(TextOut 26,12 "c" 80000012 size=12 style=0)"));
+    EXPECT_THAT(Paint(test),
+                ElementsAre(R"(TextOut 10,12 "a" 80000012 size=12 style=0)",
+                            R"(TextOut 18,12 "b" 8000000F size=12 style=0 bg=80000012)",
+                            R"(TextOut 26,12 "c" 80000012 size=12 style=0)"));
 }
 
 TEST(PaintDocument, ShiftsScriptRunsOffTheBaseline) {
@@ -49,8 +50,9 @@ TEST(PaintDocument, ShiftsScriptRunsOffTheBaseline) {
     test.Add(std::move(section));
     test.Layout(100);
     // 9-point script text: cell height 12 (a third is 4), descent 3 (half plus one is 2).
-    EXPECT_THAT(Paint(test), ElementsAre(HasSubstr("TextOut 10,12 \"a\""), HasSubstr("TextOut 18,8 \"b\""),
-                                         HasSubstr("TextOut 24,14 \"c\"")));
+    EXPECT_THAT(Paint(test),
+                ElementsAre(HasSubstr("TextOut 10,12 \"a\""), HasSubstr("TextOut 18,8 \"b\""),
+                            HasSubstr("TextOut 24,14 \"c\"")));
 }
 
 TEST(PaintDocument, ClipsPreformattedTextToTheClipWidth) {
@@ -59,7 +61,8 @@ TEST(PaintDocument, ClipsPreformattedTextToTheClipWidth) {
     pre->AppendText("p");
     test.Add(std::move(pre));
     test.Layout(100);
-    EXPECT_THAT(Paint(test), ElementsAre(HasSubstr("\"p\" 80000012 size=12 style=0 clip=10,0,510,16")));
+    EXPECT_THAT(Paint(test),
+                ElementsAre(HasSubstr("\"p\" 80000012 size=12 style=0 clip=10,0,510,16")));
 }
 
 TEST(PaintDocument, DrawsOrderedMarkersRightAlignedBeforeTheEdge) {
@@ -68,19 +71,20 @@ TEST(PaintDocument, DrawsOrderedMarkersRightAlignedBeforeTheEdge) {
         int32_t Number;
         const char* Marker;
     };
-    for (TRow row : {TRow{'A', 27, "Z."}, TRow{'a', 2, "b."}, TRow{'I', 21, "XX."}, TRow{'i', 4, "iv."},
-                     TRow{'1', 12, "12."}}) {
+    for (TRow row : {TRow{'A', 27, "Z."}, TRow{'a', 2, "b."}, TRow{'I', 21, "XX."},
+                     TRow{'i', 4, "iv."}, TRow{'1', 12, "12."}}) {
         SCOPED_TRACE(row.Marker);
         TDocumentTest test;
-        auto item = std::make_unique<TOListItem>(1, TUrlTarget{}, test.Doc.BaseFont(), test.Style, row.Style,
-                                                 row.Number);
+        auto item = std::make_unique<TOListItem>(1, TUrlTarget{}, test.Doc.BaseFont(), test.Style,
+                                                 row.Style, row.Number);
         item->AppendText("x");
         test.Add(std::move(item));
         test.Layout(200);
         int32_t width = 8 * static_cast<int32_t>(std::string_view(row.Marker).size());
         std::vector<std::string> calls = Paint(test);
         ASSERT_EQ(calls.size(), 2u);
-        EXPECT_THAT(calls[0], HasSubstr("TextOut " + std::to_string(10 + 35 - 5 - width) + ",12 \"" + row.Marker));
+        EXPECT_THAT(calls[0], HasSubstr("TextOut " + std::to_string(10 + 35 - 5 - width) +
+                                        ",12 \"" + row.Marker));
     }
 }
 
@@ -108,9 +112,9 @@ TEST(PaintDocument, VisitsOnlyTheBlocksInTheBand) {
     for (int i = 0; i < 1000; ++i) test.AddText(std::to_string(i));
     test.Layout(100);
     test.Doc.SetScrollY(8000);
-    EXPECT_THAT(Paint(test, {0, 0, 800, 40}), ElementsAre(HasSubstr("TextOut 10,12 \"500\""),
-                                                          HasSubstr("TextOut 10,28 \"501\""),
-                                                          HasSubstr("TextOut 10,44 \"502\"")));
+    EXPECT_THAT(Paint(test, {0, 0, 800, 40}),
+                ElementsAre(HasSubstr("TextOut 10,12 \"500\""), HasSubstr("TextOut 10,28 \"501\""),
+                            HasSubstr("TextOut 10,44 \"502\"")));
 }
 
 TEST(PaintDocument, EndsAPrintedPageAtTheLineThatDoesNotFit) {

@@ -1,7 +1,7 @@
-#include "DocumentTestSupport.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "DocumentTestSupport.h"
 
 namespace codelume {
 namespace {
@@ -12,9 +12,10 @@ TEST(AppendText, DropsOneLeadingSpaceAfterASpaceOrAtTheStart) {
         std::vector<std::string> Pieces;
         std::string Text;
     };
-    for (const TRow& row : {TRow{"AtStart", {" a"}, "a"}, TRow{"AfterSpace", {"a ", " b"}, "a b"},
-                            TRow{"OnlyOneSpace", {"a ", "  b"}, "a  b"}, TRow{"AfterText", {"a", " b"}, "a b"},
-                            TRow{"EmptyPieceChangesNothing", {"a", "", "b"}, "ab"}}) {
+    for (const TRow& row :
+         {TRow{"AtStart", {" a"}, "a"}, TRow{"AfterSpace", {"a ", " b"}, "a b"},
+          TRow{"OnlyOneSpace", {"a ", "  b"}, "a  b"}, TRow{"AfterText", {"a", " b"}, "a b"},
+          TRow{"EmptyPieceChangesNothing", {"a", "", "b"}, "ab"}}) {
         SCOPED_TRACE(row.Name);
         TDocumentTest test;
         auto section = test.Make(0, taLeftJustify, TUrlTarget{});
@@ -46,7 +47,9 @@ TEST(AppendText, DropsTheSpaceAfterFloatingImagesOnly) {
     auto section = test.Make(0, taLeftJustify, TUrlTarget{});
     section->InsertImage(std::make_unique<TTestImage>(10, 10, iaLeft));
     section->AppendText(" a");
-    EXPECT_EQ(section->Text(), "\x04" "a");
+    EXPECT_EQ(section->Text(),
+              "\x04"
+              "a");
     auto inline_ = test.Make(0, taLeftJustify, TUrlTarget{});
     inline_->InsertImage(std::make_unique<TTestImage>(10, 10, iaBottom));
     inline_->AppendText(" a");
@@ -67,7 +70,8 @@ TEST(StartFontRun, ReplacesARunThatHasNoCharactersYet) {
     ASSERT_EQ(section->Runs.Count(), 2);
     EXPECT_EQ(section->Runs[1]->StartIndex, 1);
     EXPECT_EQ(section->Runs[1]->Face.Style, fsItalic);
-    EXPECT_EQ(section->Runs[1]->Link.Get().Url, "a.htm");  // the link stays open across font changes
+    EXPECT_EQ(section->Runs[1]->Link.Get().Url,
+              "a.htm");  // the link stays open across font changes
 }
 
 TEST(StartFontRun, SetsScriptRunsAtThreeQuartersOfTheirSize) {
@@ -103,7 +107,8 @@ TEST(SetClear, ReadsTheClearAttribute) {
         const char* Value;
         TClearMode Mode;
     };
-    for (TRow row : {TRow{"LEFT", cmLeft}, TRow{"right", cmRight}, TRow{"all", cmBoth}, TRow{"", cmBoth}}) {
+    for (TRow row :
+         {TRow{"LEFT", cmLeft}, TRow{"right", cmRight}, TRow{"all", cmBoth}, TRow{"", cmBoth}}) {
         SCOPED_TRACE(row.Value);
         TDocumentTest test;
         auto section = test.MakeText("a");

@@ -1,6 +1,7 @@
 // Fonts and palettes need a QGuiApplication; one is made before the first test.
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 #include <memory>
 
 namespace {

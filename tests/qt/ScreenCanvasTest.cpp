@@ -1,27 +1,29 @@
-#include "qt/ScreenCanvas.h"
+#include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QPalette>
 #include <QImage>
-#include <gtest/gtest.h>
+#include <QPalette>
 
 #include "document/Section.h"
 #include "document/SectionList.h"
 #include "qt/QtColors.h"
+#include "qt/ScreenCanvas.h"
 
 namespace codelume {
 namespace {
 
-TFont FontOf(const char* name, int32_t points = 12, TFontStyles style = 0) { return {name, points, style, clBlack}; }
+TFont FontOf(const char* name, int32_t points = 12, TFontStyles style = 0) {
+    return {name, points, style, clBlack};
+}
 
 TEST(FontCache, ResolvesTheDefaultFacesToLiberationFonts) {
     struct TRow {
         const char* Face;
         const char* Family;
     };
-    for (TRow row : {TRow{"Times New Roman", "Liberation Serif"}, TRow{"Courier New", "Liberation Mono"},
-                     TRow{"Arial", "Liberation Sans"}}) {
+    for (TRow row : {TRow{"Times New Roman", "Liberation Serif"},
+                     TRow{"Courier New", "Liberation Mono"}, TRow{"Arial", "Liberation Sans"}}) {
         SCOPED_TRACE(row.Face);
         const TFontCache::TEntry& entry = TFontCache::Shared(96).Lookup(FontOf(row.Face));
         EXPECT_EQ(QFontInfo(entry.Font).family().toStdString(), row.Family);
@@ -91,7 +93,8 @@ TEST(CharsInWidth, NeverCutsInsideAUtf8Sequence) {
 TEST(ScreenCanvas, LaysOutAPageWithRealFonts) {
     TSectionList document;
     TRunStyle style;
-    auto section = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
+    auto section =
+        std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
     section->AppendText("The quick brown fox jumps over the lazy dog");
     document.AddSection(std::move(section));
     TScreenCanvas canvas;
@@ -101,9 +104,10 @@ TEST(ScreenCanvas, LaysOutAPageWithRealFonts) {
     EXPECT_GT(laidOut.Lines.Count(), 1);
     EXPECT_EQ(height, laidOut.Lines.Count() * laidOut.Lines[0]->TextHeight);
     for (const auto& line : laidOut.Lines)
-        EXPECT_LE(laidOut.TextWidthOf(canvas, static_cast<int32_t>(line->StartAt - laidOut.Chars.get()),
-                                      TTrim::TrailingSpaces, line->CharsInLine),
-                  150);
+        EXPECT_LE(
+            laidOut.TextWidthOf(canvas, static_cast<int32_t>(line->StartAt - laidOut.Chars.get()),
+                                TTrim::TrailingSpaces, line->CharsInLine),
+            150);
 }
 
 }  // namespace
