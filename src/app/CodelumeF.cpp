@@ -152,7 +152,7 @@ void TCodelumeF::CreateToolBar() {
     doDest = CreateToolButton(54, 2, "Select Destination", &TCodelumeF::doDestClick);
     CreateSeparator(77);
     btnOpen = CreateToolButton(85, 3, "Preview HTML", &TCodelumeF::BtnOpenClick);
-    btnPrint = CreateToolButton(108, 4, "Print HTML", nullptr);
+    btnPrint = CreateToolButton(108, 4, "Print HTML", &TCodelumeF::btnPrintClick);
 }
 
 QToolButton* TCodelumeF::CreateToolButton(int left, int image, const char* hint, THandler handler) {
@@ -163,7 +163,7 @@ QToolButton* TCodelumeF::CreateToolButton(int left, int image, const char* hint,
     button->setIcon(QIcon(ImageList1[static_cast<size_t>(image)]));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(QString::fromUtf8(hint));
-    if (handler != nullptr) connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler); });
+    connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler); });
     return button;
 }
 
@@ -227,6 +227,9 @@ void TCodelumeF::ShowResult() {
 
 // Preview loads the destination, but never shows a viewer that is still hidden.
 void TCodelumeF::BtnOpenClick() { LoadDestination(); }
+
+// Every page the viewer holds, up to page 9999; an empty viewer prints nothing.
+void TCodelumeF::btnPrintClick() { Viewer->Print(1, 9999); }
 
 void TCodelumeF::LoadDestination() {
     std::string destination = PathBytes(EditDest->text());

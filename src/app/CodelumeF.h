@@ -52,6 +52,7 @@ public:
     void EditDestChange();
     void BtnHTMLClick();
     void BtnOpenClick();
+    void btnPrintClick();
 
 private:
     using THandler = void (TCodelumeF::*)();

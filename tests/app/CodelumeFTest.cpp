@@ -160,6 +160,13 @@ TEST_F(CodelumeFTest, PreviewBeforeAnyConversionShowsNothing) {
     EXPECT_THAT(Dialogs.Errors, IsEmpty());
 }
 
+// With nothing to print no job starts, so not even a missing printer matters.
+TEST_F(CodelumeFTest, PrintWithAnEmptyViewerDoesNothing) {
+    Click(Window.btnPrint);
+    EXPECT_THAT(Dialogs.Errors, IsEmpty());
+    EXPECT_TRUE(Window.Viewer->isHidden());
+}
+
 TEST_F(CodelumeFTest, UpperCaseFormExtensionIsPascalSource) {
     std::string page = Convert("FORM1.DFM", "begin end.\r\n");
     EXPECT_THAT(Dialogs.Errors, IsEmpty());
