@@ -88,6 +88,13 @@ TEST(PaintDocument, DrawsOrderedMarkersRightAlignedBeforeTheEdge) {
     }
 }
 
+TEST(OrderedMarker, StaysInsideItsTablesAndSevenCharacters) {
+    EXPECT_EQ(OrderedMarker('A', 0), "A.");  // START=0 numbers from 0
+    EXPECT_EQ(OrderedMarker('i', 0), "i.");
+    EXPECT_EQ(OrderedMarker('1', 0), "0.");
+    EXPECT_EQ(OrderedMarker('1', 123456789), "1234567");
+}
+
 TEST(PaintDocument, DrawsBulletsByDepthOnALightPageAndHollowOnADarkOne) {
     struct TRow {
         const char* Name;
