@@ -1,6 +1,7 @@
 #include "viewer/PageViewer.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPaintEvent>
 #include <algorithm>
@@ -37,9 +38,8 @@ TPageViewer::TPageViewer(QWidget* parent)
     FPanel->move(1, 1);
     CreateBars();
     FDocument = std::make_unique<TSectionList>();
-    FDocument->OnPageColor = [this](TColor color) {
-        FPanel->Color = ToQColor(color);
-    };
+    FDocument->OnPageColor = [this](TColor color) { FPanel->Color = ToQColor(color); };
+    FDocument->OnLayoutError = [this](const std::string& message) { ShowError(message); };
     ApplyDefaults();
     AutoScrollTimer.setInterval(100);
     QObject::connect(&AutoScrollTimer, &QTimer::timeout, this, [this] { AutoScrollStep(); });
@@ -68,6 +68,14 @@ void TPageViewer::ApplyDefaults() {
     FDocument->SetDefaults(FDefFontName, FDefPreFontName, FDefBackground, FDefHotSpotColor, FDefFontColor,
                            FDefFontSize);
     FDocument->CharSet = FCharSet;
+}
+
+// An error box that does not hold up the handler that raised it.
+void TPageViewer::ShowError(const std::string& message) {
+    auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
+                                QString::fromLocal8Bit(message.c_str()), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 TCanvas& TPageViewer::MeasuringCanvas() const {

@@ -73,6 +73,8 @@ public:
     virtual std::string ExpandLinkPath(const std::string& url) const;
     virtual void ClearView();
     void PanelDoubleClick(int32_t x, int32_t y);
+    // Shows an error box and returns at once; the box closes itself with OK.
+    void ShowError(const std::string& message);
 
     // Properties.
     bool ViewImages() const;

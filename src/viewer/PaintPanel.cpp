@@ -1,7 +1,5 @@
 #include "viewer/PaintPanel.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -10,18 +8,6 @@
 #include "viewer/PageViewer.h"
 
 namespace codelume {
-
-namespace {
-
-// A failed link (a missing file) is shown to the user; the viewer stays usable.
-void ShowError(QWidget* parent, const std::exception& error) {
-    auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
-                                QString::fromLocal8Bit(error.what()), QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
-}  // namespace
 
 TPaintPanel::TPaintPanel(TPageViewer& viewer) : QWidget(&viewer), Viewer(viewer) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,7 +40,7 @@ void TPaintPanel::mouseReleaseEvent(QMouseEvent* event) {
     try {
         Viewer.PanelMouseUp(event->button(), event->modifiers(), p.x(), p.y());
     } catch (const std::exception& error) {
-        ShowError(this, error);
+        Viewer.ShowError(error.what());  // a link to a missing file, say; the viewer stays usable
     }
 }
 

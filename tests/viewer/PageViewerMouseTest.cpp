@@ -237,5 +237,16 @@ TEST_F(HostilePages, OneWordOfTwentyThousandCharacters) {
     EXPECT_EQ(Viewer.SelText(), std::string(static_cast<size_t>(Viewer.SelectionLength()), 'x'));
 }
 
+TEST_F(HostilePages, TableThatCannotBeLaidOutIsReportedAndDropped) {
+    std::string row;
+    for (int i = 0; i < 201; ++i) row += "<td>c";
+    Viewer.LoadFromFile(Page("table.htm", "before<table><tr>" + row + "</table>after"));
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text().toStdString(), "Table has too many Columns");
+    box->close();
+    EXPECT_GT(Viewer.ContentHeight(), 0);
+}
+
 }  // namespace
 }  // namespace codelume
