@@ -1,5 +1,6 @@
 #include "app/CodelumeF.h"
 
+#include <QLayout>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -73,6 +74,18 @@ TEST_F(CodelumeFTest, StartsWithEmptyFieldsEnabledButtonsAndTheTitleCard) {
         EXPECT_TRUE(button->isEnabled()) << button->toolTip().toStdString();
     EXPECT_THAT(Window.ShadowLabel1->Caption().toStdString(), HasSubstr("\r\nPascal Source to HTML Converter\r\nby "));
     EXPECT_EQ(Window.ImageList1.size(), 5u);
+}
+
+TEST_F(CodelumeFTest, ResizingKeepsBarsOnTopTheViewerBelowAndTheTitleCardInPlace) {
+    Window.show();
+    QPoint card = Window.ShadowLabel1->pos();
+    Window.resize(900, 700);
+    Window.layout()->activate();
+    int top = Window.ToolBar1->height() + Window.Panel1->height();
+    EXPECT_EQ(Window.ToolBar1->geometry(), QRect(0, 0, 900, Window.ToolBar1->height()));
+    EXPECT_EQ(Window.Panel1->geometry(), QRect(0, Window.ToolBar1->height(), 900, Window.Panel1->height()));
+    EXPECT_EQ(Window.Viewer->geometry(), QRect(0, top, 900, 700 - top));
+    EXPECT_EQ(Window.ShadowLabel1->pos(), card);
 }
 
 TEST_F(CodelumeFTest, SelectSourceProposesTheDestination) {
