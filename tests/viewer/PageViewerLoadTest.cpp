@@ -136,6 +136,20 @@ TEST_F(LoadFromFile, ResizeOfTheWidthKeepsTheBlockInView) {
 namespace codelume {
 namespace {
 
+using ExpandLinkPath = ViewerFixture;
+
+TEST_F(ExpandLinkPath, LinksBecomePosixPaths) {
+    Viewer.LoadFromFile(Page("page.htm", "x"));
+    std::string folder = Dir.Path().string();
+    EXPECT_EQ(Viewer.ExpandLinkPath("sub/a%20b.htm"), folder + "/sub/a b.htm");
+    EXPECT_EQ(Viewer.ExpandLinkPath("../up.htm"), Dir.Path().parent_path().string() + "/up.htm");
+    EXPECT_EQ(Viewer.ExpandLinkPath("file:///abs/x.htm"), "/abs/x.htm");
+    Viewer.SetServerRoot("/srv/www/");
+    EXPECT_EQ(Viewer.ExpandLinkPath("/x.htm"), "/srv/www/x.htm");
+    Viewer.LoadFromFile(Page("based.htm", "<base href=\"file:///other/dir/index.htm\">x"));
+    EXPECT_EQ(Viewer.ExpandLinkPath("p.htm"), "/other/dir/p.htm");
+}
+
 using Border = ViewerFixture;
 
 TEST_F(Border, FollowsTheFocusAndTheStyle) {
