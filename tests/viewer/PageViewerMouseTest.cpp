@@ -43,14 +43,6 @@ TEST_F(MouseSelect, FirstClickOnlyFocusesThenDragSelects) {
     EXPECT_EQ(Viewer.SelText(), "second line\r\nthird");
 }
 
-TEST_F(MouseSelect, DragBackwardsSelectsTheSameRange) {
-    Press(PointOf(LineStart(2) + 5));
-    DragTo(PointOf(LineStart(1) + 7));
-    Release(PointOf(LineStart(1) + 7));
-    EXPECT_EQ(SelStart(), LineStart(1) + 7);
-    EXPECT_EQ(SelEnd(), LineStart(2) + 5);
-}
-
 TEST_F(MouseSelect, DoubleClickSelectsTheWordUnderThePointer) {
     QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(12));
     EXPECT_EQ(SelStart(), 11);

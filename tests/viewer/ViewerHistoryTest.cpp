@@ -15,12 +15,6 @@ std::vector<std::string> Paths(const TViewerHistory& history) {
     return paths;
 }
 
-TEST(ViewerHistoryAdd, RecordsNothingWithoutRoom) {
-    TViewerHistory history;
-    EXPECT_FALSE(history.Add(Page("/a.htm"), Page("/b.htm")));
-    EXPECT_EQ(history.Count(), 0);
-}
-
 TEST(ViewerHistoryAdd, KeepsNewestFirstAndTrims) {
     TViewerHistory history;
     history.SetMaxCount(3);
@@ -29,14 +23,11 @@ TEST(ViewerHistoryAdd, KeepsNewestFirstAndTrims) {
     EXPECT_TRUE(history.Add(Page("/b.htm"), Page("/c.htm")));
     EXPECT_TRUE(history.Add(Page("/c.htm"), Page("/d.htm")));
     EXPECT_EQ(Paths(history), (std::vector<std::string>{"/d.htm", "/c.htm", "/b.htm"}));
-}
-
-TEST(ViewerHistoryAdd, LeftPageKeepsItsLastPosition) {
-    TViewerHistory history;
+    EXPECT_EQ(history[2].Position.Pos.Block, 0);
     history.SetMaxCount(5);
-    history.Add(Page(""), Page("/a.htm"));
-    history.Add(Page("/a.htm", 7), Page("/b.htm"));
-    EXPECT_EQ(history[1].Position.Pos.Block, 7);
+    history.Add(Page("/x.htm"), Page("/y.htm"));
+    history.Add(Page("/y.htm", 7), Page("/z.htm"));
+    EXPECT_EQ(history[1].Position.Pos.Block, 7);  // the page left keeps its last position
 }
 
 TEST(ViewerHistoryAdd, IgnoresTheSamePlace) {
