@@ -46,7 +46,7 @@ public:
         Top = y;
     }
     virtual void Hide() {}
-    // Printing draws the control's own image instead of showing its window.
+    // Draws the control's own image: on paper, and on screen when it has no window.
     virtual void PaintAt(TCanvas& canvas, int32_t x, int32_t y) = 0;
 };
 

@@ -185,7 +185,8 @@ int32_t TBlockPainter::PaintControl(TFormControlObj& control, const LineRec& lin
                                     int32_t y) {
     int32_t top =
         y - control.Height - Document.ScrollY - (control.OnBaseline ? line.LineDescent : 0);
-    if (Document.ForPrinter)
+    // A control without a window on the panel draws its own image, as on paper.
+    if (Document.ForPrinter || !control.HasWindow())
         control.PaintAt(Canvas, penX, top);
     else
         control.ShowAt(penX, top);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
+#include "base/Format.h"
 
 namespace codelume {
 namespace {
@@ -15,6 +16,41 @@ std::vector<std::string> Paint(TDocumentTest& test, const TRect& band = Screen, 
     test.Canvas.ClearCalls();
     test.Doc.PaintDocument(test.Canvas, band, 500, x, 0);
     return test.Canvas.Calls();
+}
+
+// A 20 by 30 control that logs where it was shown or drew itself.
+class TTestControl : public TFormControlObj {
+public:
+    explicit TTestControl(bool window) : TFormControlObj(TControlKind::Edit), Window(window) {
+        Width = 20;
+        Height = 30;
+    }
+    bool Window;
+    std::vector<std::string> Log;
+
+    void Measure(TCanvas&) override {}
+    bool HasWindow() const override { return Window; }
+    void ShowAt(int32_t x, int32_t y) override { Log.push_back(Format("ShowAt %d,%d", x, y)); }
+    void PaintAt(TCanvas&, int32_t x, int32_t y) override { Log.push_back(Format("PaintAt %d,%d", x, y)); }
+};
+
+TEST(PaintDocument, ShowsAWindowedControlAndDrawsOneWithoutAWindow) {
+    TTestControl windowed(true), drawn(false);
+    drawn.OnBaseline = false;
+    TDocumentTest test;
+    TSection& section = test.AddText("a");
+    section.InsertFormControl(windowed);
+    section.InsertFormControl(drawn);
+    test.Layout(200);
+    // The line rises 30 - (16 - 4) above its text, so its text bottom is at 18 + 16;
+    // the control on the baseline stands 4 higher than the other.
+    Paint(test);
+    EXPECT_THAT(windowed.Log, ElementsAre("ShowAt 18,0"));
+    EXPECT_THAT(drawn.Log, ElementsAre("PaintAt 38,4"));
+    EXPECT_TRUE(windowed.Painted && drawn.Painted);
+    test.Doc.ForPrinter = true;
+    Paint(test);
+    EXPECT_THAT(windowed.Log, ElementsAre("ShowAt 18,0", "PaintAt 18,0"));
 }
 
 TEST(PaintDocument, DrawsTextOnTheBaselineAndRecordsWhere) {
