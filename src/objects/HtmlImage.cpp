@@ -75,11 +75,11 @@ void THtmlImage::LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont&
 }
 
 void THtmlImage::Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) {
-    (void)font, (void)baseline;
+    (void)font;
     DrawX = x;
-    DrawY = topY;
-    int32_t top = topY - Document.ScrollY;
-    if (Document.ForPrinter && topY >= Document.PageCut) return;
+    DrawY = VAlign == iaBottom ? baseline - ImageHeight : topY;
+    int32_t top = DrawY - Document.ScrollY;
+    if (Document.ForPrinter && DrawY >= Document.PageCut) return;
     TColor frame = canvas.IsMonochrome() ? clBlack : clGray;
     PaintFrame(canvas, {x, top, x + ImageWidth, top + ImageHeight}, 1, frame, frame);
 }

@@ -69,13 +69,25 @@ TEST(HtmlImage, PaintsAFramedBoxWhereTheBlockSays) {
     TSectionList document;
     document.ScrollY = 100;
     TFixedCanvas canvas;
-    THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, "3"}}));
+    THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, "3"}, {AlignSy, "TOP"}}));
     image.LayoutImage(canvas, 300, document.BaseFont());
-    image.Paint(canvas, 10, document.BaseFont(), 0, 150);
+    image.Paint(canvas, 10, document.BaseFont(), 170, 150);
     EXPECT_EQ(image.DrawX, 10);
     EXPECT_EQ(image.DrawY, 150);
     ASSERT_EQ(canvas.Calls().size(), 4u);
     EXPECT_EQ(canvas.Calls()[0], "FillRect 10,50,14,51 808080");
+}
+
+TEST(HtmlImage, BottomAlignedStandsOnTheBaseline) {
+    TSectionList document;
+    document.ScrollY = 100;
+    TFixedCanvas canvas;
+    THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, "3"}}));
+    image.LayoutImage(canvas, 300, document.BaseFont());
+    image.Paint(canvas, 10, document.BaseFont(), 170, 150);
+    EXPECT_EQ(image.DrawY, 167);
+    ASSERT_EQ(canvas.Calls().size(), 4u);
+    EXPECT_EQ(canvas.Calls()[0], "FillRect 10,67,14,68 808080");
 }
 
 TEST(HtmlImage, CopyForAnotherDocumentKeepsTheTagsValues) {
