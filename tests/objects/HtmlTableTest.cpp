@@ -107,6 +107,20 @@ TEST_F(HtmlTableTest, MoreThanTwoHundredColumnsDropTheTableFromTheLayout) {
     EXPECT_EQ(Document.Blocks.Count(), 0);
 }
 
+TEST_F(HtmlTableTest, LayoutRecordsItsTopAndReturnsItsHeight) {
+    TRunStyle style;
+    auto text = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
+    text->AppendText("a");
+    Document.AddSection(std::move(text));
+    THtmlTable& table = AddTable(Attributes({{BorderSy, "1"}}), {{"ab"}});
+    int32_t height = Layout(600);
+    EXPECT_EQ(table.TopY, 16);
+    EXPECT_EQ(height, 16 + table.BlockHeight);
+    int32_t maxWidth = 0, curs = 0;
+    EXPECT_EQ(table.LayoutAt(Canvas, 40, Document.Manager, maxWidth, curs), table.BlockHeight);
+    EXPECT_EQ(table.TopY, 40);
+}
+
 TEST_F(HtmlTableTest, CaptionGoesAboveOrBelowTheGrid) {
     THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a"}});
     TRunStyle style;
