@@ -74,10 +74,19 @@ void THtmlImage::LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont&
     ImageHeight = SpecHeight->Value;
 }
 
+// The line made room below the text for a middle-aligned image's lower half,
+// (height - text height) / 2, and above it for the rest.
+int32_t THtmlImage::TopFor(TCanvas& canvas, const TMyFont& font, int32_t baseline, int32_t topY) const {
+    if (VAlign == iaBottom) return baseline - ImageHeight;
+    if (VAlign != iaMiddle) return topY;
+    int32_t textHeight = baseline - topY + canvas.TextMetrics(font).Descent;
+    int32_t below = (ImageHeight - textHeight) / 2;
+    return topY - (ImageHeight - textHeight - below);
+}
+
 void THtmlImage::Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) {
-    (void)font;
     DrawX = x;
-    DrawY = VAlign == iaBottom ? baseline - ImageHeight : topY;
+    DrawY = TopFor(canvas, font, baseline, topY);
     int32_t top = DrawY - Document.ScrollY;
     if (Document.ForPrinter && DrawY >= Document.PageCut) return;
     TColor frame = canvas.IsMonochrome() ? clBlack : clGray;

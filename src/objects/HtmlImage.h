@@ -35,6 +35,8 @@ public:
 
 private:
     THtmlImage(TSectionList& document, const THtmlImage& source);
+    // Bottom-aligned on the baseline, middle-aligned centred on the text, else from topY.
+    int32_t TopFor(TCanvas& canvas, const TMyFont& font, int32_t baseline, int32_t topY) const;
 };
 
 // ALIGN of an IMG, upper-cased and whole: TOP, MIDDLE or ABSMIDDLE, LEFT, RIGHT; anything else is bottom.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
+#include "base/Format.h"
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
 #include "objects/MapItem.h"
@@ -78,16 +79,30 @@ TEST(HtmlImage, PaintsAFramedBoxWhereTheBlockSays) {
     EXPECT_EQ(canvas.Calls()[0], "FillRect 10,50,14,51 808080");
 }
 
-TEST(HtmlImage, BottomAlignedStandsOnTheBaseline) {
-    TSectionList document;
-    document.ScrollY = 100;
-    TFixedCanvas canvas;
-    THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, "3"}}));
-    image.LayoutImage(canvas, 300, document.BaseFont());
-    image.Paint(canvas, 10, document.BaseFont(), 170, 150);
-    EXPECT_EQ(image.DrawY, 167);
-    ASSERT_EQ(canvas.Calls().size(), 4u);
-    EXPECT_EQ(canvas.Calls()[0], "FillRect 10,67,14,68 808080");
+// 12-point text, 16 high with descent 4, whose top is at 150 and baseline at 162.
+TEST(HtmlImage, BottomAlignedStandsOnTheBaselineAndMiddleAlignedCentresOnTheText) {
+    struct TCase {
+        const char* Name;
+        const char* Align;  // "" for none
+        const char* Height;
+        int32_t ExpectedTop;
+    } cases[] = {
+        {"bottom", "", "3", 159},        {"top", "TOP", "40", 150},
+        {"tall middle", "MIDDLE", "40", 138},  // 12 above the text, 12 below
+        {"short middle", "ABSMIDDLE", "10", 153},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        TSectionList document;
+        document.ScrollY = 100;
+        TFixedCanvas canvas;
+        THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, row.Height}, {AlignSy, row.Align}}));
+        image.LayoutImage(canvas, 300, document.BaseFont());
+        image.Paint(canvas, 10, document.BaseFont(), 162, 150);
+        EXPECT_EQ(image.DrawY, row.ExpectedTop);
+        ASSERT_FALSE(canvas.Calls().empty());
+        EXPECT_EQ(canvas.Calls()[0], Format("FillRect 10,%d,14,%d 808080", row.ExpectedTop - 100, row.ExpectedTop - 99));
+    }
 }
 
 TEST(HtmlImage, CopyForAnotherDocumentKeepsTheTagsValues) {
