@@ -14,6 +14,7 @@ constexpr int32_t MaxChars = 1000;  // SIZE, ROWS and COLS beyond this are taken
 constexpr int32_t BoxMargin = 4;     // between a box's edge and its text
 constexpr int32_t ArrowWidth = 16;   // the drop-down button or the scroll bar
 constexpr int32_t MarkSize = 13;     // a radio button or a check box
+constexpr int32_t MarkInset = 3;     // between such a box's edge and its check
 
 TControlKind InputKind(const std::string& type) {
     if (type == "submit" || type == "reset" || type == "button") return TControlKind::Button;
@@ -101,9 +102,20 @@ TSize TInputControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWid
     }
 }
 
-std::string TInputControl::Caption() const {
-    if (Kind == TControlKind::Radio || Kind == TControlKind::CheckBox) return Checked ? "x" : "";
-    return Value;
+std::string TInputControl::Caption() const { return IsMarkBox() ? "" : Value; }
+
+// A box too small for a line of text shows its check as a cross or a dot.
+void TInputControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
+    THtmlControl::PaintAt(canvas, x, y);
+    if (!IsMarkBox() || !Checked) return;
+    TColor ink = canvas.IsMonochrome() ? clBlack : clWindowText;
+    TRect mark{x + MarkInset, y + MarkInset, x + Width - MarkInset, y + Height - MarkInset};
+    if (Kind == TControlKind::Radio) {
+        canvas.Ellipse(mark, ink, ink);
+        return;
+    }
+    canvas.Line({mark.Left, mark.Top}, {mark.Right - 1, mark.Bottom - 1}, ink);
+    canvas.Line({mark.Left, mark.Bottom - 1}, {mark.Right - 1, mark.Top}, ink);
 }
 
 TSelectControl::TSelectControl(TSectionList& document, const TAttributeList& attributes)

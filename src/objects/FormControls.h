@@ -48,10 +48,14 @@ public:
     bool Checked;
 
     void ResetToInitial() override;
+    void PaintAt(TCanvas& canvas, int32_t x, int32_t y) override;
 
 protected:
     TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const override;
     std::string Caption() const override;
+
+private:
+    bool IsMarkBox() const { return Kind == TControlKind::Radio || Kind == TControlKind::CheckBox; }
 };
 
 struct TSelectOption {

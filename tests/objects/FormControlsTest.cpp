@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
+#include "base/Format.h"
 #include "canvas/FixedCanvas.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
@@ -50,6 +51,37 @@ TEST(FormControl, DropDownShowsTheFirstOptionWhenNoneIsSelected) {
     TFixedCanvas canvas;
     select.Measure(canvas);
     EXPECT_EQ(select.Width, 40 + 8 + 16);
+}
+
+TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
+    TSectionList document;
+    TFixedCanvas canvas;
+    std::string ink = Format("%06X", clWindowText);
+    struct TCase {
+        const char* Name;
+        TAttributeList Attributes;
+        std::vector<std::string> Marks;  // the calls after the box and its frame
+    } cases[] = {
+        {"CheckedBox",
+         Attributes({{TypeSy, "checkbox"}, {CheckedSy, ""}}),
+         {"Line 23,33 29,39 " + ink, "Line 23,39 29,33 " + ink}},
+        {"CheckedRadio", Attributes({{TypeSy, "radio"}, {CheckedSy, ""}}), {"Ellipse 23,33,30,40 " + ink + " fill=" + ink}},
+        {"UncheckedBox", Attributes({{TypeSy, "checkbox"}}), {}},
+        {"Edit", Attributes({{ValueSy, "ab"}}), {"TextOut 24,46 \"ab\" " + ink}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        auto control = CreateFormControl(InputSy, document, row.Attributes);
+        control->ResetToInitial();
+        control->Measure(canvas);
+        canvas.ClearCalls();
+        control->PaintAt(canvas, 20, 30);
+        std::vector<std::string> calls = canvas.Calls();
+        ASSERT_GE(calls.size(), 5u);
+        calls.erase(calls.begin(), calls.begin() + 5);
+        for (std::string& call : calls) call = call.substr(0, call.find(" size="));
+        EXPECT_EQ(calls, row.Marks);
+    }
 }
 
 TEST(InsertFormControl, StartsAFormAndPlacesTheControlByKind) {
