@@ -30,6 +30,10 @@ TControlKind SelectKind(const TAttributeList& attributes) {
     return list ? TControlKind::ListBox : TControlKind::ComboBox;
 }
 
+bool HasArrowStrip(TControlKind kind) {
+    return kind == TControlKind::ComboBox || kind == TControlKind::ListBox || kind == TControlKind::TextArea;
+}
+
 int32_t WidestOption(TCanvas& canvas, const TFont& font, const std::vector<TSelectOption>& options) {
     int32_t widest = 0;
     for (const TSelectOption& option : options) widest = std::max(widest, canvas.TextExtent(font, option.Text));
@@ -63,12 +67,19 @@ void THtmlControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
     TColor light = mono ? clBlack : clBtnHighlight;
     TColor dark = mono ? clBlack : clBtnShadow;
     PaintFrame(canvas, box, 1, raised ? light : dark, raised ? dark : light);
+    TRect inside{x + 1, y + 1, x + Width - 1, y + Height - 1};
+    if (HasArrowStrip(Kind)) {
+        // The width kept for the drop-down button or the scroll bar shows as a raised strip.
+        TRect strip{inside.Right - ArrowWidth, inside.Top, inside.Right, inside.Bottom};
+        canvas.FillRect(strip, mono ? clWhite : clBtnFace);
+        PaintFrame(canvas, strip, 1, light, dark);
+        inside.Right = strip.Left;
+    }
     std::string text = Caption();
     if (text.empty()) return;
     TMyFont font = Document.BaseFont();
     TTextMetrics metrics = canvas.TextMetrics(font);
     int32_t baseline = y + BoxMargin + metrics.Height - metrics.Descent;
-    TRect inside{x + 1, y + 1, x + Width - 1, y + Height - 1};
     canvas.TextOut(font, x + BoxMargin, baseline, text, mono ? clBlack : clWindowText, std::nullopt, inside);
 }
 

@@ -51,6 +51,10 @@ TEST(FormControl, DropDownShowsTheFirstOptionWhenNoneIsSelected) {
     TFixedCanvas canvas;
     select.Measure(canvas);
     EXPECT_EQ(select.Width, 40 + 8 + 16);
+    // Inside the 64 by 24 box, the last 16 pixels are a raised strip the text stays left of.
+    select.PaintAt(canvas, 20, 30);
+    EXPECT_THAT(canvas.Calls(), ::testing::Contains("FillRect 67,31,83,53 " + Format("%06X", clBtnFace)));
+    EXPECT_THAT(canvas.Calls().back(), ::testing::EndsWith("clip=21,31,67,53"));
 }
 
 TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
