@@ -44,9 +44,12 @@ QString DecodeBytes(std::string_view bytes) {
 
 namespace {
 
+// The list itself is never destroyed: an application object that lives in a
+// static may be destroyed after every other static, and its clean-up still
+// empties the list.
 std::vector<std::unique_ptr<TFontCache>>& SharedCaches() {
-    static std::vector<std::unique_ptr<TFontCache>> caches;
-    return caches;
+    static auto* caches = new std::vector<std::unique_ptr<TFontCache>>;
+    return *caches;
 }
 
 // Qt fonts must not outlive the application object, so the caches go with it.
