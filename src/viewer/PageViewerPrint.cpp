@@ -2,6 +2,7 @@
 #include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "viewer/PageViewer.h"
+#include "viewer/ViewerScopes.h"
 
 namespace codelume {
 
@@ -15,10 +16,13 @@ void TPageViewer::Print(int32_t firstPage, int32_t lastPage) {
     PrintOn(*printer, firstPage, lastPage);
 }
 
-// A load or a layout in progress leaves nothing consistent to print.
+// A load or a layout in progress leaves nothing consistent to print. The job
+// keeps the viewer busy in turn: events run between pages, and a load then
+// would free form controls that the print copy still shares.
 void TPageViewer::PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage) {
     FPageCounter = 0;
     if (FBusy) return;
+    TBusyScope busy(*this);
     PrintDocument(*FDocument, PrintSettings(), device, firstPage, lastPage, FPageCounter);
 }
 
