@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include "ViewerFixture.h"
+#include "convert/Conversion.h"
 #include "document/ImageObj.h"
 #include "document/Section.h"
 
@@ -100,6 +101,37 @@ TEST_F(AutoScroll, DraggingBelowScrollsOneLineThenEightPerTick) {
     QTest::qWait(250);
     EXPECT_EQ(Viewer.ScrollY(), stopped);
     EXPECT_GT(Viewer.SelectionLength(), 0);
+}
+
+// Hovering hit-tests every run under the pointer, so sweeping a converted
+// page after scrolling and resizing reaches the records of many runs.
+class HoverConverted : public ViewerFixture {
+protected:
+    void SetUp() override {
+        ViewerFixture::SetUp();
+        std::string page = Dir.File("Sample.htm");
+        ConvertToPage(std::string(CODELUME_SOURCE_DIR) + "/examples/Sample.pas", page);
+        Viewer.LoadFromFile(page);
+    }
+    void Sweep() {
+        Viewer.Panel().repaint();
+        for (int y = 0; y < PanelHeight(); y += 4)
+            for (int x = 0; x < Viewer.Panel().width(); x += 12) QTest::mouseMove(&Viewer.Panel(), QPoint(x, y));
+    }
+};
+
+TEST_F(HoverConverted, SweepsThePanelAfterWheelingAndResizing) {
+    for (int notch = 0; notch < 4; ++notch) Wheel(-120);
+    int32_t scrolled = Viewer.ScrollY();
+    ASSERT_GT(scrolled, 0);
+    Sweep();
+    Viewer.resize(260, 200);
+    QApplication::processEvents();
+    Sweep();
+    Wheel(-120);
+    Sweep();
+    EXPECT_GE(Viewer.ScrollY(), scrolled);
+    EXPECT_EQ(Viewer.HoverUrl(), "");
 }
 
 class FollowLinks : public ViewerFixture {

@@ -1,5 +1,4 @@
 #include <QPaintEvent>
-#include <QWheelEvent>
 
 #include "ViewerFixture.h"
 
@@ -13,11 +12,6 @@ protected:
         Viewer.LoadFromFile(LongPage("long.htm", 200));
     }
     void Key(Qt::Key key) { QTest::keyClick(&Viewer, key); }
-    void Wheel(int delta) {
-        QPointF at(50, 50);
-        QWheelEvent event(at, Viewer.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(&Viewer, &event);
-    }
 };
 
 TEST_F(ScrollKeys, MoveByLinesPagesAndToTheEnds) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -57,6 +58,12 @@ protected:
     void DragTo(QPoint at) {
         QMouseEvent move(QEvent::MouseMove, at, Viewer.Panel().mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
         QApplication::sendEvent(&Viewer.Panel(), &move);
+    }
+
+    void Wheel(int delta) {
+        QPointF at(50, 50);
+        QWheelEvent event(at, Viewer.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&Viewer, &event);
     }
 
     TTempDir Dir;
