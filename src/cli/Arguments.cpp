@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace codelume {
 
@@ -33,6 +34,16 @@ std::optional<std::string> TArguments::Value(const std::string& option) const {
     auto found = Values.find(option);
     if (found == Values.end()) return std::nullopt;
     return found->second;
+}
+
+int32_t TArguments::Number(const std::string& option, int32_t fallback, int32_t low, int32_t high) const {
+    std::optional<std::string> text = Value(option);
+    if (!text) return fallback;
+    int32_t value = 0;
+    auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc() || end != text->data() + text->size() || value < low || value > high)
+        throw EUsageError(option + " needs a number from " + std::to_string(low) + " to " + std::to_string(high));
+    return value;
 }
 
 }  // namespace codelume

@@ -3,6 +3,7 @@
 // accepts. Anything else is wrong usage.
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -36,6 +37,9 @@ public:
     const std::vector<std::string>& Positionals() const { return FPositionals; }
     bool Has(const std::string& flag) const { return Flags.count(flag) != 0; }
     std::optional<std::string> Value(const std::string& option) const;
+    // The option's whole value as a number from low to high, or fallback when
+    // the option is not given.
+    int32_t Number(const std::string& option, int32_t fallback, int32_t low, int32_t high) const;
 
 private:
     std::vector<std::string> FPositionals;

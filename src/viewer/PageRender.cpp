@@ -1,6 +1,5 @@
 #include "viewer/PageRender.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QPixmap>
 #include <filesystem>
@@ -8,22 +7,12 @@
 
 #include "base/Arith.h"
 #include "base/Stream.h"
+#include "viewer/OffscreenApplication.h"
 #include "viewer/PageViewer.h"
 
 namespace codelume {
 
 namespace {
-
-// A command-line program has no application object yet: it gets one on
-// Qt's offscreen platform unless the caller chose a platform.
-std::unique_ptr<QApplication> EnsureApplication() {
-    if (QCoreApplication::instance()) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "codelume-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 QByteArray Shot(const TRenderRequest& request) {
     TPageViewer viewer;

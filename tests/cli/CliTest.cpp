@@ -169,5 +169,24 @@ TEST_F(CodelumeCli, FormTextReportsTheSystemsMessages) {
     EXPECT_EQ(missing.Err, "codelume-cli: Cannot open file none.dfm\n");
 }
 
+#ifdef CODELUME_VIEWER
+TEST_F(CodelumeCli, PictureAndPrintNumbersAreCheckedWhole) {
+    Write("p.htm", "<p>x</p>");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
+        {{"render", "p.htm", "-o", "p.png", "--width", "15"}, "--width needs a number from 16 to 16384"},
+        {{"render", "p.htm", "-o", "p.png", "--scroll", "-1"}, "--scroll needs a number from 0 to 2147483647"},
+        {{"print", "p.htm", "-o", "p.pdf", "--dpi", "600dpi"}, "--dpi needs a number from 72 to 2400"},
+        {{"print", "p.htm", "-o", "p.pdf", "--last", "99999999999"}, "--last needs a number from 1 to 2147483647"},
+    };
+    for (const auto& [arguments, message] : wrong) {
+        TRun run = Run(arguments);
+        EXPECT_EQ(run.Status, 2) << message;
+        EXPECT_EQ(run.Err, "codelume-cli: " + message + "\n");
+    }
+    EXPECT_FALSE(Exists("p.png"));
+    EXPECT_FALSE(Exists("p.pdf"));
+}
+#endif
+
 }  // namespace
 }  // namespace codelume
