@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QPrinterInfo>
 #include <cstdio>
 #include <filesystem>
@@ -17,17 +16,7 @@ using ::testing::HasSubstr;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
-// Fonts and painting on a printer need a GUI application; no display is used.
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "print_qt_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication application(argc, argv);
-}
-
 std::unique_ptr<TQtPrintDevice> PdfDevice(const std::string& path, int32_t dpi) {
-    EnsureApplication();
     return TQtPrintDevice::PdfFile(path, dpi, 96);
 }
 
@@ -104,7 +93,6 @@ TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
 TEST(QtPrintDevice, WithoutADefaultPrinterSaysSo) {
     if (!QPrinterInfo::defaultPrinter().isNull())
         GTEST_SKIP() << "this machine has a default printer";
-    EnsureApplication();
     auto device = TQtPrintDevice::DefaultPrinter(96);
     TPagePrinter printer(device.get());
     EXPECT_THAT([&] { printer.StartJob(); },

@@ -1,5 +1,5 @@
 // One QApplication for the whole test program, on the offscreen platform
-// unless the environment names another.
+// unless the environment names another. Linking this object is enough.
 #include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
@@ -16,7 +16,7 @@ public:
 
 private:
     int ArgumentCount = 1;
-    char Name[10] = "app_tests";
+    char Name[15] = "codelume_tests";
     char* Arguments[2] = {Name, nullptr};
     std::unique_ptr<QApplication> Application;
 };
