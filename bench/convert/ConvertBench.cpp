@@ -7,16 +7,16 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "convert/HtmlParser.h"
 #include "PascalCorpus.h"
+#include "convert/HtmlParser.h"
 
 namespace {
 
@@ -34,7 +34,8 @@ constexpr int Rounds = 3;
 double Megabytes(size_t bytes) { return static_cast<double>(bytes) / (1 << 20); }
 
 double WallSeconds() {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 long ResidentKilobytes() {
@@ -98,22 +99,26 @@ double TokenizeOnce(TMemoryStream& input) {
 
 void TimePeer(const std::string& corpus) {
     if (std::system("command -v kate-syntax-highlighter >/dev/null 2>&1") != 0) {
-        std::printf("kate-syntax-highlighter: not installed (package libkf5syntaxhighlighting-tools)\n");
+        std::printf(
+            "kate-syntax-highlighter: not installed (package libkf5syntaxhighlighting-tools)\n");
         return;
     }
     std::string source = "/tmp/codelume-bench-corpus.pas", page = "/tmp/codelume-bench-corpus.html";
     std::ofstream(source, std::ios::binary) << corpus;
-    std::string command = "kate-syntax-highlighter -s Pascal -f html -o " + page + " " + source +
-                          " 2>/dev/null";
+    std::string command =
+        "kate-syntax-highlighter -s Pascal -f html -o " + page + " " + source + " 2>/dev/null";
     double start = WallSeconds(), childStart = ChildCpuSeconds();
     int status = std::system(command.c_str());
     double seconds = WallSeconds() - start, cpu = ChildCpuSeconds() - childStart;
     std::remove(source.c_str());
     std::remove(page.c_str());
-    if (status != 0) std::printf("kate-syntax-highlighter: failed (status %d)\n", status);
+    if (status != 0)
+        std::printf("kate-syntax-highlighter: failed (status %d)\n", status);
     else
-        std::printf("kate-syntax-highlighter: %.1f MB/s of CPU time (%.2f s), %.1f MB/s of wall time (%.2f s)\n",
-                    Megabytes(corpus.size()) / cpu, cpu, Megabytes(corpus.size()) / seconds, seconds);
+        std::printf(
+            "kate-syntax-highlighter: %.1f MB/s of CPU time (%.2f s), %.1f MB/s of wall time (%.2f "
+            "s)\n",
+            Megabytes(corpus.size()) / cpu, cpu, Megabytes(corpus.size()) / seconds, seconds);
 }
 
 }  // namespace
@@ -132,14 +137,16 @@ int main(int argc, char** argv) {
     size_t pageBytes = 0;
     double best = ConvertOnce(input, pageBytes);
     long peak = PeakKilobytes() - before;
-    for (int round = 1; round < Rounds; ++round) best = std::min(best, ConvertOnce(input, pageBytes));
+    for (int round = 1; round < Rounds; ++round)
+        best = std::min(best, ConvertOnce(input, pageBytes));
     double tokenize = TokenizeOnce(input);
     for (int round = 1; round < Rounds; ++round) tokenize = std::min(tokenize, TokenizeOnce(input));
-    std::printf("conversion: %.1f MB/s (best of %d, %.3f s of CPU time), page %.1f MB\n", Megabytes(source.size()) / best,
-                Rounds, best, Megabytes(pageBytes));
+    std::printf("conversion: %.1f MB/s (best of %d, %.3f s of CPU time), page %.1f MB\n",
+                Megabytes(source.size()) / best, Rounds, best, Megabytes(pageBytes));
     std::printf("tokenizer alone: %.1f MB/s\n", Megabytes(source.size()) / tokenize);
     auto peakBytes = static_cast<double>(peak) * 1024.0;
-    std::printf("peak memory of a conversion: %.1f MB, %.2f times the source\n", Megabytes(static_cast<size_t>(peakBytes)),
+    std::printf("peak memory of a conversion: %.1f MB, %.2f times the source\n",
+                Megabytes(static_cast<size_t>(peakBytes)),
                 peakBytes / static_cast<double>(source.size()));
     if (peer) TimePeer(source);
     return 0;

@@ -7,15 +7,20 @@
 namespace codelume {
 namespace {
 
-constexpr std::string_view Nouns[] = {"Buffer", "Count", "Index", "Item", "Node", "Owner", "Stream", "Text",
-                                      "Value", "Width", "Height", "Cache", "Parent", "Cursor", "Limit", "Total"};
-constexpr std::string_view Verbs[] = {"Load", "Save", "Find", "Clear", "Update", "Insert", "Remove", "Check",
-                                      "Draw", "Parse", "Reset", "Scan"};
-constexpr std::string_view Types[] = {"Integer", "Cardinal", "string", "Boolean", "Double", "TObject",
-                                      "TList", "Pointer", "Byte", "Word"};
-constexpr std::string_view Phrases[] = {"keeps the list sorted", "may be nil here", "see the caller",
-                                        "the last item is a sentinel", "fast path for small inputs",
-                                        "never frees the owner's items", "counts from zero"};
+constexpr std::string_view Nouns[] = {"Buffer", "Count",  "Index", "Item",  "Node",   "Owner",
+                                      "Stream", "Text",   "Value", "Width", "Height", "Cache",
+                                      "Parent", "Cursor", "Limit", "Total"};
+constexpr std::string_view Verbs[] = {"Load",   "Save",  "Find", "Clear", "Update", "Insert",
+                                      "Remove", "Check", "Draw", "Parse", "Reset",  "Scan"};
+constexpr std::string_view Types[] = {"Integer", "Cardinal", "string",  "Boolean", "Double",
+                                      "TObject", "TList",    "Pointer", "Byte",    "Word"};
+constexpr std::string_view Phrases[] = {"keeps the list sorted",
+                                        "may be nil here",
+                                        "see the caller",
+                                        "the last item is a sentinel",
+                                        "fast path for small inputs",
+                                        "never frees the owner's items",
+                                        "counts from zero"};
 
 class TCorpusWriter {
 public:
@@ -32,7 +37,9 @@ private:
         return State >> 8;
     }
     template <size_t N>
-    std::string_view Pick(const std::string_view (&words)[N]) { return words[Next() % N]; }
+    std::string_view Pick(const std::string_view (&words)[N]) {
+        return words[Next() % N];
+    }
     bool Chance(uint32_t percent) { return Next() % 100 < percent; }
     std::string Name() { return std::string(Pick(Verbs)) + std::string(Pick(Nouns)); }
     std::string Field() { return "F" + std::string(Pick(Nouns)); }
@@ -64,26 +71,30 @@ private:
 
     void Declarations() {
         Line(0, "const");
-        Line(1, "Max" + std::string(Pick(Nouns)) + " = $" + std::to_string(10 + Next() % 90) + "FF;  // upper bound");
-        Line(1, "Default" + std::string(Pick(Nouns)) + " = 'n/a'#13#10'" + std::string(Pick(Nouns)) + "';");
+        Line(1, "Max" + std::string(Pick(Nouns)) + " = $" + std::to_string(10 + Next() % 90) +
+                    "FF;  // upper bound");
+        Line(1, "Default" + std::string(Pick(Nouns)) + " = 'n/a'#13#10'" +
+                    std::string(Pick(Nouns)) + "';");
         Line(0, "");
         Line(0, "type");
         Line(1, "T" + std::string(Pick(Nouns)) + " = class(TObject)");
         Line(1, "private");
-        for (int i = 0, n = 2 + Next() % 4; i < n; ++i) Line(2, Field() + ": " + std::string(Pick(Types)) + ";");
+        for (int i = 0, n = 2 + Next() % 4; i < n; ++i)
+            Line(2, Field() + ": " + std::string(Pick(Types)) + ";");
         Line(1, "public");
         for (int i = 0, n = 2 + Next() % 4; i < n; ++i)
-            Line(2, "procedure " + Name() + "(const A" + std::string(Pick(Nouns)) + ": " + std::string(Pick(Types)) +
-                        "); virtual;");
-        Line(2, "property " + std::string(Pick(Nouns)) + ": " + std::string(Pick(Types)) + " read " + Field() +
-                    " write " + Field() + ";");
+            Line(2, "procedure " + Name() + "(const A" + std::string(Pick(Nouns)) + ": " +
+                        std::string(Pick(Types)) + "); virtual;");
+        Line(2, "property " + std::string(Pick(Nouns)) + ": " + std::string(Pick(Types)) +
+                    " read " + Field() + " write " + Field() + ";");
         Line(1, "end;");
         Line(0, "");
     }
 
     void Routine() {
         if (Chance(50)) Line(0, "(* " + std::string(Pick(Phrases)) + " *)");
-        Line(0, "function T" + std::string(Pick(Nouns)) + "." + Name() + "(Index: Integer; const S: string): Boolean;");
+        Line(0, "function T" + std::string(Pick(Nouns)) + "." + Name() +
+                    "(Index: Integer; const S: string): Boolean;");
         Line(0, "var");
         Line(1, "I, J: Integer;");
         Line(1, "Temp: " + std::string(Pick(Types)) + ";");
@@ -97,21 +108,24 @@ private:
     void Statement(int depth) {
         switch (Next() % 7) {
             case 0:
-                Line(depth, "if (Index > " + std::to_string(Next() % 500) + ") and Assigned(" + Field() + ") then");
+                Line(depth, "if (Index > " + std::to_string(Next() % 500) + ") and Assigned(" +
+                                Field() + ") then");
                 Statement(depth + 1);
                 break;
             case 1:
                 Line(depth, "for I := 0 to " + Field() + ".Count - 1 do");
                 Line(depth, "begin");
                 Statement(depth + 1);
-                Line(depth + 1, Field() + "[I] := " + Field() + "[I] * " + std::to_string(Next() % 90) + ".5;");
+                Line(depth + 1, Field() + "[I] := " + Field() + "[I] * " +
+                                    std::to_string(Next() % 90) + ".5;");
                 Line(depth, "end;");
                 break;
             case 2:
                 Line(depth, "// " + std::string(Pick(Phrases)));
                 break;
             case 3:
-                Line(depth, "S := Format('%s: %d'#9'" + std::string(Pick(Nouns)) + "''s', [S, I]) + #13#10;");
+                Line(depth, "S := Format('%s: %d'#9'" + std::string(Pick(Nouns)) +
+                                "''s', [S, I]) + #13#10;");
                 break;
             case 4:
                 Line(depth, "{ " + std::string(Pick(Phrases)) + " }");
@@ -122,11 +136,13 @@ private:
                 Line(depth + 1, "0: Result := True;");
                 Line(depth + 1, "1..9: Inc(J, " + std::to_string(Next() % 16) + ");");
                 Line(depth, "else");
-                Line(depth + 1, "raise Exception.Create('bad " + std::string(Pick(Nouns)) + " <' + S + '>');");
+                Line(depth + 1,
+                     "raise Exception.Create('bad " + std::string(Pick(Nouns)) + " <' + S + '>');");
                 Line(depth, "end;");
                 break;
             default:
-                Line(depth, "J := (I shl 2) xor " + Field() + " div " + std::to_string(1 + Next() % 64) + ";");
+                Line(depth, "J := (I shl 2) xor " + Field() + " div " +
+                                std::to_string(1 + Next() % 64) + ";");
                 break;
         }
     }

@@ -6,19 +6,58 @@
 namespace codelume {
 namespace {
 
-constexpr std::string_view Words[] = {
-    "the",    "station", "reads",  "every",   "sensor", "twice",  "a",      "minute", "and",   "keeps",
-    "its",    "values",  "in",     "a",       "ring",   "buffer", "which",  "the",    "report", "walks",
-    "from",   "oldest",  "to",     "newest",  "while",  "checking", "each", "packet", "for",    "errors",
-    "caf&eacute;", "na&iuml;ve", "&lt;tag&gt;", "A&amp;B", "&#169;", "&quot;quoted&quot;", "r&eacute;sum&eacute;"};
-constexpr std::string_view Inline[][2] = {
-    {"<B>", "</B>"}, {"<I>", "</I>"}, {"<TT>", "</TT>"}, {"<FONT COLOR=\"#800000\">", "</FONT>"},
-    {"<FONT SIZE=+1>", "</FONT>"}, {"<U>", "</U>"}, {"<EM>", "</EM>"}, {"<CODE>", "</CODE>"}};
+constexpr std::string_view Words[] = {"the",
+                                      "station",
+                                      "reads",
+                                      "every",
+                                      "sensor",
+                                      "twice",
+                                      "a",
+                                      "minute",
+                                      "and",
+                                      "keeps",
+                                      "its",
+                                      "values",
+                                      "in",
+                                      "a",
+                                      "ring",
+                                      "buffer",
+                                      "which",
+                                      "the",
+                                      "report",
+                                      "walks",
+                                      "from",
+                                      "oldest",
+                                      "to",
+                                      "newest",
+                                      "while",
+                                      "checking",
+                                      "each",
+                                      "packet",
+                                      "for",
+                                      "errors",
+                                      "caf&eacute;",
+                                      "na&iuml;ve",
+                                      "&lt;tag&gt;",
+                                      "A&amp;B",
+                                      "&#169;",
+                                      "&quot;quoted&quot;",
+                                      "r&eacute;sum&eacute;"};
+constexpr std::string_view Inline[][2] = {{"<B>", "</B>"},
+                                          {"<I>", "</I>"},
+                                          {"<TT>", "</TT>"},
+                                          {"<FONT COLOR=\"#800000\">", "</FONT>"},
+                                          {"<FONT SIZE=+1>", "</FONT>"},
+                                          {"<U>", "</U>"},
+                                          {"<EM>", "</EM>"},
+                                          {"<CODE>", "</CODE>"}};
 
 class TPageWriter {
 public:
     std::string Generate(size_t minimumBytes) {
-        Page = "<HTML><HEAD><TITLE>Station manual</TITLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFF0\" LINK=navy>\r\n";
+        Page =
+            "<HTML><HEAD><TITLE>Station manual</TITLE></HEAD>\r\n<BODY BGCOLOR=\"#FFFFF0\" "
+            "LINK=navy>\r\n";
         for (int chapter = 1; Page.size() < minimumBytes; ++chapter) Chapter(chapter);
         Page += "</BODY></HTML>\r\n";
         return std::move(Page);
@@ -41,7 +80,11 @@ private:
             if (roll < std::size(Inline))
                 Page.append(Inline[roll][0]).append(word).append(Inline[roll][1]);
             else if (roll == 20)
-                Page.append("<A HREF=\"#c").append(std::to_string(Next() % 50)).append("\">").append(word).append("</A>");
+                Page.append("<A HREF=\"#c")
+                    .append(std::to_string(Next() % 50))
+                    .append("\">")
+                    .append(word)
+                    .append("</A>");
             else
                 Page.append(word);
             Page += (i + 1) % 12 == 0 ? "\r\n" : " ";
@@ -75,11 +118,17 @@ private:
     }
 
     void Table() {
-        Page += "<TABLE BORDER=1 CELLPADDING=3 CELLSPACING=0 WIDTH=\"90%\">\r\n"
-                "<CAPTION>Readings</CAPTION>\r\n<TR><TH>Sensor<TH>Value<TH>Note</TR>\r\n";
+        Page +=
+            "<TABLE BORDER=1 CELLPADDING=3 CELLSPACING=0 WIDTH=\"90%\">\r\n"
+            "<CAPTION>Readings</CAPTION>\r\n<TR><TH>Sensor<TH>Value<TH>Note</TR>\r\n";
         for (int row = 0; row < 6; ++row) {
-            Page.append("<TR><TD>S").append(std::to_string(Next() % 100)).append("<TD ALIGN=right>");
-            Page.append(std::to_string(Next() % 1000)).append(".").append(std::to_string(Next() % 10)).append("<TD>");
+            Page.append("<TR><TD>S")
+                .append(std::to_string(Next() % 100))
+                .append("<TD ALIGN=right>");
+            Page.append(std::to_string(Next() % 1000))
+                .append(".")
+                .append(std::to_string(Next() % 10))
+                .append("<TD>");
             Prose(6);
             Page += "</TR>\r\n";
         }
@@ -89,8 +138,10 @@ private:
     void Example() {
         Page += "<PRE>\r\n";
         for (int line = 0; line < 8; ++line)
-            Page.append(static_cast<size_t>(line % 4) * 2, ' ').append("<B>if</B> Value &lt; Limit[")
-                .append(std::to_string(line)).append("] <B>then</B> Inc(Count);\r\n");
+            Page.append(static_cast<size_t>(line % 4) * 2, ' ')
+                .append("<B>if</B> Value &lt; Limit[")
+                .append(std::to_string(line))
+                .append("] <B>then</B> Inc(Count);\r\n");
         Page += "</PRE>\r\n";
     }
 
@@ -104,12 +155,15 @@ private:
         Page += "<H3>Example</H3>\r\n";
         Example();
         Paragraphs(2);
-        Page += "<CENTER>See also <A HREF=\"#c" + std::to_string(chapter + 1) + "\">the next chapter</A>.</CENTER><BR CLEAR=all>\r\n<HR>\r\n";
+        Page += "<CENTER>See also <A HREF=\"#c" + std::to_string(chapter + 1) +
+                "\">the next chapter</A>.</CENTER><BR CLEAR=all>\r\n<HR>\r\n";
     }
 };
 
 }  // namespace
 
-std::string GenerateGeneralHtml(size_t minimumBytes) { return TPageWriter().Generate(minimumBytes); }
+std::string GenerateGeneralHtml(size_t minimumBytes) {
+    return TPageWriter().Generate(minimumBytes);
+}
 
 }  // namespace codelume

@@ -157,12 +157,14 @@ std::optional<TFigures> MeasureInChild(const TCase& row) {
     if (child == 0) {
         close(channel[0]);
         TFigures figures = Measure(row);
-        bool sent = write(channel[1], &figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+        bool sent =
+            write(channel[1], &figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
         _exit(sent ? 0 : 1);
     }
     close(channel[1]);
     TFigures figures;
-    bool received = child > 0 && read(channel[0], &figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+    bool received = child > 0 && read(channel[0], &figures, sizeof figures) ==
+                                     static_cast<ssize_t>(sizeof figures);
     close(channel[0]);
     int status = 0;
     if (child > 0) waitpid(child, &status, 0);
@@ -175,7 +177,8 @@ std::string UnitOfLines(int lines) {
     for (size_t bytes = static_cast<size_t>(lines) * 40;; bytes *= 2) {
         std::string source = GeneratePascalCorpus(bytes, 3);
         size_t end = 0;
-        for (int line = 0; line < lines && end != std::string::npos; ++line) end = source.find('\n', end + 1);
+        for (int line = 0; line < lines && end != std::string::npos; ++line)
+            end = source.find('\n', end + 1);
         if (end != std::string::npos) return source.substr(0, end + 1);
     }
 }
@@ -189,7 +192,8 @@ std::string ConvertedPage(const std::string& source) {
     return output.Data();
 }
 
-std::string WritePage(const std::filesystem::path& folder, const std::string& name, const std::string& page) {
+std::string WritePage(const std::filesystem::path& folder, const std::string& name,
+                      const std::string& page) {
     std::string path = (folder / name).string();
     std::ofstream(path, std::ios::binary) << page;
     return path;
@@ -197,18 +201,23 @@ std::string WritePage(const std::filesystem::path& folder, const std::string& na
 
 const char* EngineName(TEngine engine) {
     switch (engine) {
-        case TEngine::Fixed: return "fixed metrics";
-        case TEngine::Qt: return "Qt canvas";
-        case TEngine::TextDocument: return "QTextDocument";
+        case TEngine::Fixed:
+            return "fixed metrics";
+        case TEngine::Qt:
+            return "Qt canvas";
+        case TEngine::TextDocument:
+            return "QTextDocument";
     }
     return "";
 }
 
 void PrintRow(const TCase& row, const TFigures& f) {
     double megabytes = static_cast<double>(std::filesystem::file_size(row.Page)) / (1 << 20);
-    std::printf("%-22s %-14s %5.1f  %7.1f (%7.1f)  %7.1f (%7.1f)  %7.1f  %7.1f  %7d  %9d  %6.1f (%5.1f)\n",
-                row.Name.c_str(), EngineName(row.Engine), megabytes, f.ReadCpu, f.ReadWall, f.LayoutCpu, f.LayoutWall,
-                f.ReadCpu + f.LayoutCpu, f.FirstTotalCpu, f.Blocks, f.Height, f.PeakMiB, f.StartMiB);
+    std::printf(
+        "%-22s %-14s %5.1f  %7.1f (%7.1f)  %7.1f (%7.1f)  %7.1f  %7.1f  %7d  %9d  %6.1f (%5.1f)\n",
+        row.Name.c_str(), EngineName(row.Engine), megabytes, f.ReadCpu, f.ReadWall, f.LayoutCpu,
+        f.LayoutWall, f.ReadCpu + f.LayoutCpu, f.FirstTotalCpu, f.Blocks, f.Height, f.PeakMiB,
+        f.StartMiB);
 }
 
 struct TResult {
@@ -226,12 +235,17 @@ void PrintSummary(const std::vector<TResult>& results) {
     const TFigures* qt = Find(results, 50000, TEngine::Qt);
     const TFigures* peer = Find(results, 50000, TEngine::TextDocument);
     if (qt)
-        std::printf("\n50,000 lines, Qt canvas: read + layout %.1f ms of CPU (target < 200), peak %.1f MiB (target < 60)\n",
-                    qt->ReadCpu + qt->LayoutCpu, qt->PeakMiB);
+        std::printf(
+            "\n50,000 lines, Qt canvas: read + layout %.1f ms of CPU (target < 200), peak %.1f MiB "
+            "(target < 60)\n",
+            qt->ReadCpu + qt->LayoutCpu, qt->PeakMiB);
     if (qt && peer)
-        std::printf("QTextDocument on the same page: %.1f ms, %.1f MiB (%.1f times the time, %.1f times the memory)\n",
-                    peer->ReadCpu + peer->LayoutCpu, peer->PeakMiB,
-                    (peer->ReadCpu + peer->LayoutCpu) / (qt->ReadCpu + qt->LayoutCpu), peer->PeakMiB / qt->PeakMiB);
+        std::printf(
+            "QTextDocument on the same page: %.1f ms, %.1f MiB (%.1f times the time, %.1f times "
+            "the memory)\n",
+            peer->ReadCpu + peer->LayoutCpu, peer->PeakMiB,
+            (peer->ReadCpu + peer->LayoutCpu) / (qt->ReadCpu + qt->LayoutCpu),
+            peer->PeakMiB / qt->PeakMiB);
     for (TEngine engine : {TEngine::Fixed, TEngine::Qt}) {
         std::printf("layout per 10,000 lines, %-14s", EngineName(engine));
         for (int lines : {10000, 50000, 100000})
@@ -239,7 +253,9 @@ void PrintSummary(const std::vector<TResult>& results) {
                 std::printf("  %6d lines: %6.2f ms", lines, f->LayoutCpu * 10000 / lines);
         const TFigures* small = Find(results, 10000, engine);
         const TFigures* large = Find(results, 100000, engine);
-        if (small && large) std::printf("  (100k / 10k: %.2f times the cost a line)", large->LayoutCpu / small->LayoutCpu / 10);
+        if (small && large)
+            std::printf("  (100k / 10k: %.2f times the cost a line)",
+                        large->LayoutCpu / small->LayoutCpu / 10);
         std::printf("\n");
     }
 }
@@ -259,11 +275,14 @@ std::vector<TCase> PreparePages(const std::filesystem::path& folder) {
     for (int lines : {10000, 50000, 100000}) {
         std::string name = std::to_string(lines / 1000) + "k";
         std::string page = WritePage(folder, name + ".htm", ConvertedPage(UnitOfLines(lines)));
-        for (TEngine engine : {TEngine::Fixed, TEngine::Qt}) rows.push_back({"unit, " + name + " lines", page, lines, engine});
-        if (lines == 50000) rows.push_back({"unit, " + name + " lines", page, lines, TEngine::TextDocument});
+        for (TEngine engine : {TEngine::Fixed, TEngine::Qt})
+            rows.push_back({"unit, " + name + " lines", page, lines, engine});
+        if (lines == 50000)
+            rows.push_back({"unit, " + name + " lines", page, lines, TEngine::TextDocument});
     }
     std::string general = WritePage(folder, "general.htm", GenerateGeneralHtml(GeneralBytes));
-    for (TEngine engine : {TEngine::Fixed, TEngine::Qt}) rows.push_back({"general HTML", general, 0, engine});
+    for (TEngine engine : {TEngine::Fixed, TEngine::Qt})
+        rows.push_back({"general HTML", general, 0, engine});
     return rows;
 }
 
@@ -276,11 +295,13 @@ int main() {
     std::filesystem::path folder = pattern;
     std::vector<TCase> rows = PreparePages(folder);
     PrintLoad();
-    std::printf("Read (ParseDocumentBuffer) and layout at %d px; best of %d rounds; ms of CPU (wall); "
-                "first = first round's total; peak = maxrss of the case's process (RSS when it started)\n\n",
-                LayoutWidth, Rounds);
-    std::printf("%-22s %-14s %5s  %17s  %17s  %7s  %7s  %7s  %9s  %14s\n", "page", "engine", "MB", "read ms",
-                "layout ms", "total", "first", "blocks", "height", "peak MiB");
+    std::printf(
+        "Read (ParseDocumentBuffer) and layout at %d px; best of %d rounds; ms of CPU (wall); "
+        "first = first round's total; peak = maxrss of the case's process (RSS when it "
+        "started)\n\n",
+        LayoutWidth, Rounds);
+    std::printf("%-22s %-14s %5s  %17s  %17s  %7s  %7s  %7s  %9s  %14s\n", "page", "engine", "MB",
+                "read ms", "layout ms", "total", "first", "blocks", "height", "peak MiB");
     std::vector<TResult> results;
     for (const TCase& row : rows) {
         std::optional<TFigures> figures = MeasureInChild(row);

@@ -26,9 +26,7 @@ using namespace codelume;
 constexpr int Repeats = 20;
 
 // Processor time in milliseconds, so that other work on the machine does not count.
-double CpuMs() {
-    return static_cast<double>(std::clock()) * 1000 / CLOCKS_PER_SEC;
-}
+double CpuMs() { return static_cast<double>(std::clock()) * 1000 / CLOCKS_PER_SEC; }
 
 // The fastest of a number of runs.
 template <typename TWork>
@@ -63,7 +61,8 @@ void PaintViewer(const std::string& path, int32_t& height) {
     viewer.LoadFromFile(path);
     std::printf("load and lay out the page            %9.1f ms\n", CpuMs() - start);
     height = viewer.ContentHeight();
-    for (auto [name, y] : {std::pair{"top", 0}, std::pair{"middle", height / 2}, std::pair{"end", height}}) {
+    for (auto [name, y] :
+         {std::pair{"top", 0}, std::pair{"middle", height / 2}, std::pair{"end", height}}) {
         viewer.ScrollToY(y);
         std::printf("viewer: paint the band at the %-6s %9.3f ms\n", name,
                     FastestMs([&] { viewer.Panel().repaint(); }));
@@ -73,7 +72,8 @@ void PaintViewer(const std::string& path, int32_t& height) {
     std::printf("viewer: Page Down and repaint        %9.3f ms a page (%d pages)\n",
                 KeyMs(viewer, Qt::Key_PageDown, pages), pages);
     viewer.ScrollToY(0);
-    std::printf("viewer: Down (one line) and repaint  %9.3f ms a line\n", KeyMs(viewer, Qt::Key_Down, 2000));
+    std::printf("viewer: Down (one line) and repaint  %9.3f ms a line\n",
+                KeyMs(viewer, Qt::Key_Down, 2000));
 }
 
 void PaintTextDocument(const std::string& page, int32_t height) {
@@ -82,7 +82,8 @@ void PaintTextDocument(const std::string& page, int32_t height) {
     document.setTextWidth(766);
     double docHeight = document.documentLayout()->documentSize().height();
     QImage image(800, 600, QImage::Format_RGB32);
-    for (auto [name, y] : {std::pair{"top", 0.0}, std::pair{"middle", docHeight / 2}, std::pair{"end", docHeight - 600}}) {
+    for (auto [name, y] : {std::pair{"top", 0.0}, std::pair{"middle", docHeight / 2},
+                           std::pair{"end", docHeight - 600}}) {
         std::printf("QTextDocument: band at the %-6s    %9.3f ms\n", name, FastestMs([&] {
                         QPainter painter(&image);
                         painter.fillRect(image.rect(), Qt::white);

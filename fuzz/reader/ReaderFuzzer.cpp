@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TSectionList document;
     TAnchorIndex anchors;
     try {
-        ParseDocumentBuffer(document, anchors, reinterpret_cast<const char*>(data), static_cast<int32_t>(size));
+        ParseDocumentBuffer(document, anchors, reinterpret_cast<const char*>(data),
+                            static_cast<int32_t>(size));
     } catch (const EParseError&) {
         // An open comment at the end: the blocks read so far stay.
     }

@@ -42,7 +42,8 @@ void SetTextColor(QWidget* control, const QColor& color) {
 TCodelumeF::TCodelumeF(TUserDialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       OpenDialog1{TFileDialog::TKind::fdOpen,
-                  "Pascal unit (*.pas)|*.pas|Delphi project file (*.dpr)|*.dpr|Delphi form file (*.dfm)|*.dfm|"
+                  "Pascal unit (*.pas)|*.pas|Delphi project file (*.dpr)|*.dpr|Delphi form file "
+                  "(*.dfm)|*.dfm|"
                   "Delphi package source file (*.dpk)|*.dpk",
                   "*.pas"},
       SaveDialog1{TFileDialog::TKind::fdSave, "HTML Files|*.htm;*.html", "htm"},
@@ -56,7 +57,9 @@ TCodelumeF::TCodelumeF(TUserDialogs& dialogs, QWidget* parent)
     ArrangeControls();
 }
 
-int TCodelumeF::Scaled(int designPixels) const { return MulDiv(designPixels, logicalDpiY(), DesignPixelsPerInch); }
+int TCodelumeF::Scaled(int designPixels) const {
+    return MulDiv(designPixels, logicalDpiY(), DesignPixelsPerInch);
+}
 
 void TCodelumeF::Place(QWidget* control, int left, int top, int width, int height) const {
     control->setGeometry(Scaled(left), Scaled(top), Scaled(width), Scaled(height));

@@ -7,7 +7,9 @@
 
 namespace codelume {
 
-inline QString PathText(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+inline QString PathText(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
 inline std::string PathBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 }  // namespace codelume

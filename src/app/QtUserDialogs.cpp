@@ -19,7 +19,8 @@ QString NameFilter(const QString& description, const QString& patterns) {
 // "*.pas" and ".pas" name the suffix "pas".
 QString DefaultSuffix(const std::string& defaultExt) {
     QString suffix = QString::fromStdString(defaultExt);
-    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.'))) suffix.remove(0, 1);
+    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
     return suffix;
 }
 
@@ -28,7 +29,8 @@ QString DefaultSuffix(const std::string& defaultExt) {
 QStringList NameFilters(const std::string& filter) {
     QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << NameFilter(parts[i], parts[i + 1]);
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters << NameFilter(parts[i], parts[i + 1]);
     return filters;
 }
 
@@ -40,13 +42,15 @@ std::optional<std::string> TQtUserDialogs::Execute(QWidget* window, const TFileD
     fileDialog.setOption(QFileDialog::DontConfirmOverwrite);
     fileDialog.setNameFilters(NameFilters(dialog.Filter));
     fileDialog.setDefaultSuffix(DefaultSuffix(dialog.DefaultExt));
-    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return std::nullopt;
+    if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty())
+        return std::nullopt;
     return PathBytes(fileDialog.selectedFiles().constFirst());
 }
 
-bool TQtUserDialogs::AskYesNo(QWidget* window, const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, PathText(caption), PathText(text), QMessageBox::Yes | QMessageBox::No,
-                    window);
+bool TQtUserDialogs::AskYesNo(QWidget* window, const std::string& caption,
+                              const std::string& text) {
+    QMessageBox box(QMessageBox::Question, PathText(caption), PathText(text),
+                    QMessageBox::Yes | QMessageBox::No, window);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() != QMessageBox::No;

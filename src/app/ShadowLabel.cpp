@@ -14,17 +14,22 @@ namespace {
 
 QPoint ShadowOffset(TShadowPosition position, int size) {
     switch (position) {
-    case spLeftTop: return {-size, -size};
-    case spLeftBottom: return {-size, size};
-    case spRightBottom: return {size, size};
-    case spRightTop: return {size, -size};
+        case spLeftTop:
+            return {-size, -size};
+        case spLeftBottom:
+            return {-size, size};
+        case spRightBottom:
+            return {size, size};
+        case spRightTop:
+            return {size, -size};
     }
     return {};
 }
 
 // The rectangle the text needs when laid out from r's top left corner.
 QRect MeasureText(const QFontMetrics& metrics, const QRect& r, int format, const QString& text) {
-    int leftTop = (format & ~(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)) | Qt::AlignLeft | Qt::AlignTop;
+    int leftTop = (format & ~(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)) | Qt::AlignLeft |
+                  Qt::AlignTop;
     QRect bounds = metrics.boundingRect(r, leftTop, text);
     return {r.topLeft(), bounds.size()};
 }
@@ -39,7 +44,8 @@ TShadowLabel::TShadowLabel(QWidget* parent) : QWidget(parent) {
     FShadowColor = palette().color(QPalette::Active, QPalette::Light);
     resize(65, 17);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 void TShadowLabel::SetCaption(const QString& caption) {
@@ -135,7 +141,7 @@ int TShadowLabel::WrapFormat() const {
 }
 
 Qt::Alignment TShadowLabel::VisualAlignment() const {
-    Qt::Alignment flag = FAlignment == taCenter ? Qt::AlignHCenter
+    Qt::Alignment flag = FAlignment == taCenter         ? Qt::AlignHCenter
                          : FAlignment == taRightJustify ? Qt::AlignRight
                                                         : Qt::AlignLeft;
     return QStyle::visualAlignment(layoutDirection(), flag);
@@ -146,7 +152,8 @@ bool TShadowLabel::IsRightAligned() const { return (VisualAlignment() & Qt::Alig
 // A disabled label is grey with a highlight shadow; without a shadow of its
 // own it gets one pixel to the lower right, which looks engraved.
 TShadowLabel::TShadow TShadowLabel::CurrentShadow() const {
-    if (isEnabled()) return {palette().color(QPalette::WindowText), FShadowColor, FShadowSize, FShadowPos};
+    if (isEnabled())
+        return {palette().color(QPalette::WindowText), FShadowColor, FShadowSize, FShadowPos};
     TShadow shadow{palette().color(QPalette::Disabled, QPalette::WindowText),
                    palette().color(QPalette::Active, QPalette::Light), FShadowSize, FShadowPos};
     if (shadow.Size == 0) shadow = {shadow.TextColor, shadow.Color, 1, spRightBottom};
@@ -158,7 +165,8 @@ TShadowLabel::TShadow TShadowLabel::CurrentShadow() const {
 void TShadowLabel::DoDrawText(QPainter* painter, QRect& r, int format, TDrawMode mode) const {
     QString text = FCaption;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (mode == TDrawMode::dmMeasure && (text.isEmpty() || (FShowAccelChar && text == QStringLiteral("&"))))
+    if (mode == TDrawMode::dmMeasure &&
+        (text.isEmpty() || (FShowAccelChar && text == QStringLiteral("&"))))
         text += QLatin1Char(' ');
     if (FShowAccelChar) format |= Qt::TextShowMnemonic;
     if (layoutDirection() == Qt::RightToLeft) format |= Qt::TextForceRightToLeft;
@@ -167,8 +175,8 @@ void TShadowLabel::DoDrawText(QPainter* painter, QRect& r, int format, TDrawMode
 
 // Draws the shadow copy, then the text; r becomes the union of both. When
 // measuring, nothing is drawn and r is the rectangle both together need.
-void TShadowLabel::PaintShadowedText(QPainter* painter, const QString& text, const TShadow& shadow, int format,
-                                     TDrawMode mode, QRect& r) const {
+void TShadowLabel::PaintShadowedText(QPainter* painter, const QString& text, const TShadow& shadow,
+                                     int format, TDrawMode mode, QRect& r) const {
     QRect textRect = r;
     QRect shadowRect = r.translated(ShadowOffset(shadow.Position, shadow.Size));
     if (mode == TDrawMode::dmMeasure) {
@@ -225,7 +233,8 @@ void TShadowLabel::UpdateAccelerator() {
 }
 
 bool TShadowLabel::event(QEvent* event) {
-    if (event->type() != QEvent::Shortcut || static_cast<QShortcutEvent*>(event)->shortcutId() != AccelId)
+    if (event->type() != QEvent::Shortcut ||
+        static_cast<QShortcutEvent*>(event)->shortcutId() != AccelId)
         return QWidget::event(event);
     bool canFocus = FFocusControl && FFocusControl->isEnabled() && FFocusControl->isVisible();
     if (canFocus && isEnabled() && FShowAccelChar) FFocusControl->setFocus(Qt::ShortcutFocusReason);
@@ -253,7 +262,8 @@ void TShadowLabel::showEvent(QShowEvent* event) {
 // The mouse is over the label when the label is enabled, lies topmost under
 // the cursor and this application has the active window.
 void TShadowLabel::RefreshHover() {
-    bool over = isEnabled() && QApplication::widgetAt(QCursor::pos()) == this && QApplication::activeWindow();
+    bool over = isEnabled() && QApplication::widgetAt(QCursor::pos()) == this &&
+                QApplication::activeWindow();
     SetMouseOver(over);
 }
 

@@ -77,8 +77,8 @@ private:
     Qt::Alignment VisualAlignment() const;
     bool IsRightAligned() const;
     void DoDrawText(QPainter* painter, QRect& r, int format, TDrawMode mode) const;
-    void PaintShadowedText(QPainter* painter, const QString& text, const TShadow& shadow, int format,
-                           TDrawMode mode, QRect& r) const;
+    void PaintShadowedText(QPainter* painter, const QString& text, const TShadow& shadow,
+                           int format, TDrawMode mode, QRect& r) const;
     void PlaceVertically(QRect& r, int format) const;
     void DrawFocusRect(QPainter& painter, const QRect& r) const;
     void UpdateAccelerator();

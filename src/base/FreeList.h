@@ -16,7 +16,9 @@ public:
         Owned.push_back(std::move(item));
         return Owned.back().get();
     }
-    void Insert(int index, std::unique_ptr<T> item) { Owned.insert(Owned.begin() + index, std::move(item)); }
+    void Insert(int index, std::unique_ptr<T> item) {
+        Owned.insert(Owned.begin() + index, std::move(item));
+    }
     std::unique_ptr<T> Extract(int index) {
         std::unique_ptr<T> item = std::move(Owned[index]);
         Owned.erase(Owned.begin() + index);

@@ -55,7 +55,7 @@ int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
     int64_t base = origin == TSeekOrigin::soBeginning ? 0
-                 : origin == TSeekOrigin::soCurrent   ? position_
+                   : origin == TSeekOrigin::soCurrent ? position_
                                                       : static_cast<int64_t>(data_.size());
     position_ = std::max<int64_t>(0, base + offset);
     return position_;
@@ -85,7 +85,7 @@ int32_t TFileStream::Write(const void* buffer, int32_t count) {
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
     int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
-               : origin == TSeekOrigin::soCurrent   ? SEEK_CUR
+                 : origin == TSeekOrigin::soCurrent ? SEEK_CUR
                                                     : SEEK_END;
     if (fseeko(file_, offset, whence) != 0) return -1;
     return ftello(file_);

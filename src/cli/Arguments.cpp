@@ -5,7 +5,8 @@
 
 namespace codelume {
 
-TArguments::TArguments(std::span<const std::string> arguments, std::initializer_list<TOption> accepted) {
+TArguments::TArguments(std::span<const std::string> arguments,
+                       std::initializer_list<TOption> accepted) {
     bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -18,7 +19,7 @@ TArguments::TArguments(std::span<const std::string> arguments, std::initializer_
             continue;
         }
         auto known = std::find_if(accepted.begin(), accepted.end(),
-                                 [&](const TOption& option) { return argument == option.Name; });
+                                  [&](const TOption& option) { return argument == option.Name; });
         if (known == accepted.end()) throw EUsageError("unknown option " + argument);
         if (known->Kind == TOptionKind::okFlag) {
             Flags.insert(argument);
@@ -36,13 +37,15 @@ std::optional<std::string> TArguments::Value(const std::string& option) const {
     return found->second;
 }
 
-int32_t TArguments::Number(const std::string& option, int32_t fallback, int32_t low, int32_t high) const {
+int32_t TArguments::Number(const std::string& option, int32_t fallback, int32_t low,
+                           int32_t high) const {
     std::optional<std::string> text = Value(option);
     if (!text) return fallback;
     int32_t value = 0;
     auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
     if (error != std::errc() || end != text->data() + text->size() || value < low || value > high)
-        throw EUsageError(option + " needs a number from " + std::to_string(low) + " to " + std::to_string(high));
+        throw EUsageError(option + " needs a number from " + std::to_string(low) + " to " +
+                          std::to_string(high));
     return value;
 }
 

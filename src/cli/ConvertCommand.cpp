@@ -30,10 +30,12 @@ int ConvertCommand(TCommandArguments arguments) {
     const auto& sources = parsed.Positionals();
     std::optional<std::string> destination = parsed.Value("-o");
     if (sources.empty()) throw EUsageError("convert needs at least one source");
-    if (destination && sources.size() > 1) throw EUsageError("-o names the destination of a single source");
+    if (destination && sources.size() > 1)
+        throw EUsageError("-o names the destination of a single source");
     bool allConverted = true;
     for (const std::string& source : sources) {
-        if (!ConvertOne(source, destination.value_or(ProposedDestination(source)), parsed.Has("--force")))
+        if (!ConvertOne(source, destination.value_or(ProposedDestination(source)),
+                        parsed.Has("--force")))
             allConverted = false;
     }
     return allConverted ? 0 : 1;

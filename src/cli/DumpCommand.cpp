@@ -59,7 +59,8 @@ int32_t LayOutWithRealFonts(TSectionList& document, int32_t width, int32_t& maxW
 }  // namespace
 
 int DumpCommand(TCommandArguments arguments) {
-    TArguments parsed(arguments, {{"--width", TOptionKind::okValue}, {"--fixed-metrics", TOptionKind::okFlag}});
+    TArguments parsed(
+        arguments, {{"--width", TOptionKind::okValue}, {"--fixed-metrics", TOptionKind::okFlag}});
     if (parsed.Positionals().size() != 1) throw EUsageError("dump needs exactly one file");
     int32_t width = WidthOf(parsed.Value("--width"));
     // A fresh document carries the viewer's defaults: Times New Roman, Courier New, 12 points.
@@ -67,8 +68,9 @@ int DumpCommand(TCommandArguments arguments) {
     TAnchorIndex anchors;
     TReadResult read = ParseDocumentFile(document, anchors, parsed.Positionals()[0]);
     int32_t maxWidth = 0;
-    int32_t height = parsed.Has("--fixed-metrics") ? LayOutWithFixedMetrics(document, width, maxWidth)
-                                                   : LayOutWithRealFonts(document, width, maxWidth);
+    int32_t height = parsed.Has("--fixed-metrics")
+                         ? LayOutWithFixedMetrics(document, width, maxWidth)
+                         : LayOutWithRealFonts(document, width, maxWidth);
     std::string dump = DumpDocument(document, anchors, read.Title, height, maxWidth);
     std::fwrite(dump.data(), 1, dump.size(), stdout);
     return 0;

@@ -32,7 +32,8 @@ const TCommand Commands[] = {
      "Write the text rendering of a binary form file to standard output;\n"
      "      --no-header reads a bare form stream without the resource header.",
      FormTextCommand},
-    {"dump", "dump FILE [--width W] [--fixed-metrics]", "Read an HTML file, lay it out and list its blocks, lines and anchors.", DumpCommand},
+    {"dump", "dump FILE [--width W] [--fixed-metrics]",
+     "Read an HTML file, lay it out and list its blocks, lines and anchors.", DumpCommand},
 #ifdef CODELUME_VIEWER
     {"render", "render FILE -o OUT.png [--width W] [--height H] [--scroll Y]",
      "Show an HTML file in an offscreen viewer of W by H pixels (800 by 600), scrolled\n"
@@ -47,10 +48,12 @@ const TCommand Commands[] = {
 
 void PrintHelp(std::FILE* to) {
     std::fprintf(to, "Usage: codelume-cli COMMAND [ARGUMENTS]\n\nCommands:\n");
-    for (const TCommand& command : Commands) std::fprintf(to, "  %s\n      %s\n", command.Synopsis, command.Summary);
-    std::fprintf(to,
-                 "  --help\n      Show this help.\n\n"
-                 "Exit status: 0 when everything succeeded, 1 when anything failed, 2 for wrong usage.\n");
+    for (const TCommand& command : Commands)
+        std::fprintf(to, "  %s\n      %s\n", command.Synopsis, command.Summary);
+    std::fprintf(
+        to,
+        "  --help\n      Show this help.\n\n"
+        "Exit status: 0 when everything succeeded, 1 when anything failed, 2 for wrong usage.\n");
 }
 
 const TCommand* FindCommand(const std::string& name) {
@@ -66,7 +69,8 @@ int Run(const std::vector<std::string>& arguments) {
         return 0;
     }
     const TCommand* command = FindCommand(arguments[0]);
-    if (command == nullptr) throw EUsageError("unknown command " + arguments[0] + " (see codelume-cli --help)");
+    if (command == nullptr)
+        throw EUsageError("unknown command " + arguments[0] + " (see codelume-cli --help)");
     return command->Run(TCommandArguments(arguments).subspan(1));
 }
 

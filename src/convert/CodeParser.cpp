@@ -15,7 +15,9 @@ bool IsPrintable(uint8_t c) { return c >= FirstPrintable; }
 
 // Where the run of printable bytes other than the apostrophe ends.
 size_t PlainRunEnd(std::string_view text, size_t from) {
-    while (from < text.size() && IsPrintable(static_cast<uint8_t>(text[from])) && text[from] != '\'') ++from;
+    while (from < text.size() && IsPrintable(static_cast<uint8_t>(text[from])) &&
+           text[from] != '\'')
+        ++from;
     return from;
 }
 
@@ -60,7 +62,8 @@ void TCodeParser::ConvertSource() {
         ReadToken();
     }
     EndDocument();
-    OutputStream.WriteBuffer(OutputText.data(), CheckedNarrow(static_cast<int64_t>(OutputText.size())));
+    OutputStream.WriteBuffer(OutputText.data(),
+                             CheckedNarrow(static_cast<int64_t>(OutputText.size())));
 }
 
 // Room for the whole page at once, so it is never copied while it grows: a
@@ -68,7 +71,8 @@ void TCodeParser::ConvertSource() {
 // never written take no memory.
 void TCodeParser::ReserveOutput() {
     int64_t size = InputStream.Size();
-    if (size > 0) OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
+    if (size > 0)
+        OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
 }
 
 // Line breaks up to the token's line, then spaces up to its column.

@@ -89,7 +89,8 @@ TTemporaryFile::~TTemporaryFile() {
 void TTemporaryFile::Commit() {
     File->Close();
     struct stat previous;
-    mode_t mode = stat(Destination.c_str(), &previous) == 0 ? previous.st_mode & 07777 : DefaultFileMode();
+    mode_t mode =
+        stat(Destination.c_str(), &previous) == 0 ? previous.st_mode & 07777 : DefaultFileMode();
     chmod(Path.c_str(), mode);
     if (rename(Path.c_str(), Destination.c_str()) != 0) throw EFCreateError(Destination);
     Committed = true;

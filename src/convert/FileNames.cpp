@@ -26,6 +26,8 @@ std::string ChangeFileExt(const std::string& path, const std::string& extension)
     return path.substr(0, ExtensionStart(path)) + extension;
 }
 
-std::string ExtractFileName(const std::string& path) { return path.substr(LastComponentStart(path)); }
+std::string ExtractFileName(const std::string& path) {
+    return path.substr(LastComponentStart(path));
+}
 
 }  // namespace codelume

@@ -64,8 +64,8 @@ void AppendHtmlEscaped(std::string& out, std::string_view bytes) {
 
 std::string THtmlParser::BuildPageHead(const std::string& fileName) {
     return "<HTML><HEAD>\r\n<TITLE>File: " + Escaped(ExtractFileName(fileName)) + "</TITLE>" +
-           "\r\n" + "<META NAME=\"GENERATOR\" CONTENT=\"Tidequill[Vannory]\">\r\n" +
-           "</HEAD>\r\n" + "<BODY BGCOLOR=\"#FFFFFF\">\r\n";
+           "\r\n" + "<META NAME=\"GENERATOR\" CONTENT=\"Tidequill[Vannory]\">\r\n" + "</HEAD>\r\n" +
+           "<BODY BGCOLOR=\"#FFFFFF\">\r\n";
 }
 
 std::string THtmlParser::BuildPageFoot(const std::string& footerText) {
@@ -101,6 +101,8 @@ std::string THtmlParser::ConvertChar(uint8_t ch) {
     return reference != nullptr ? reference : std::string(1, static_cast<char>(ch));
 }
 
-void THtmlParser::AppendConverted(std::string& out, std::string_view bytes) { AppendHtmlEscaped(out, bytes); }
+void THtmlParser::AppendConverted(std::string& out, std::string_view bytes) {
+    AppendHtmlEscaped(out, bytes);
+}
 
 }  // namespace codelume

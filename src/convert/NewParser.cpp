@@ -14,7 +14,8 @@ constexpr std::array<uint8_t, 256> MakeCharClasses() {
     std::array<uint8_t, 256> classes{};
     for (int c = 'a'; c <= 'z'; ++c) classes[c] = ccLetter;
     for (int c = 'A'; c <= 'Z'; ++c) classes[c] = ccLetter;
-    for (int c : {'a', 'b', 'c', 'd', 'e', 'f', 'A', 'B', 'C', 'D', 'E', 'F'}) classes[c] = ccHexLetter;
+    for (int c : {'a', 'b', 'c', 'd', 'e', 'f', 'A', 'B', 'C', 'D', 'E', 'F'})
+        classes[c] = ccHexLetter;
     classes['_'] = ccLetter;
     for (int c = '0'; c <= '9'; ++c) classes[c] = ccDigit;
     for (int c : {'+', '-', '.'}) classes[c] = ccNumberSign;
@@ -25,7 +26,9 @@ constexpr std::array<uint8_t, 256> CharClasses = MakeCharClasses();
 
 bool IsLetter(uint8_t c) { return CharClasses[c] == ccLetter || CharClasses[c] == ccHexLetter; }
 bool IsDigit(uint8_t c) { return CharClasses[c] == ccDigit; }
-bool IsIdentifierByte(uint8_t c) { return CharClasses[c] != ccOther && CharClasses[c] != ccNumberSign; }
+bool IsIdentifierByte(uint8_t c) {
+    return CharClasses[c] != ccOther && CharClasses[c] != ccNumberSign;
+}
 bool IsHexDigit(uint8_t c) { return CharClasses[c] == ccDigit || CharClasses[c] == ccHexLetter; }
 bool IsNumberTail(uint8_t c) {
     return CharClasses[c] == ccDigit || CharClasses[c] == ccNumberSign || c == 'E' || c == 'e';
@@ -53,8 +56,7 @@ constexpr uint8_t CarriageReturn = 13;
 
 }  // namespace
 
-TNewParser::TNewParser(TStream& source)
-    : Source(source), Window(new uint8_t[WindowSize]()) {
+TNewParser::TNewParser(TStream& source) : Source(source), Window(new uint8_t[WindowSize]()) {
     DataEnd = ScanPos = MarkPos = TokenStart = StringEnd = Window.get();
     WindowEnd = Window.get() + WindowSize;
     ReadToken();
@@ -68,7 +70,8 @@ TNewParser::~TNewParser() {
 void TNewParser::RaiseError(std::string_view message) const { RaiseErrorAt(message, FLineNumber); }
 
 void TNewParser::RaiseErrorAt(std::string_view message, int32_t line) const {
-    throw EParserError(Format("%.*s on line %d", static_cast<int>(message.size()), message.data(), line));
+    throw EParserError(
+        Format("%.*s on line %d", static_cast<int>(message.size()), message.data(), line));
 }
 
 void TNewParser::RaiseNul() const { RaiseErrorAt("Unexpected NUL byte", ScanLine); }
@@ -217,7 +220,8 @@ void TNewParser::ScanString() {
 uint8_t* TNewParser::ScanCharCode(uint8_t* p, uint8_t*& out) {
     int32_t value = 0;
     for (; IsDigit(*p); ++p) {
-        if (__builtin_mul_overflow(value, 10, &value) || __builtin_add_overflow(value, *p - '0', &value))
+        if (__builtin_mul_overflow(value, 10, &value) ||
+            __builtin_add_overflow(value, *p - '0', &value))
             RaiseErrorAt("Integer overflow", ScanLine);
     }
     *out++ = static_cast<uint8_t>(value & 0xFF);
@@ -252,7 +256,8 @@ void TNewParser::ScanComment(TCommentForm form, int32_t openerLength) {
         if (*p != 0) break;
         if (!IsMark(p)) RaiseNul();
         if (!LongToken) LongText.clear();
-        LongText.append(reinterpret_cast<const char*>(TokenStart), static_cast<size_t>(p - TokenStart));
+        LongText.append(reinterpret_cast<const char*>(TokenStart),
+                        static_cast<size_t>(p - TokenStart));
         LongToken = true;
         ScanPos = p;
         bool more = RefillWindow();
@@ -263,7 +268,8 @@ void TNewParser::ScanComment(TCommentForm form, int32_t openerLength) {
     // line break that ends a double-slash comment is not.
     ScanPos = (*p != 0 && form != TCommentForm::cfSlash) ? p + 1 : p;
     if (LongToken)
-        LongText.append(reinterpret_cast<const char*>(TokenStart), static_cast<size_t>(ScanPos - TokenStart));
+        LongText.append(reinterpret_cast<const char*>(TokenStart),
+                        static_cast<size_t>(ScanPos - TokenStart));
 }
 
 // Runs to the byte that closes the comment (the brace, the parenthesis of

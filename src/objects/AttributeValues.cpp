@@ -7,8 +7,8 @@
 
 namespace codelume {
 
-int32_t IntAttribute(const TAttributeList& attributes, THtmlSymbol kind, int32_t fallback, int32_t low,
-                     int32_t high) {
+int32_t IntAttribute(const TAttributeList& attributes, THtmlSymbol kind, int32_t fallback,
+                     int32_t low, int32_t high) {
     const TAttribute* attribute = attributes.Find(kind);
     return attribute ? std::clamp(attribute->Value, low, high) : fallback;
 }

@@ -23,8 +23,8 @@ struct TLength {
 };
 
 // The Value of the attribute held within low..high, or fallback when absent.
-int32_t IntAttribute(const TAttributeList& attributes, THtmlSymbol kind, int32_t fallback, int32_t low,
-                     int32_t high);
+int32_t IntAttribute(const TAttributeList& attributes, THtmlSymbol kind, int32_t fallback,
+                     int32_t low, int32_t high);
 // The length of the attribute (none when absent); a text ending in % is a percentage.
 std::optional<TLength> LengthAttribute(const TAttributeList& attributes, THtmlSymbol kind);
 // The colour of the attribute with the palette-relative flag, none when absent or unreadable.

@@ -36,7 +36,8 @@ class TCellList : public TFreeList<TCellObj> {
 public:
     TCellList() = default;
     // A TR's own attributes: the background its cells take when they give none.
-    explicit TCellList(const TAttributeList& attributes) : BgColor(ColorAttribute(attributes, BgColorSy)) {}
+    explicit TCellList(const TAttributeList& attributes)
+        : BgColor(ColorAttribute(attributes, BgColorSy)) {}
     TCellList(TSectionList& document, const TCellList& source);
 
     std::optional<TColor> BgColor;

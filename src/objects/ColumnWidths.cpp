@@ -9,7 +9,9 @@ namespace codelume {
 
 namespace {
 
-int64_t SumOf(std::span<const int32_t> values) { return std::accumulate(values.begin(), values.end(), int64_t{0}); }
+int64_t SumOf(std::span<const int32_t> values) {
+    return std::accumulate(values.begin(), values.end(), int64_t{0});
+}
 
 std::vector<int32_t> Mins(std::span<const TWidthBounds> columns) {
     std::vector<int32_t> mins;
@@ -51,11 +53,13 @@ void SpreadSpanBounds(std::span<TWidthBounds> columns, int32_t gap, TWidthBounds
     int64_t minWidth = SpanWidth(mins, gap);
     if (cell.Min > minWidth) ShareOut(mins, maxes, CheckedNarrow(cell.Min - minWidth));
     int64_t maxWidth = SpanWidth(maxes, gap);
-    if (cell.Max > maxWidth) ShareOut(maxes, std::vector<int32_t>(maxes), CheckedNarrow(cell.Max - maxWidth));
+    if (cell.Max > maxWidth)
+        ShareOut(maxes, std::vector<int32_t>(maxes), CheckedNarrow(cell.Max - maxWidth));
     for (size_t i = 0; i < columns.size(); ++i) columns[i] = {mins[i], std::max(mins[i], maxes[i])};
 }
 
-std::vector<int32_t> FitColumnWidths(std::span<const TWidthBounds> columns, int32_t width, TFit fit) {
+std::vector<int32_t> FitColumnWidths(std::span<const TWidthBounds> columns, int32_t width,
+                                     TFit fit) {
     std::vector<int32_t> mins = Mins(columns);
     std::vector<int32_t> maxes = Maxes(columns);
     int64_t sumMin = SumOf(mins);

@@ -30,6 +30,7 @@ enum class TFit { UpToMaximum, FillWidth };
 // the minima fit, and in between a share of the room beyond the minima in
 // proportion to how much more each column would like. FillWidth also hands out
 // room beyond the maxima, in proportion to them.
-std::vector<int32_t> FitColumnWidths(std::span<const TWidthBounds> columns, int32_t width, TFit fit);
+std::vector<int32_t> FitColumnWidths(std::span<const TWidthBounds> columns, int32_t width,
+                                     TFit fit);
 
 }  // namespace codelume

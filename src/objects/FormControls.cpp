@@ -11,10 +11,10 @@ namespace codelume {
 namespace {
 
 constexpr int32_t MaxChars = 1000;  // SIZE, ROWS and COLS beyond this are taken as this
-constexpr int32_t BoxMargin = 4;     // between a box's edge and its text
-constexpr int32_t ArrowWidth = 16;   // the drop-down button or the scroll bar
-constexpr int32_t MarkSize = 13;     // a radio button or a check box
-constexpr int32_t MarkInset = 3;     // between such a box's edge and its check
+constexpr int32_t BoxMargin = 4;    // between a box's edge and its text
+constexpr int32_t ArrowWidth = 16;  // the drop-down button or the scroll bar
+constexpr int32_t MarkSize = 13;    // a radio button or a check box
+constexpr int32_t MarkInset = 3;    // between such a box's edge and its check
 
 TControlKind InputKind(const std::string& type) {
     if (type == "submit" || type == "reset" || type == "button") return TControlKind::Button;
@@ -26,23 +26,28 @@ TControlKind InputKind(const std::string& type) {
 }
 
 TControlKind SelectKind(const TAttributeList& attributes) {
-    bool list = attributes.Find(MultipleSy) != nullptr || IntAttribute(attributes, SizeSy, 1, 1, MaxChars) > 1;
+    bool list = attributes.Find(MultipleSy) != nullptr ||
+                IntAttribute(attributes, SizeSy, 1, 1, MaxChars) > 1;
     return list ? TControlKind::ListBox : TControlKind::ComboBox;
 }
 
 bool HasArrowStrip(TControlKind kind) {
-    return kind == TControlKind::ComboBox || kind == TControlKind::ListBox || kind == TControlKind::TextArea;
+    return kind == TControlKind::ComboBox || kind == TControlKind::ListBox ||
+           kind == TControlKind::TextArea;
 }
 
-int32_t WidestOption(TCanvas& canvas, const TFont& font, const std::vector<TSelectOption>& options) {
+int32_t WidestOption(TCanvas& canvas, const TFont& font,
+                     const std::vector<TSelectOption>& options) {
     int32_t widest = 0;
-    for (const TSelectOption& option : options) widest = std::max(widest, canvas.TextExtent(font, option.Text));
+    for (const TSelectOption& option : options)
+        widest = std::max(widest, canvas.TextExtent(font, option.Text));
     return widest;
 }
 
 }  // namespace
 
-THtmlControl::THtmlControl(TControlKind kind, TSectionList& document, const TAttributeList& attributes)
+THtmlControl::THtmlControl(TControlKind kind, TSectionList& document,
+                           const TAttributeList& attributes)
     : TFormControlObj(kind),
       Document(document),
       Name(TextAttribute(attributes, NameSy)),
@@ -80,7 +85,8 @@ void THtmlControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
     TMyFont font = Document.BaseFont();
     TTextMetrics metrics = canvas.TextMetrics(font);
     int32_t baseline = y + BoxMargin + metrics.Height - metrics.Descent;
-    canvas.TextOut(font, x + BoxMargin, baseline, text, mono ? clBlack : clWindowText, std::nullopt, inside);
+    canvas.TextOut(font, x + BoxMargin, baseline, text, mono ? clBlack : clWindowText, std::nullopt,
+                   inside);
 }
 
 TInputControl::TInputControl(TSectionList& document, const TAttributeList& attributes)
@@ -101,15 +107,19 @@ void TInputControl::ResetToInitial() {
     Checked = InitialChecked;
 }
 
-TSize TInputControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const {
+TSize TInputControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                             int32_t lineHeight) const {
     switch (Kind) {
         case TControlKind::Button:
             return {canvas.TextExtent(font, Value) + 4 * BoxMargin, lineHeight + 2 * BoxMargin};
         case TControlKind::Radio:
-        case TControlKind::CheckBox: return {MarkSize, MarkSize};
+        case TControlKind::CheckBox:
+            return {MarkSize, MarkSize};
         case TControlKind::Hidden:
-        case TControlKind::ImageButton: return {0, 0};
-        default: return {Size * charWidth + 2 * BoxMargin, lineHeight + 2 * BoxMargin};
+        case TControlKind::ImageButton:
+            return {0, 0};
+        default:
+            return {Size * charWidth + 2 * BoxMargin, lineHeight + 2 * BoxMargin};
     }
 }
 
@@ -146,8 +156,10 @@ void TSelectControl::ResetToInitial() {
     if (Kind == TControlKind::ComboBox && !any && !Selection.empty()) Selection[0] = true;
 }
 
-TSize TSelectControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const {
-    int32_t width = std::max(WidestOption(canvas, font, Options), charWidth) + 2 * BoxMargin + ArrowWidth;
+TSize TSelectControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                              int32_t lineHeight) const {
+    int32_t width =
+        std::max(WidestOption(canvas, font, Options), charWidth) + 2 * BoxMargin + ArrowWidth;
     if (Kind == TControlKind::ListBox) return {width, Rows * lineHeight + BoxMargin};
     return {width, lineHeight + 2 * BoxMargin};
 }
@@ -169,7 +181,8 @@ void TTextAreaControl::ResetToInitial() {
     Value = InitialValue;
 }
 
-TSize TTextAreaControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const {
+TSize TTextAreaControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                                int32_t lineHeight) const {
     (void)canvas, (void)font;
     return {Cols * charWidth + 2 * BoxMargin + ArrowWidth, Rows * lineHeight + 2 * BoxMargin};
 }

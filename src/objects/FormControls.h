@@ -31,7 +31,8 @@ public:
 
 protected:
     // The size in pixels for a font of the given character width and line height.
-    virtual TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const = 0;
+    virtual TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                          int32_t lineHeight) const = 0;
     // The text shown inside the box.
     virtual std::string Caption() const { return Value; }
 };
@@ -51,7 +52,8 @@ public:
     void PaintAt(TCanvas& canvas, int32_t x, int32_t y) override;
 
 protected:
-    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const override;
+    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                  int32_t lineHeight) const override;
     std::string Caption() const override;
 
 private:
@@ -80,7 +82,8 @@ public:
     void ResetToInitial() override;
 
 protected:
-    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const override;
+    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                  int32_t lineHeight) const override;
     std::string Caption() const override;
 };
 
@@ -98,7 +101,8 @@ public:
     void ResetToInitial() override;
 
 protected:
-    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth, int32_t lineHeight) const override;
+    TSize SizeFor(TCanvas& canvas, const TFont& font, int32_t charWidth,
+                  int32_t lineHeight) const override;
     std::string Caption() const override;
 };
 

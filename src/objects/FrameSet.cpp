@@ -21,12 +21,14 @@ TFrameSize FrameSizeOf(std::string_view entry) {
             any = true;
         }
     if (relative) return {TFrameSize::TUnit::Relative, any ? static_cast<int32_t>(value) : 1};
-    return {percent ? TFrameSize::TUnit::Percent : TFrameSize::TUnit::Pixels, static_cast<int32_t>(value)};
+    return {percent ? TFrameSize::TUnit::Percent : TFrameSize::TUnit::Pixels,
+            static_cast<int32_t>(value)};
 }
 
 // A SRC with a scheme or an absolute path stands as it is.
 std::string FrameSource(const std::string& source, const std::string& documentPath) {
-    if (source.empty() || source.starts_with('/') || source.find(':') != std::string::npos) return source;
+    if (source.empty() || source.starts_with('/') || source.find(':') != std::string::npos)
+        return source;
     size_t slash = documentPath.rfind('/');
     return slash == std::string::npos ? source : documentPath.substr(0, slash + 1) + source;
 }

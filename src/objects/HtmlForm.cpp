@@ -27,11 +27,12 @@ void THtmlForm::MeasureControls(TCanvas& canvas) {
 }
 
 THtmlForm& StartForm(TSectionList& document, const TAttributeList& attributes) {
-    return static_cast<THtmlForm&>(*document.FormList.Add(std::make_unique<THtmlForm>(document, attributes)));
+    return static_cast<THtmlForm&>(
+        *document.FormList.Add(std::make_unique<THtmlForm>(document, attributes)));
 }
 
-THtmlControl& InsertFormControl(TSection& section, THtmlSymbol tag, TSectionList& document, THtmlForm*& form,
-                                const TAttributeList& attributes) {
+THtmlControl& InsertFormControl(TSection& section, THtmlSymbol tag, TSectionList& document,
+                                THtmlForm*& form, const TAttributeList& attributes) {
     if (form == nullptr) form = &StartForm(document, TAttributeList());
     THtmlControl& control = form->AddControl(CreateFormControl(tag, document, attributes));
     if (control.Kind == TControlKind::ImageButton) {

@@ -36,7 +36,7 @@ THtmlForm& StartForm(TSectionList& document, const TAttributeList& attributes);
 // The control of an INPUT, SELECT or TEXTAREA tag, created in the open form (a
 // form is started when none is open) and placed in the block: an image button
 // as an image, a hidden field nowhere, any other control as byte 2.
-THtmlControl& InsertFormControl(TSection& section, THtmlSymbol tag, TSectionList& document, THtmlForm*& form,
-                                const TAttributeList& attributes);
+THtmlControl& InsertFormControl(TSection& section, THtmlSymbol tag, TSectionList& document,
+                                THtmlForm*& form, const TAttributeList& attributes);
 
 }  // namespace codelume

@@ -41,7 +41,8 @@ THtmlImage::THtmlImage(TSectionList& document, const TAttributeList& attributes)
       SpecHeight(LengthAttribute(attributes, HeightSy)) {
     VAlign = ImageAlignOf(attributes);
     const TAttribute* hSpace = attributes.Find(HSpaceSy);
-    HSpace = hSpace ? std::min(std::abs(std::max(hSpace->Value, -MaxHSpace)), MaxHSpace) : DefaultHSpace;
+    HSpace =
+        hSpace ? std::min(std::abs(std::max(hSpace->Value, -MaxHSpace)), MaxHSpace) : DefaultHSpace;
     Border = IntAttribute(attributes, BorderSy, 1, 0, MaxAttributePixels);
     IsMap = attributes.Find(IsMapSy) != nullptr;
     PercentWidth = SpecWidth && SpecWidth->Percent && SpecWidth->Value > 0;
@@ -69,14 +70,16 @@ void THtmlImage::LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont&
         ImageWidth = ImageHeight = DefaultSize;
         return;
     }
-    ImageWidth = SpecWidth->Percent ? MulDiv(std::max(availWidth, 0), SpecWidth->Value, 100) : SpecWidth->Value;
+    ImageWidth = SpecWidth->Percent ? MulDiv(std::max(availWidth, 0), SpecWidth->Value, 100)
+                                    : SpecWidth->Value;
     ImageWidth = std::clamp(ImageWidth, 0, MaxAttributePixels);
     ImageHeight = SpecHeight->Value;
 }
 
 // The line made room below the text for a middle-aligned image's lower half,
 // (height - text height) / 2, and above it for the rest.
-int32_t THtmlImage::TopFor(TCanvas& canvas, const TMyFont& font, int32_t baseline, int32_t topY) const {
+int32_t THtmlImage::TopFor(TCanvas& canvas, const TMyFont& font, int32_t baseline,
+                           int32_t topY) const {
     if (VAlign == iaBottom) return baseline - ImageHeight;
     if (VAlign != iaMiddle) return topY;
     int32_t textHeight = baseline - topY + canvas.TextMetrics(font).Descent;
@@ -84,7 +87,8 @@ int32_t THtmlImage::TopFor(TCanvas& canvas, const TMyFont& font, int32_t baselin
     return topY - (ImageHeight - textHeight - below);
 }
 
-void THtmlImage::Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) {
+void THtmlImage::Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline,
+                       int32_t topY) {
     DrawX = x;
     DrawY = TopFor(canvas, font, baseline, topY);
     int32_t top = DrawY - Document.ScrollY;

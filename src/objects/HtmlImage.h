@@ -30,7 +30,8 @@ public:
 
     std::unique_ptr<TImageObj> CloneFor(TSectionList& document) const override;
     void LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont& font) override;
-    void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline, int32_t topY) override;
+    void Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t baseline,
+               int32_t topY) override;
     bool MapLinkAt(int32_t x, int32_t y, TUrlTarget& link) const override;
 
 private:
@@ -39,7 +40,8 @@ private:
     int32_t TopFor(TCanvas& canvas, const TMyFont& font, int32_t baseline, int32_t topY) const;
 };
 
-// ALIGN of an IMG, upper-cased and whole: TOP, MIDDLE or ABSMIDDLE, LEFT, RIGHT; anything else is bottom.
+// ALIGN of an IMG, upper-cased and whole: TOP, MIDDLE or ABSMIDDLE, LEFT, RIGHT; anything else is
+// bottom.
 TImageAlign ImageAlignOf(const TAttributeList& attributes);
 
 }  // namespace codelume

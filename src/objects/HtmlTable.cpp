@@ -33,7 +33,9 @@ int32_t SumOf(const std::vector<int32_t>& values, size_t first, size_t count) {
 // table may have still add up within 32 bits.
 constexpr int64_t MaxBoundPixels = 10000000;
 
-int32_t ClampedPixels(int64_t value) { return static_cast<int32_t>(std::clamp<int64_t>(value, 0, MaxBoundPixels)); }
+int32_t ClampedPixels(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, 0, MaxBoundPixels));
+}
 
 }  // namespace
 
@@ -77,7 +79,9 @@ THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
         TGridRow placed{Rows[rowIndex], {}};
         int32_t column = 0;
         for (const auto& cell : *Rows[rowIndex]) {
-            while (column < static_cast<int32_t>(covered.size()) && covered[static_cast<size_t>(column)] > 0) ++column;
+            while (column < static_cast<int32_t>(covered.size()) &&
+                   covered[static_cast<size_t>(column)] > 0)
+                ++column;
             if (column >= MaxTableColumns) {
                 column = MaxTableColumns + 1;
                 break;
@@ -85,7 +89,8 @@ THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
             int32_t span = std::min(cell->ColSpan, MaxTableColumns - column);
             int32_t rowSpan = std::min(cell->RowSpan, Rows.Count() - rowIndex);
             placed.Cells.push_back({cell.get(), column, span, rowSpan});
-            if (covered.size() < static_cast<size_t>(column + span)) covered.resize(static_cast<size_t>(column + span));
+            if (covered.size() < static_cast<size_t>(column + span))
+                covered.resize(static_cast<size_t>(column + span));
             std::fill_n(covered.begin() + column, span, rowSpan);
             column += cell->ColSpan > span ? span + 1 : span;
         }
@@ -98,7 +103,9 @@ THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
 
 int32_t THtmlTable::CellInset() const { return CellPadding + (Border > 0 ? 1 : 0); }
 
-int32_t THtmlTable::GridOverhead(int32_t columns) const { return CellSpacing * (columns + 1) + 2 * Border; }
+int32_t THtmlTable::GridOverhead(int32_t columns) const {
+    return CellSpacing * (columns + 1) + 2 * Border;
+}
 
 // A cell's bounds with its padding and border; a WIDTH it gives is the width it
 // would like, never below what its content needs.
@@ -106,7 +113,8 @@ TWidthBounds THtmlTable::CellBounds(TCanvas& canvas, TCellObj& cell, int32_t con
     TWidthBounds bounds;
     cell.Cell.WidthBounds(canvas, bounds.Min, bounds.Max);
     int32_t frame = 2 * CellInset();
-    bounds = {ClampedPixels(int64_t{bounds.Min} + frame), ClampedPixels(int64_t{bounds.Max} + frame)};
+    bounds = {ClampedPixels(int64_t{bounds.Min} + frame),
+              ClampedPixels(int64_t{bounds.Max} + frame)};
     if (cell.SpecWidth && cell.SpecWidth->Value > 0) {
         int32_t wish = cell.SpecWidth->Value;
         if (cell.SpecWidth->Percent) wish = contentWidth > 0 ? MulDiv(contentWidth, wish, 100) : 0;
@@ -118,8 +126,8 @@ TWidthBounds THtmlTable::CellBounds(TCanvas& canvas, TCellObj& cell, int32_t con
 
 // Single-column cells set their columns' bounds first; spanning cells then
 // widen the columns they cover where those fall short.
-std::vector<TWidthBounds> THtmlTable::ColumnBounds(TCanvas& canvas, const TGrid& grid, int32_t columns,
-                                                   int32_t contentWidth) const {
+std::vector<TWidthBounds> THtmlTable::ColumnBounds(TCanvas& canvas, const TGrid& grid,
+                                                   int32_t columns, int32_t contentWidth) const {
     std::vector<TWidthBounds> bounds(static_cast<size_t>(columns));
     std::vector<std::pair<TPlacedCell, TWidthBounds>> spanning;
     for (const TGridRow& row : grid)
@@ -133,7 +141,8 @@ std::vector<TWidthBounds> THtmlTable::ColumnBounds(TCanvas& canvas, const TGrid&
             column = {std::max(column.Min, cell.Min), std::max(column.Max, cell.Max)};
         }
     for (const auto& [placed, cell] : spanning)
-        SpreadSpanBounds(std::span(bounds).subspan(static_cast<size_t>(placed.Column), static_cast<size_t>(placed.Span)),
+        SpreadSpanBounds(std::span(bounds).subspan(static_cast<size_t>(placed.Column),
+                                                   static_cast<size_t>(placed.Span)),
                          CellSpacing, cell);
     return bounds;
 }
@@ -158,14 +167,16 @@ void THtmlTable::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWid
     columns = std::min(columns, MaxTableColumns);
     int64_t low = 0, high = 0;
     if (columns > 0) {
-        for (const TWidthBounds& column : ColumnBounds(canvas, grid, columns, 0)) low += column.Min, high += column.Max;
+        for (const TWidthBounds& column : ColumnBounds(canvas, grid, columns, 0))
+            low += column.Min, high += column.Max;
         low += GridOverhead(columns), high += GridOverhead(columns);
     }
     int32_t captionMin = 0, captionMax = 0;
     Caption.WidthBounds(canvas, captionMin, captionMax);
     low = std::max<int64_t>(low, captionMin);
     high = std::max(high, low);
-    if (SpecWidth && !SpecWidth->Percent && SpecWidth->Value > 0) low = high = std::max<int64_t>(low, SpecWidth->Value);
+    if (SpecWidth && !SpecWidth->Percent && SpecWidth->Value > 0)
+        low = high = std::max<int64_t>(low, SpecWidth->Value);
     int64_t indent = int64_t{Level} * 35;
     minWidth = ClampedPixels(low + indent);
     maxWidth = ClampedPixels(high + indent);
@@ -178,7 +189,8 @@ int32_t THtmlTable::AlignOffset(int32_t available, int32_t width) const {
     return 0;
 }
 
-int32_t THtmlTable::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) {
+int32_t THtmlTable::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                             int32_t& curs) {
     TopY = y;
     FirstIndex = curs;
     Slots.clear();
@@ -189,7 +201,8 @@ int32_t THtmlTable::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager,
     int32_t left = manager.LeftEdgeAt(y);
     int32_t available = std::max(0, manager.RightEdgeAt(y) - left);
     std::vector<int32_t> widths = ColumnWidths(canvas, grid, columns, available);
-    TableWidth = columns > 0 ? CheckedAdd(SumOf(widths, 0, widths.size()), GridOverhead(columns)) : 0;
+    TableWidth =
+        columns > 0 ? CheckedAdd(SumOf(widths, 0, widths.size()), GridOverhead(columns)) : 0;
     int32_t outerWidth = TableWidth > 0 ? TableWidth : available;
     TableLeft = left - manager.LeftBase + AlignOffset(available, outerWidth);
     int32_t height = CaptionOnTop ? LayoutCaption(canvas, 0, outerWidth, curs) : 0;
@@ -211,8 +224,8 @@ int32_t THtmlTable::LayoutCaption(TCanvas& canvas, int32_t top, int32_t width, i
     return height;
 }
 
-int32_t THtmlTable::LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid, const std::vector<int32_t>& widths,
-                               int32_t& curs) {
+int32_t THtmlTable::LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid,
+                               const std::vector<int32_t>& widths, int32_t& curs) {
     if (widths.empty()) return 0;
     std::vector<int32_t> columnX;
     int32_t x = Border + CellSpacing;
@@ -232,17 +245,21 @@ int32_t THtmlTable::LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid, 
 
 // Every cell of the row is laid out at the row's top; it stays open until the
 // last row it spans is known.
-void THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
-                           const std::vector<int32_t>& widths, int32_t& curs, std::vector<TOpenCell>& open) {
+void THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row,
+                           const std::vector<int32_t>& columnX, const std::vector<int32_t>& widths,
+                           int32_t& curs, std::vector<TOpenCell>& open) {
     int32_t inset = CellInset();
     for (const TPlacedCell& placed : row.Cells) {
         size_t column = static_cast<size_t>(placed.Column);
-        int32_t width = SumOf(widths, column, static_cast<size_t>(placed.Span)) + CellSpacing * (placed.Span - 1);
+        int32_t width = SumOf(widths, column, static_cast<size_t>(placed.Span)) +
+                        CellSpacing * (placed.Span - 1);
         int32_t cellMax = 0;
-        int32_t height =
-            placed.Cell->Cell.LayoutDocument(canvas, TopY + top + inset, std::max(0, width - 2 * inset), cellMax, curs);
-        std::optional<TColor> background = placed.Cell->BgColor ? placed.Cell->BgColor : row.Row->BgColor;
-        Slots.push_back({&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, background, false});
+        int32_t height = placed.Cell->Cell.LayoutDocument(
+            canvas, TopY + top + inset, std::max(0, width - 2 * inset), cellMax, curs);
+        std::optional<TColor> background =
+            placed.Cell->BgColor ? placed.Cell->BgColor : row.Row->BgColor;
+        Slots.push_back(
+            {&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, background, false});
         open.push_back({Slots.size() - 1, placed.RowSpan - 1, placed.Cell->VAlign});
     }
 }
@@ -254,10 +271,12 @@ int32_t THtmlTable::FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCel
     for (const TOpenCell& cell : open)
         if (cell.RowsLeft == 0) {
             const TCellSlot& slot = Slots[cell.Slot];
-            rowHeight = std::max(rowHeight, CheckedAdd(slot.Height, 2 * slot.Inset) - (top - slot.Y));
+            rowHeight =
+                std::max(rowHeight, CheckedAdd(slot.Height, 2 * slot.Inset) - (top - slot.Y));
         }
     for (const TOpenCell& cell : open)
-        if (cell.RowsLeft == 0) AlignInRow(canvas, top + rowHeight - Slots[cell.Slot].Y, cell.VAlign, Slots[cell.Slot]);
+        if (cell.RowsLeft == 0)
+            AlignInRow(canvas, top + rowHeight - Slots[cell.Slot].Y, cell.VAlign, Slots[cell.Slot]);
     std::erase_if(open, [](const TOpenCell& cell) { return cell.RowsLeft == 0; });
     for (TOpenCell& cell : open) --cell.RowsLeft;
     return rowHeight;
@@ -273,7 +292,8 @@ void THtmlTable::AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign,
     TCell& cell = *slot.Cell;
     int32_t cellCurs = cell.FirstIndex, cellMax = 0;
     int32_t width = std::max(0, slot.Width - 2 * slot.Inset);
-    cell.LayoutDocument(canvas, TopY + slot.Y + slot.Inset + slot.VOffset, width, cellMax, cellCurs);
+    cell.LayoutDocument(canvas, TopY + slot.Y + slot.Inset + slot.VOffset, width, cellMax,
+                        cellCurs);
 }
 
 }  // namespace codelume

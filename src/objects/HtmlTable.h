@@ -24,9 +24,9 @@ struct TCellSlot {
     TCell* Cell = nullptr;
     int32_t X = 0;
     int32_t Y = 0;
-    int32_t Width = 0;   // outer size: content, padding and the cell's border
+    int32_t Width = 0;  // outer size: content, padding and the cell's border
     int32_t Height = 0;
-    int32_t Inset = 0;   // padding plus border: content starts this far inside
+    int32_t Inset = 0;    // padding plus border: content starts this far inside
     int32_t VOffset = 0;  // content moved down by vertical alignment
     std::optional<TColor> BgColor;
     bool IsCaption = false;
@@ -37,7 +37,8 @@ public:
     // level is the nesting depth of the list the table stands in; justification
     // places the table unless its ALIGN does. Reads BORDER, CELLPADDING,
     // CELLSPACING, WIDTH, ALIGN and BGCOLOR.
-    THtmlTable(TSectionList& document, int32_t level, TAlignment justification, const TAttributeList& attributes);
+    THtmlTable(TSectionList& document, int32_t level, TAlignment justification,
+               const TAttributeList& attributes);
     THtmlTable(TSectionList& list, const THtmlTable& source);
 
     TFreeList<TCellList> Rows;
@@ -61,8 +62,10 @@ public:
     TBlockKind Kind() const override { return TBlockKind::Table; }
     std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override;
     void EmitSelectedText() override;
-    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth, int32_t& curs) override;
-    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) override;
+    int32_t LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, int32_t& maxWidth,
+                     int32_t& curs) override;
+    int32_t PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                    int32_t y) override;
     bool LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) override;
     bool ImageAt(int32_t x, int32_t y, TImageHit& hit) override;
     TCharHit CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) override;
@@ -98,20 +101,23 @@ private:
     std::vector<TWidthBounds> ColumnBounds(TCanvas& canvas, const TGrid& grid, int32_t columns,
                                            int32_t contentWidth) const;
     TWidthBounds CellBounds(TCanvas& canvas, TCellObj& cell, int32_t contentWidth) const;
-    std::vector<int32_t> ColumnWidths(TCanvas& canvas, const TGrid& grid, int32_t columns, int32_t available) const;
+    std::vector<int32_t> ColumnWidths(TCanvas& canvas, const TGrid& grid, int32_t columns,
+                                      int32_t available) const;
     int32_t AlignOffset(int32_t available, int32_t width) const;
     int32_t LayoutCaption(TCanvas& canvas, int32_t top, int32_t width, int32_t& curs);
-    int32_t LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid, const std::vector<int32_t>& widths,
-                       int32_t& curs);
-    void LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row, const std::vector<int32_t>& columnX,
-                   const std::vector<int32_t>& widths, int32_t& curs, std::vector<TOpenCell>& open);
+    int32_t LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid,
+                       const std::vector<int32_t>& widths, int32_t& curs);
+    void LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row,
+                   const std::vector<int32_t>& columnX, const std::vector<int32_t>& widths,
+                   int32_t& curs, std::vector<TOpenCell>& open);
     int32_t FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open);
     void AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot);
     void PaintBorders(TCanvas& canvas, int32_t left, int32_t top);
     void PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y);
     const TCellSlot* SlotAt(int32_t x, int32_t y) const;
     int32_t ContentTop(const TCellSlot& slot) const { return slot.Y + slot.Inset + slot.VOffset; }
-    template <typename F> void ForEachCell(F visit);
+    template <typename F>
+    void ForEachCell(F visit);
 
     int32_t GridTop = 0;  // the grid's place below the table top at the last layout
     int32_t GridHeight = 0;

@@ -33,7 +33,9 @@ size_t ScanNumber(std::string_view text, size_t i, std::vector<int32_t>& numbers
 }
 
 bool IsNumberStart(std::string_view text, size_t i) {
-    auto isDigit = [&](size_t k) { return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k])); };
+    auto isDigit = [&](size_t k) {
+        return k < text.size() && std::isdigit(static_cast<unsigned char>(text[k]));
+    };
     return isDigit(i) || ((text[i] == '-' || text[i] == '+') && isDigit(i + 1));
 }
 
@@ -64,7 +66,8 @@ std::vector<int32_t> ParseCoords(std::string_view text) {
 bool TMapArea::Contains(int32_t x, int32_t y) const {
     const std::vector<int32_t>& c = Coords;
     switch (Shape) {
-        case TAreaShape::Default: return true;
+        case TAreaShape::Default:
+            return true;
         case TAreaShape::Rect:
             return c.size() >= 4 && x >= std::min(c[0], c[2]) && x < std::max(c[0], c[2]) &&
                    y >= std::min(c[1], c[3]) && y < std::max(c[1], c[3]);
@@ -73,7 +76,8 @@ bool TMapArea::Contains(int32_t x, int32_t y) const {
             int64_t dx = int64_t{x} - c[0], dy = int64_t{y} - c[1];
             return dx * dx + dy * dy <= int64_t{c[2]} * c[2];
         }
-        case TAreaShape::Poly: return c.size() >= 6 && PolygonContains(c, x, y);
+        case TAreaShape::Poly:
+            return c.size() >= 6 && PolygonContains(c, x, y);
     }
     return false;
 }
@@ -81,7 +85,8 @@ bool TMapArea::Contains(int32_t x, int32_t y) const {
 void TMapItem::AddArea(const TAttributeList& attributes) {
     TMapArea area;
     area.Shape = ShapeOf(attributes.Find(ShapeSy));
-    if (const TAttribute* coords = attributes.Find(CoordsSy)) area.Coords = ParseCoords(coords->Text);
+    if (const TAttribute* coords = attributes.Find(CoordsSy))
+        area.Coords = ParseCoords(coords->Text);
     if (const TAttribute* href = attributes.Find(HrefSy)) area.Link.Url = href->Text;
     if (const TAttribute* target = attributes.Find(TargetSy)) area.Link.Target = target->Text;
     area.NoHref = attributes.Find(NoHrefSy) != nullptr;
@@ -89,7 +94,8 @@ void TMapItem::AddArea(const TAttributeList& attributes) {
 }
 
 bool TMapItem::LinkAt(int32_t x, int32_t y, TUrlTarget& link) const {
-    auto hit = std::find_if(Areas.begin(), Areas.end(), [&](const TMapArea& a) { return a.Contains(x, y); });
+    auto hit = std::find_if(Areas.begin(), Areas.end(),
+                            [&](const TMapArea& a) { return a.Contains(x, y); });
     if (hit == Areas.end() || hit->NoHref || !hit->Link.IsLink()) return false;
     link = hit->Link;
     return true;

@@ -8,14 +8,16 @@ namespace codelume {
 
 // Painting: the table's background, its raised outer border and the sunken
 // border of each cell when BORDER is set, then every cell's own blocks.
-int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x, int32_t y) {
+int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
+                            int32_t y) {
     (void)manager;
     TopY = y;
     PaintedX = x + TableLeft;
     int32_t screenTop = y - Caption.Document.ScrollY;
     if (screenTop < rect.Bottom && screenTop + PaintHeight > rect.Top) {
         if (BgColor && TableWidth > 0)
-            canvas.FillRect({PaintedX, screenTop + GridTop, PaintedX + TableWidth, screenTop + GridTop + GridHeight},
+            canvas.FillRect({PaintedX, screenTop + GridTop, PaintedX + TableWidth,
+                             screenTop + GridTop + GridHeight},
                             *BgColor);
         if (Border > 0 && TableWidth > 0) PaintBorders(canvas, PaintedX, screenTop);
         for (const TCellSlot& slot : Slots) PaintSlot(canvas, rect, slot, y);
@@ -27,11 +29,14 @@ void THtmlTable::PaintBorders(TCanvas& canvas, int32_t left, int32_t top) {
     bool mono = canvas.IsMonochrome();
     TColor light = mono ? clBlack : clBtnHighlight;
     TColor dark = mono ? clBlack : clBtnShadow;
-    PaintFrame(canvas, {left, top + GridTop, left + TableWidth, top + GridTop + GridHeight}, Border, light, dark);
+    PaintFrame(canvas, {left, top + GridTop, left + TableWidth, top + GridTop + GridHeight}, Border,
+               light, dark);
     for (const TCellSlot& slot : Slots)
         if (!slot.IsCaption)
-            PaintFrame(canvas, {left + slot.X, top + slot.Y, left + slot.X + slot.Width, top + slot.Y + slot.Height}, 1,
-                       dark, light);
+            PaintFrame(canvas,
+                       {left + slot.X, top + slot.Y, left + slot.X + slot.Width,
+                        top + slot.Y + slot.Height},
+                       1, dark, light);
 }
 
 void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y) {
@@ -39,18 +44,21 @@ void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& 
     if (screenTop >= rect.Bottom || screenTop + slot.Height <= rect.Top) return;
     int32_t inner = Border > 0 && !slot.IsCaption ? 1 : 0;
     if (slot.BgColor)
-        canvas.FillRect({PaintedX + slot.X + inner, screenTop + inner, PaintedX + slot.X + slot.Width - inner,
-                         screenTop + slot.Height - inner},
+        canvas.FillRect({PaintedX + slot.X + inner, screenTop + inner,
+                         PaintedX + slot.X + slot.Width - inner, screenTop + slot.Height - inner},
                         *slot.BgColor);
     int32_t contentWidth = slot.Width - 2 * slot.Inset;
-    slot.Cell->PaintDocument(canvas, rect, contentWidth, PaintedX + slot.X + slot.Inset, y + ContentTop(slot));
+    slot.Cell->PaintDocument(canvas, rect, contentWidth, PaintedX + slot.X + slot.Inset,
+                             y + ContentTop(slot));
 }
 
 // Queries: x in screen coordinates, y relative to the table's top.
 const TCellSlot* THtmlTable::SlotAt(int32_t x, int32_t y) const {
     int32_t tableX = x - PaintedX;
     for (const TCellSlot& slot : Slots)
-        if (tableX >= slot.X && tableX < slot.X + slot.Width && y >= slot.Y && y < slot.Y + slot.Height) return &slot;
+        if (tableX >= slot.X && tableX < slot.X + slot.Width && y >= slot.Y &&
+            y < slot.Y + slot.Height)
+            return &slot;
     return nullptr;
 }
 
@@ -76,7 +84,8 @@ TCharHit THtmlTable::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
 // to where the table shows it.
 bool THtmlTable::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
     for (const TCellSlot& slot : Slots) {
-        if (index < slot.Cell->FirstIndex || index > slot.Cell->FirstIndex + slot.Cell->CharCount) continue;
+        if (index < slot.Cell->FirstIndex || index > slot.Cell->FirstIndex + slot.Cell->CharCount)
+            continue;
         if (!slot.Cell->CaretPoint(canvas, index, point)) continue;
         point.X += TableLeft + slot.X + slot.Inset;
         return true;

@@ -69,7 +69,8 @@ void THtmlReader::ParseBodyTag(int32_t level) {
     if (CurrentCell->Blocks.IsEmpty()) {
         std::unique_ptr<TSection> discarded = std::move(CurrentSection);
         ApplyBodyAttributes();
-        CurrentSection = std::make_unique<TSection>(level, Justification, TUrlTarget(), FontStack.front(), Style);
+        CurrentSection = std::make_unique<TSection>(level, Justification, TUrlTarget(),
+                                                    FontStack.front(), Style);
         if (discarded) AnchorIndex.MoveAnchors(discarded.get(), CurrentSection.get());
     }
     NextSymbol();
@@ -80,13 +81,16 @@ void THtmlReader::ApplyBodyAttributes() {
         TColor color;
         switch (attribute->Kind) {
             case TextSy:
-                if (ParseColor(attribute->Text, color)) TopFont().Color = Document.FontColor = color | PaletteRelative;
+                if (ParseColor(attribute->Text, color))
+                    TopFont().Color = Document.FontColor = color | PaletteRelative;
                 break;
             case LinkSy:
-                if (ParseColor(attribute->Text, color)) Document.HotSpotColor = color | PaletteRelative;
+                if (ParseColor(attribute->Text, color))
+                    Document.HotSpotColor = color | PaletteRelative;
                 break;
             case BgColorSy:
-                if (ParseColor(attribute->Text, color)) Document.SetPageColor(color | PaletteRelative);
+                if (ParseColor(attribute->Text, color))
+                    Document.SetPageColor(color | PaletteRelative);
                 break;
             case BackgroundSy:
                 Document.BackgroundName = attribute->Text;
@@ -185,7 +189,8 @@ TListStyle THtmlReader::ReadListStyle(THtmlSymbol listTag) const {
     list.Unordered = listTag != OLSy;
     if (listTag == ULSy) list.Plain = Attributes.Find(PlainSy) != nullptr;
     if (listTag != OLSy) return list;
-    if (const TAttribute* start = Attributes.Find(StartSy); start && start->Value >= 0) list.Number = start->Value;
+    if (const TAttribute* start = Attributes.Find(StartSy); start && start->Value >= 0)
+        list.Number = start->Value;
     if (const TAttribute* type = Attributes.Find(TypeSy); type && !type->Text.empty())
         list.NumberStyle = type->Text[0];
     return list;
@@ -199,8 +204,8 @@ void THtmlReader::StartListItem(int32_t depth, TListStyle& list) {
         item->PlainItem = list.Plain;
         CurrentSection = std::move(item);
     } else {
-        CurrentSection =
-            std::make_unique<TOListItem>(depth, CurrentLink, TopFont(), Style, list.NumberStyle, list.Number);
+        CurrentSection = std::make_unique<TOListItem>(depth, CurrentLink, TopFont(), Style,
+                                                      list.NumberStyle, list.Number);
         if (list.Number < INT32_MAX) ++list.Number;
     }
     SkipSpaces();

@@ -12,9 +12,9 @@ void DumpLines(const TSection& section, std::string& out) {
     for (int j = 0; j < section.Lines.Count(); ++j) {
         const LineRec& line = *section.Lines[j];
         std::string_view text(line.StartAt, static_cast<size_t>(line.CharsInLine));
-        out += Format("  line %d x=%d above=%d text=%d below=%d descent=%d chars=%d %s\n", j, line.LeftX,
-                      line.GapAbove, line.TextHeight, line.GapBelow, line.LineDescent, line.CharsInLine,
-                      QuoteBytes(text).c_str());
+        out += Format("  line %d x=%d above=%d text=%d below=%d descent=%d chars=%d %s\n", j,
+                      line.LeftX, line.GapAbove, line.TextHeight, line.GapBelow, line.LineDescent,
+                      line.CharsInLine, QuoteBytes(text).c_str());
     }
 }
 
@@ -23,8 +23,9 @@ void DumpBlocks(const TSectionList& document, std::string& out) {
     int32_t top = 0;
     for (int i = 0; i < document.Blocks.Count(); ++i) {
         const TSectionBase& block = *document.Blocks[i];
-        out += Format("block %d %s top=%d height=%d paint=%d first=%d chars=%d\n", i, BlockKindName(block.Kind()),
-                      top, block.BlockHeight, block.PaintHeight, block.FirstIndex, block.CharCount);
+        out += Format("block %d %s top=%d height=%d paint=%d first=%d chars=%d\n", i,
+                      BlockKindName(block.Kind()), top, block.BlockHeight, block.PaintHeight,
+                      block.FirstIndex, block.CharCount);
         if (const auto* section = dynamic_cast<const TSection*>(&block)) DumpLines(*section, out);
         top = CheckedAdd(top, block.BlockHeight);
     }
@@ -32,13 +33,15 @@ void DumpBlocks(const TSectionList& document, std::string& out) {
 
 }  // namespace
 
-std::string DumpDocument(const TSectionList& document, const TAnchorIndex& anchors, const std::string& title,
-                         int32_t height, int32_t maxWidth) {
+std::string DumpDocument(const TSectionList& document, const TAnchorIndex& anchors,
+                         const std::string& title, int32_t height, int32_t maxWidth) {
     std::string out = "title " + QuoteBytes(title) + "\n";
-    out += Format("document height=%d width=%d blocks=%d\n", height, maxWidth, document.Blocks.Count());
+    out += Format("document height=%d width=%d blocks=%d\n", height, maxWidth,
+                  document.Blocks.Count());
     DumpBlocks(document, out);
     for (const auto& anchor : anchors)
-        out += "anchor " + anchor.Name + Format(" block=%d\n", document.Blocks.IndexOf(anchor.Block));
+        out +=
+            "anchor " + anchor.Name + Format(" block=%d\n", document.Blocks.IndexOf(anchor.Block));
     return out;
 }
 

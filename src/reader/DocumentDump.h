@@ -12,7 +12,7 @@ namespace codelume {
 
 // The document as its last layout left it; height and maxWidth are what that
 // layout returned.
-std::string DumpDocument(const TSectionList& document, const TAnchorIndex& anchors, const std::string& title,
-                         int32_t height, int32_t maxWidth);
+std::string DumpDocument(const TSectionList& document, const TAnchorIndex& anchors,
+                         const std::string& title, int32_t height, int32_t maxWidth);
 
 }  // namespace codelume

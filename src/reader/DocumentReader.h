@@ -22,17 +22,20 @@ struct TReadResult {
 
 // The file readers keep what was read before an "Open Comment at End of HTML
 // File" error; the others let it propagate after keeping the open block.
-TReadResult ParseDocumentFile(TSectionList& document, TAnchorIndex& anchorIndex, const std::string& fileName,
-                              TSoundType onSoundRequest = {}, TIncludeType onInclude = {});
-TReadResult ParseDocumentBuffer(TSectionList& document, TAnchorIndex& anchorIndex, const char* start,
-                                int32_t length, TIncludeType onInclude = {});
+TReadResult ParseDocumentFile(TSectionList& document, TAnchorIndex& anchorIndex,
+                              const std::string& fileName, TSoundType onSoundRequest = {},
+                              TIncludeType onInclude = {});
+TReadResult ParseDocumentBuffer(TSectionList& document, TAnchorIndex& anchorIndex,
+                                const char* start, int32_t length, TIncludeType onInclude = {});
 TReadResult ParseDocumentStrings(TSectionList& document, TAnchorIndex& anchorIndex,
-                                 const std::vector<std::string>& lines, TIncludeType onInclude = {});
+                                 const std::vector<std::string>& lines,
+                                 TIncludeType onInclude = {});
 TReadResult ParseDocumentStream(TSectionList& document, TAnchorIndex& anchorIndex, TStream& stream,
                                 TIncludeType onInclude = {});
 
 // Plain text: every line one preformatted block; no markup is read.
-TReadResult ParseTextFile(TSectionList& document, TAnchorIndex& anchorIndex, const std::string& fileName);
+TReadResult ParseTextFile(TSectionList& document, TAnchorIndex& anchorIndex,
+                          const std::string& fileName);
 TReadResult ParseTextStrings(TSectionList& document, TAnchorIndex& anchorIndex,
                              const std::vector<std::string>& lines);
 

@@ -15,16 +15,17 @@ constexpr int32_t MaxFrameSetNesting = 16;
 
 // The tags of body content: a document that has them before a FRAMESET is no frame set.
 const TSymbolSet& BodyContentTags() {
-    static const TSymbolSet set = Symbols({BodySy, PSy, HSy, HRSy, OLSy, ULSy, DirSy, MenuSy, DLSy, AddressSy,
-                                           BlockQuoteSy, PreSy, ImgSy, TableSy, FormSy});
+    static const TSymbolSet set = Symbols({BodySy, PSy, HSy, HRSy, OLSy, ULSy, DirSy, MenuSy, DLSy,
+                                           AddressSy, BlockQuoteSy, PreSy, ImgSy, TableSy, FormSy});
     return set;
 }
 
 class TFrameSetScan {
 public:
-    TFrameSetScan(std::unique_ptr<TByteSource> source, TIncludeType onInclude, TSoundType onSoundRequest,
-                  std::string documentPath)
-        : Reader(Scratch, Anchors, std::move(source), std::move(onInclude), std::move(onSoundRequest)),
+    TFrameSetScan(std::unique_ptr<TByteSource> source, TIncludeType onInclude,
+                  TSoundType onSoundRequest, std::string documentPath)
+        : Reader(Scratch, Anchors, std::move(source), std::move(onInclude),
+                 std::move(onSoundRequest)),
           DocumentPath(std::move(documentPath)) {}
 
     bool IsFrameSet();
@@ -45,7 +46,8 @@ private:
 };
 
 bool TFrameSetScan::IsFrameSet() {
-    for (Start(); Reader.Sym != EofSymbol && !BodyContentTags().test(Reader.Sym); Reader.NextSymbol()) {
+    for (Start(); Reader.Sym != EofSymbol && !BodyContentTags().test(Reader.Sym);
+         Reader.NextSymbol()) {
         if (Reader.Sym == FrameSetSy) return true;
         if (Reader.Sym == ScriptSy) Reader.ParseScript({});
     }
@@ -57,16 +59,27 @@ bool TFrameSetScan::ReadInto(TFrameSet& frameSet) {
     Start();
     while (Reader.Sym != EofSymbol && !BodyContentTags().test(Reader.Sym)) {
         switch (Reader.Sym) {
-            case TitleSy: Reader.ParseTitle(); continue;
-            case BaseSy: Reader.ParseBase(); continue;
-            case BgSoundSy: Reader.ParseSound(); continue;
+            case TitleSy:
+                Reader.ParseTitle();
+                continue;
+            case BaseSy:
+                Reader.ParseBase();
+                continue;
+            case BgSoundSy:
+                Reader.ParseSound();
+                continue;
             case FrameSetSy:
                 ParseFrameSet(frameSet, 1);
                 found = true;
                 break;
-            case NoFramesSy: SkipNoFrames(); break;
-            case ScriptSy: Reader.ParseScript(frameSet.OnScript); break;
-            default: break;
+            case NoFramesSy:
+                SkipNoFrames();
+                break;
+            case ScriptSy:
+                Reader.ParseScript(frameSet.OnScript);
+                break;
+            default:
+                break;
         }
         Reader.NextSymbol();
     }
@@ -91,10 +104,17 @@ void TFrameSetScan::ParseFrameSet(TSubFrameSet& set, int32_t depth) {
             case FrameSetSy:
                 if (depth < MaxFrameSetNesting) ParseFrameSet(set.AddChildSet(), depth + 1);
                 break;
-            case FrameSy: set.AddFrame(Reader.Attributes, DocumentPath); break;
-            case NoFramesSy: SkipNoFrames(); break;
-            case ScriptSy: Reader.ParseScript(set.MasterSet.OnScript); break;
-            default: break;
+            case FrameSy:
+                set.AddFrame(Reader.Attributes, DocumentPath);
+                break;
+            case NoFramesSy:
+                SkipNoFrames();
+                break;
+            case ScriptSy:
+                Reader.ParseScript(set.MasterSet.OnScript);
+                break;
+            default:
+                break;
         }
         Reader.NextSymbol();
     }
@@ -135,13 +155,13 @@ bool IsFrameSetDocument(std::unique_ptr<TByteSource> source, TIncludeType onIncl
 
 bool ParseFrameSetDocument(TFrameSet& frameSet, const std::string& fileName, TIncludeType onInclude,
                            TSoundType onSoundRequest) {
-    TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude), std::move(onSoundRequest),
-                       fileName);
+    TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude),
+                       std::move(onSoundRequest), fileName);
     return AnswerForFile([&] { return scan.ReadInto(frameSet); });
 }
 
-bool ParseFrameSetDocument(TFrameSet& frameSet, std::unique_ptr<TByteSource> source, TIncludeType onInclude,
-                           TSoundType onSoundRequest) {
+bool ParseFrameSetDocument(TFrameSet& frameSet, std::unique_ptr<TByteSource> source,
+                           TIncludeType onInclude, TSoundType onSoundRequest) {
     TFrameSetScan scan(std::move(source), std::move(onInclude), std::move(onSoundRequest), {});
     return AnswerForSource([&] { return scan.ReadInto(frameSet); });
 }

@@ -20,9 +20,9 @@ bool IsFrameSetDocument(std::unique_ptr<TByteSource> source, TIncludeType onIncl
 // Reads the TITLE, BASE, scripts, sounds and the FRAMESET structure into
 // frameSet; true when a FRAMESET was read. Frame sources are taken relative to
 // the folder of the file. Errors are answered as by IsFrameSetDocument.
-bool ParseFrameSetDocument(TFrameSet& frameSet, const std::string& fileName, TIncludeType onInclude = {},
-                           TSoundType onSoundRequest = {});
-bool ParseFrameSetDocument(TFrameSet& frameSet, std::unique_ptr<TByteSource> source, TIncludeType onInclude = {},
-                           TSoundType onSoundRequest = {});
+bool ParseFrameSetDocument(TFrameSet& frameSet, const std::string& fileName,
+                           TIncludeType onInclude = {}, TSoundType onSoundRequest = {});
+bool ParseFrameSetDocument(TFrameSet& frameSet, std::unique_ptr<TByteSource> source,
+                           TIncludeType onInclude = {}, TSoundType onSoundRequest = {});
 
 }  // namespace codelume

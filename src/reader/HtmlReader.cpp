@@ -6,8 +6,9 @@
 
 namespace codelume {
 
-THtmlReader::THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex, std::unique_ptr<TByteSource> source,
-                         TIncludeType onInclude, TSoundType onSoundRequest)
+THtmlReader::THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex,
+                         std::unique_ptr<TByteSource> source, TIncludeType onInclude,
+                         TSoundType onSoundRequest)
     : THtmlScanner(std::move(source), std::move(onInclude)),
       Document(document),
       CurrentCell(&document),
@@ -15,7 +16,8 @@ THtmlReader::THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex, std:
       OnSoundRequest(std::move(onSoundRequest)) {
     FontStack.reserve(MaxFontLevel);
     FontStack.push_back(Document.BaseFont());
-    CurrentSection = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget(), FontStack.front(), Style);
+    CurrentSection =
+        std::make_unique<TSection>(0, taLeftJustify, TUrlTarget(), FontStack.front(), Style);
 }
 
 void THtmlReader::ReadHtml() {

@@ -50,8 +50,9 @@ public:
     static constexpr int32_t MaxBlockNesting = 64;
     static constexpr int32_t MaxTableNesting = 16;
 
-    THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex, std::unique_ptr<TByteSource> source,
-                TIncludeType onInclude = {}, TSoundType onSoundRequest = {});
+    THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex,
+                std::unique_ptr<TByteSource> source, TIncludeType onInclude = {},
+                TSoundType onSoundRequest = {});
 
     // One whole read as HTML or as plain text; the open block is kept also
     // when an exception ends the read.
@@ -114,7 +115,8 @@ public:
 private:
     void FinishParse();
     bool DispatchBodySymbol(int32_t level, const TSymbolSet& terminators);
-    bool DispatchListSymbol(int32_t depth, int32_t& itemDepth, TListStyle& list, const TSymbolSet& terminators);
+    bool DispatchListSymbol(int32_t depth, int32_t& itemDepth, TListStyle& list,
+                            const TSymbolSet& terminators);
     void ParseBodyTag(int32_t level);
     void ApplyBodyAttributes();
     void AddRule();

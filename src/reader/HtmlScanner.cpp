@@ -11,15 +11,15 @@ constexpr size_t MaxEntityNameLength = 7;
 constexpr size_t MaxScriptTagLetters = 7;
 
 // Tags whose start form stores its attributes in the reader's list.
-const TSymbolSet AttributeTags = Symbols({
-    BodySy,  PSy,    BRSy,     HSy,        HRSy,     BaseSy,     OLSy,   ULSy,
-    ImgSy,   ASy,    TableSy,  TDSy,       TRSy,     THSy,       CaptionSy, InputSy,
-    FormSy,  TextAreaSy, SelectSy, OptionSy, FontSy, BaseFontSy, MapSy,  AreaSy,
-    FrameSetSy, FrameSy, ScriptSy, DivSy, BgSoundSy});
+const TSymbolSet AttributeTags =
+    Symbols({BodySy,     PSy,        BRSy,     HSy,      HRSy,     BaseSy,     OLSy,      ULSy,
+             ImgSy,      ASy,        TableSy,  TDSy,     TRSy,     THSy,       CaptionSy, InputSy,
+             FormSy,     TextAreaSy, SelectSy, OptionSy, FontSy,   BaseFontSy, MapSy,     AreaSy,
+             FrameSetSy, FrameSy,    ScriptSy, DivSy,    BgSoundSy});
 
 // Symbols that end the suppression of a further paragraph space.
-const TSymbolSet ContentSymbols = Symbols({BRSy,    HSy,        HRSy,     ImgSy,     TableSy,
-                                       InputSy, TextAreaSy, SelectSy, TextSymbol});
+const TSymbolSet ContentSymbols =
+    Symbols({BRSy, HSy, HRSy, ImgSy, TableSy, InputSy, TextAreaSy, SelectSy, TextSymbol});
 
 bool IsLetter(char upper) { return upper >= 'A' && upper <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -188,8 +188,7 @@ void THtmlScanner::ReadTagAttributes() {
     if (keep) Attributes.Clear();
     TParsedAttribute attribute;
     while (ReadAttribute(attribute))
-        if (keep)
-            Attributes.Add(attribute.Kind, attribute.Value, attribute.Text);
+        if (keep) Attributes.Add(attribute.Kind, attribute.Value, attribute.Text);
 }
 
 bool THtmlScanner::ReadAttribute(TParsedAttribute& attribute) {
@@ -234,8 +233,8 @@ void THtmlScanner::ReadQuotedValue(TParsedAttribute& attribute) {
     if (CurCh == quote) NextChar();
     attribute.Text = TrimControls(text);
     std::string_view number = attribute.Text;
-    if (size_t percent = number.find('%'); percent != std::string_view::npos &&
-                                           percent + 1 == number.size())
+    if (size_t percent = number.find('%');
+        percent != std::string_view::npos && percent + 1 == number.size())
         number.remove_suffix(1);
     attribute.Value = ParseDecimal(number).value_or(0);
 }
@@ -246,8 +245,7 @@ void THtmlScanner::ReadNumberValue(TParsedAttribute& attribute) {
         text += CurCh;
         NextChar();
     }
-    while (CurCh != ' ' && CurCh != '\r' && CurCh != EndOfSource && CurCh != '%' &&
-           CurCh != '>') {
+    while (CurCh != ' ' && CurCh != '\r' && CurCh != EndOfSource && CurCh != '%' && CurCh != '>') {
         text += UpCh;
         NextChar();
     }
@@ -295,7 +293,8 @@ std::string THtmlScanner::ReadNumericReference() {
     if (!digits.empty()) {
         int code = std::stoi(digits);
         if (code == 9) return " ";
-        if (code <= 255 && (code == 10 || code >= 32)) return std::string(1, static_cast<char>(code));
+        if (code <= 255 && (code == 10 || code >= 32))
+            return std::string(1, static_cast<char>(code));
     }
     return "&#" + digits + (semicolon ? ";" : "");
 }

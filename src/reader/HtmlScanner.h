@@ -13,8 +13,8 @@
 
 #include "base/Errors.h"
 #include "document/Attributes.h"
-#include "reader/ByteSource.h"
 #include "document/HtmlSymbols.h"
+#include "reader/ByteSource.h"
 
 namespace codelume {
 

@@ -31,13 +31,27 @@ std::string FaceOf(std::string_view text) {
 void THtmlReader::ParseInline(int32_t level) {
     switch (Sym) {
         case PSy:
-        case PEndSy: ParseParagraph(level); return;
-        case PreSy: ParsePre(level); return;
-        case TableSy: ParseNestedTable(level); return;
-        case MapSy: ParseMap(); return;
-        case BRSy: ParseBreak(level); break;
-        case HSy: ParseHeading(level); break;
-        case HEndSy: ParseHeadingEnd(); break;
+        case PEndSy:
+            ParseParagraph(level);
+            return;
+        case PreSy:
+            ParsePre(level);
+            return;
+        case TableSy:
+            ParseNestedTable(level);
+            return;
+        case MapSy:
+            ParseMap();
+            return;
+        case BRSy:
+            ParseBreak(level);
+            break;
+        case HSy:
+            ParseHeading(level);
+            break;
+        case HEndSy:
+            ParseHeadingEnd();
+            break;
         case TTSy:
         case CodeSy:
         case KbdSy:
@@ -57,23 +71,37 @@ void THtmlReader::ParseInline(int32_t level) {
             PopFont();
             StartRun();
             break;
-        case AddressSy: ParseAddress(level); break;
-        case AddressEndSy: ParseAddressEnd(); break;
+        case AddressSy:
+            ParseAddress(level);
+            break;
+        case AddressEndSy:
+            ParseAddressEnd();
+            break;
         case ImgSy:
             EnsureSection(level);
             InsertImage();
             break;
-        case ASy: ParseAnchor(level); break;
-        case AEndSy: CloseLink(); break;
+        case ASy:
+            ParseAnchor(level);
+            break;
+        case AEndSy:
+            CloseLink();
+            break;
         case TextSymbol:
             EnsureSection(level);
             CurrentSection->AppendText(Token);
             break;
         case InputSy:
         case SelectSy:
-        case TextAreaSy: ParseFormControl(level); break;
-        case FormSy: StartForm(); break;
-        case FormEndSy: CurrentForm = nullptr; break;
+        case TextAreaSy:
+            ParseFormControl(level);
+            break;
+        case FormSy:
+            StartForm();
+            break;
+        case FormEndSy:
+            CurrentForm = nullptr;
+            break;
         case FontSy:
         case BaseFontSy:
             if (ApplyFontAttributes(Sym, TFontContext::fcText)) StartRun();
@@ -82,8 +110,12 @@ void THtmlReader::ParseInline(int32_t level) {
         case SmallSy:
             if (StepFontSize(Sym)) StartRun();
             break;
-        case PageSy: ParsePage(); break;
-        case ScriptSy: ParseScript(Document.OnScript); break;
+        case PageSy:
+            ParsePage();
+            break;
+        case ScriptSy:
+            ParseScript(Document.OnScript);
+            break;
         default:
             if (ApplyStyleTag(Sym, Style) || ApplyScriptTag(Sym, Style)) StartRun();
             break;
@@ -169,14 +201,17 @@ void THtmlReader::OpenLink(const TAttribute& href) {
     if (CurrentSection) CurrentSection->ChangeLink(Document, TopFont(), CurrentLink, Style);
 }
 
-void THtmlReader::InsertImage() { CurrentSection->InsertImage(std::make_unique<THtmlImage>(Document, Attributes)); }
+void THtmlReader::InsertImage() {
+    CurrentSection->InsertImage(std::make_unique<THtmlImage>(Document, Attributes));
+}
 
 void THtmlReader::StartForm() { CurrentForm = &codelume::StartForm(Document, Attributes); }
 
 // INPUT, SELECT or TEXTAREA: the control joins the open form (or a new one).
 void THtmlReader::ParseFormControl(int32_t level) {
     EnsureSection(level);
-    THtmlControl& control = InsertFormControl(*CurrentSection, Sym, Document, CurrentForm, Attributes);
+    THtmlControl& control =
+        InsertFormControl(*CurrentSection, Sym, Document, CurrentForm, Attributes);
     if (auto* select = dynamic_cast<TSelectControl*>(&control))
         ParseSelect(*select);
     else if (auto* area = dynamic_cast<TTextAreaControl*>(&control))

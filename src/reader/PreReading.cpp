@@ -84,7 +84,8 @@ bool THtmlReader::ReadPreTag(int32_t level) {
             return true;
         case PreEndSy:
         case TDEndSy:
-        case THEndSy: return false;
+        case THEndSy:
+            return false;
         case ImgSy:
             FlushPending();
             InsertImage();
@@ -103,8 +104,12 @@ bool THtmlReader::ReadPreTag(int32_t level) {
             FlushPending();
             ParseFormControl(level);
             return true;
-        case FormSy: StartForm(); return true;
-        case FormEndSy: CurrentForm = nullptr; return true;
+        case FormSy:
+            StartForm();
+            return true;
+        case FormEndSy:
+            CurrentForm = nullptr;
+            return true;
         case FontSy:
         case BaseFontSy:
             FlushPending();
@@ -115,8 +120,12 @@ bool THtmlReader::ReadPreTag(int32_t level) {
             FlushPending();
             StartRun();
             return true;
-        case MapSy: ParseMap(); return true;
-        case ScriptSy: ParseScript(Document.OnScript); return true;
+        case MapSy:
+            ParseMap();
+            return true;
+        case ScriptSy:
+            ParseScript(Document.OnScript);
+            return true;
         case PageSy:
             FlushPending();
             ParsePage();

@@ -12,26 +12,27 @@ struct TStyleTag {
 };
 
 constexpr TStyleTag StyleTags[] = {
-    {BSy, fsBold, true},          {BEndSy, fsBold, false},        {StrongSy, fsBold, true},
-    {StrongEndSy, fsBold, false}, {ISy, fsItalic, true},          {IEndSy, fsItalic, false},
-    {EmSy, fsItalic, true},       {EmEndSy, fsItalic, false},     {CiteSy, fsItalic, true},
-    {CiteEndSy, fsItalic, false}, {VarSy, fsItalic, true},        {VarEndSy, fsItalic, false},
-    {USy, fsUnderline, true},     {UEndSy, fsUnderline, false},   {SSy, fsStrikeOut, true},
-    {SEndSy, fsStrikeOut, false}, {StrikeSy, fsStrikeOut, true},  {StrikeEndSy, fsStrikeOut, false},
+    {BSy, fsBold, true},          {BEndSy, fsBold, false},       {StrongSy, fsBold, true},
+    {StrongEndSy, fsBold, false}, {ISy, fsItalic, true},         {IEndSy, fsItalic, false},
+    {EmSy, fsItalic, true},       {EmEndSy, fsItalic, false},    {CiteSy, fsItalic, true},
+    {CiteEndSy, fsItalic, false}, {VarSy, fsItalic, true},       {VarEndSy, fsItalic, false},
+    {USy, fsUnderline, true},     {UEndSy, fsUnderline, false},  {SSy, fsStrikeOut, true},
+    {SEndSy, fsStrikeOut, false}, {StrikeSy, fsStrikeOut, true}, {StrikeEndSy, fsStrikeOut, false},
 };
 
 }  // namespace
 
 const TSymbolSet& InlineSymbols() {
-    static const TSymbolSet set = Symbols({
-        PSy,       PEndSy,       BSy,        BEndSy,      StrongSy,   StrongEndSy,   ISy,       IEndSy,
-        EmSy,      EmEndSy,      CiteSy,     CiteEndSy,   VarSy,      VarEndSy,      USy,       UEndSy,
-        SSy,       SEndSy,       StrikeSy,   StrikeEndSy, SubSy,      SubEndSy,      SupSy,     SupEndSy,
-        BRSy,      HSy,          HEndSy,     TTSy,        CodeSy,     KbdSy,         SampSy,    TTEndSy,
-        CodeEndSy, KbdEndSy,     SampEndSy,  FontEndSy,   BigEndSy,   SmallEndSy,    AddressSy, AddressEndSy,
-        PreSy,     ImgSy,        ASy,        AEndSy,      TextSymbol, InputSy,       SelectSy,  TextAreaSy,
-        TextAreaEndSy, FormSy,   FormEndSy,  FontSy,      BaseFontSy, BigSy,         SmallSy,   MapSy,
-        PageSy,    ScriptSy});
+    static const TSymbolSet set = Symbols(
+        {PSy,       PEndSy,    BSy,        BEndSy,     StrongSy,     StrongEndSy, ISy,
+         IEndSy,    EmSy,      EmEndSy,    CiteSy,     CiteEndSy,    VarSy,       VarEndSy,
+         USy,       UEndSy,    SSy,        SEndSy,     StrikeSy,     StrikeEndSy, SubSy,
+         SubEndSy,  SupSy,     SupEndSy,   BRSy,       HSy,          HEndSy,      TTSy,
+         CodeSy,    KbdSy,     SampSy,     TTEndSy,    CodeEndSy,    KbdEndSy,    SampEndSy,
+         FontEndSy, BigEndSy,  SmallEndSy, AddressSy,  AddressEndSy, PreSy,       ImgSy,
+         ASy,       AEndSy,    TextSymbol, InputSy,    SelectSy,     TextAreaSy,  TextAreaEndSy,
+         FormSy,    FormEndSy, FontSy,     BaseFontSy, BigSy,        SmallSy,     MapSy,
+         PageSy,    ScriptSy});
     return set;
 }
 
@@ -41,7 +42,8 @@ const TSymbolSet& ListTags() {
 }
 
 const TSymbolSet& ListEnds() {
-    static const TSymbolSet set = Symbols({OLEndSy, ULEndSy, DirEndSy, MenuEndSy, DLEndSy, BlockQuoteEndSy});
+    static const TSymbolSet set =
+        Symbols({OLEndSy, ULEndSy, DirEndSy, MenuEndSy, DLEndSy, BlockQuoteEndSy});
     return set;
 }
 
@@ -69,11 +71,18 @@ bool ApplyStyleTag(THtmlSymbol symbol, TRunStyle& style) {
 
 bool ApplyScriptTag(THtmlSymbol symbol, TRunStyle& style) {
     switch (symbol) {
-        case SubSy: style.ScriptState = ssSubscript; return true;
-        case SupSy: style.ScriptState = ssSuperscript; return true;
+        case SubSy:
+            style.ScriptState = ssSubscript;
+            return true;
+        case SupSy:
+            style.ScriptState = ssSuperscript;
+            return true;
         case SubEndSy:
-        case SupEndSy: style.ScriptState = ssNormal; return true;
-        default: return false;
+        case SupEndSy:
+            style.ScriptState = ssNormal;
+            return true;
+        default:
+            return false;
     }
 }
 

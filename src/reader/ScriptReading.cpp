@@ -20,7 +20,8 @@ private:
 };
 
 void AppendScript(std::string& script, std::string_view text) {
-    if (script.size() + text.size() >= script.capacity()) script.reserve(script.capacity() + ScriptGrowth);
+    if (script.size() + text.size() >= script.capacity())
+        script.reserve(script.capacity() + ScriptGrowth);
     script += text;
 }
 
@@ -40,7 +41,8 @@ void THtmlReader::ParseScript(const TScriptEvent& handler) {
     {
         TNoComments noComments(NoComments);
         for (NextScriptSymbol(); Sym != EofSymbol && Sym != ScriptEndSy; NextScriptSymbol())
-            AppendScript(script, Sym == LineEndSymbol ? std::string_view("\r\n") : std::string_view(Token));
+            AppendScript(script,
+                         Sym == LineEndSymbol ? std::string_view("\r\n") : std::string_view(Token));
     }
     handler(languageText, script);
 }

@@ -65,18 +65,30 @@ void TTableReader::Read() {
         R.NextSymbol();
         while (R.Sym != TableEndSy && R.Sym != EofSymbol) {
             switch (R.Sym) {
-                case TextSymbol: ParseOuterText(); break;
+                case TextSymbol:
+                    ParseOuterText();
+                    break;
                 case TDSy:
-                case THSy: StartCell(); break;
+                case THSy:
+                    StartCell();
+                    break;
                 case TDEndSy:
                 case THEndSy:
                     CloseCell();
                     R.NextSymbol();
                     break;
-                case TRSy: StartRow(); break;
-                case TREndSy: EndRow(); break;
-                case CaptionSy: ParseCaption(); break;
-                default: R.NextSymbol(); break;
+                case TRSy:
+                    StartRow();
+                    break;
+                case TREndSy:
+                    EndRow();
+                    break;
+                case CaptionSy:
+                    ParseCaption();
+                    break;
+                default:
+                    R.NextSymbol();
+                    break;
             }
         }
     } catch (...) {
@@ -114,8 +126,10 @@ void TTableReader::StartCell() {
         R.Style.StyleOverlay |= fsBold;
     else
         R.Style.StyleOverlay &= static_cast<TFontStyles>(~fsBold);
-    if (int32_t align = CellAlignOf(R.Attributes); align != 0) R.Justification = static_cast<TAlignment>(align);
-    CellObj = std::make_unique<TCellObj>(R.Document, R.Attributes, VAlignOf(R.Attributes, RowVAlign));
+    if (int32_t align = CellAlignOf(R.Attributes); align != 0)
+        R.Justification = static_cast<TAlignment>(align);
+    CellObj =
+        std::make_unique<TCellObj>(R.Document, R.Attributes, VAlignOf(R.Attributes, RowVAlign));
     R.CurrentCell = &CellObj->Cell;
     R.SkipSpaces();
     ParseCellBody();
@@ -152,7 +166,8 @@ void TTableReader::EndRow() {
 void TTableReader::ParseCaption() {
     UnwindCellState();
     CloseCell();
-    if (const TAttribute* align = R.Attributes.Find(AlignSy)) Table->CaptionOnTop = LowerAscii(align->Text) != "bottom";
+    if (const TAttribute* align = R.Attributes.Find(AlignSy))
+        Table->CaptionOnTop = LowerAscii(align->Text) != "bottom";
     R.CurrentCell = &Table->Caption;
     R.Justification = taCenter;
     R.NextSymbol();

@@ -31,14 +31,22 @@ void T32ScrollBar::SetSmallChange(int32_t change) {
 
 int32_t T32ScrollBar::ActionTarget(int action, int32_t bottom) const {
     switch (action) {
-    case SliderSingleStepAdd: return FPosition + FSmallChange;
-    case SliderSingleStepSub: return FPosition - FSmallChange;
-    case SliderPageStepAdd: return FPosition + FLargeChange;
-    case SliderPageStepSub: return FPosition - FLargeChange;
-    case SliderToMinimum: return 0;
-    case SliderToMaximum: return bottom;
-    case SliderMove: return sliderPosition();
-    default: return FPosition;
+        case SliderSingleStepAdd:
+            return FPosition + FSmallChange;
+        case SliderSingleStepSub:
+            return FPosition - FSmallChange;
+        case SliderPageStepAdd:
+            return FPosition + FLargeChange;
+        case SliderPageStepSub:
+            return FPosition - FLargeChange;
+        case SliderToMinimum:
+            return 0;
+        case SliderToMaximum:
+            return bottom;
+        case SliderMove:
+            return sliderPosition();
+        default:
+            return FPosition;
     }
 }
 

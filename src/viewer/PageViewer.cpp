@@ -2,17 +2,17 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <algorithm>
 
+#include "document/AnchorIndex.h"
 #include "document/SectionList.h"
 #include "qt/QtColors.h"
 #include "qt/ScreenCanvas.h"
-#include "document/AnchorIndex.h"
-#include "viewer/ViewerScopes.h"
 #include "viewer/32ScrollBar.h"
 #include "viewer/PaintPanel.h"
+#include "viewer/ViewerScopes.h"
 
 namespace codelume {
 
@@ -23,14 +23,17 @@ constexpr int32_t HorzSmallChange = 15;
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+        return std::toupper(static_cast<unsigned char>(x)) ==
+               std::toupper(static_cast<unsigned char>(y));
     });
 }
 
 }  // namespace
 
 TPageViewer::TPageViewer(QWidget* parent)
-    : QWidget(parent), AnchorIndex(std::make_unique<TAnchorIndex>()), Measurer(std::make_unique<TScreenCanvas>()) {
+    : QWidget(parent),
+      AnchorIndex(std::make_unique<TAnchorIndex>()),
+      Measurer(std::make_unique<TScreenCanvas>()) {
     resize(150, 150);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
@@ -65,8 +68,8 @@ void TPageViewer::CreateBars() {
 
 // The document starts with the viewer's defaults.
 void TPageViewer::ApplyDefaults() {
-    FDocument->SetDefaults(FDefFontName, FDefPreFontName, FDefBackground, FDefHotSpotColor, FDefFontColor,
-                           FDefFontSize);
+    FDocument->SetDefaults(FDefFontName, FDefPreFontName, FDefBackground, FDefHotSpotColor,
+                           FDefFontColor, FDefFontSize);
     FDocument->CharSet = FCharSet;
 }
 
@@ -78,9 +81,7 @@ void TPageViewer::ShowError(const std::string& message) {
     box->open();
 }
 
-TCanvas& TPageViewer::MeasuringCanvas() const {
-    return *Measurer;
-}
+TCanvas& TPageViewer::MeasuringCanvas() const { return *Measurer; }
 
 void TPageViewer::SetBusy(bool busy) {
     if (busy == FBusy) return;
@@ -155,9 +156,7 @@ void TPageViewer::SetDefBackground(TColor color) {
     FPanel->update();
 }
 
-bool TPageViewer::ViewImages() const {
-    return FDocument->ImagesOn;
-}
+bool TPageViewer::ViewImages() const { return FDocument->ImagesOn; }
 
 void TPageViewer::SetViewImages(bool value) {
     if (FBusy || value == FDocument->ImagesOn) return;
@@ -200,9 +199,7 @@ void TPageViewer::SetHistoryMaxCount(int32_t count) {
     if (History.SetMaxCount(count) && OnHistoryChange) OnHistoryChange();
 }
 
-void TPageViewer::SetImageCacheCount(int32_t count) {
-    FImageCacheCount = std::clamp(count, 0, 20);
-}
+void TPageViewer::SetImageCacheCount(int32_t count) { FImageCacheCount = std::clamp(count, 0, 20); }
 
 void TPageViewer::SetNoSelect(bool value) {
     if (value == FNoSelect) return;
@@ -237,7 +234,8 @@ void TPageViewer::ClearView() {
 
 void TPageViewer::PaintContent(TCanvas& canvas, const TRect& clip) {
     if (PaintLocked) return;
-    FDocument->PaintDocument(canvas, clip, MaxContentWidth, FMarginWidth - HorzPosition(), FMarginHeight);
+    FDocument->PaintDocument(canvas, clip, MaxContentWidth, FMarginWidth - HorzPosition(),
+                             FMarginHeight);
 }
 
 // The viewer paints only its one-pixel border; the children cover the rest.
@@ -260,7 +258,8 @@ QRegion TPageViewer::BorderRegion() const {
 
 // The border follows the focus after the current event has been handled.
 void TPageViewer::PostBorderRedraw() {
-    QMetaObject::invokeMethod(this, [this] { update(BorderRegion()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { update(BorderRegion()); }, Qt::QueuedConnection);
 }
 
 void TPageViewer::focusInEvent(QFocusEvent* event) {

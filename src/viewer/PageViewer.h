@@ -66,9 +66,12 @@ public:
     void CopyToClipboard() const;
 
     virtual void PaintContent(TCanvas& canvas, const TRect& clip);
-    virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
-    virtual void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
-    virtual void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x, int32_t y);
+    virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                                int32_t y);
+    virtual void PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, int32_t x,
+                                int32_t y);
+    virtual void PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
+                              int32_t y);
     virtual void FollowLink();
     virtual std::string ExpandLinkPath(const std::string& url) const;
     virtual void ClearView();
@@ -178,7 +181,8 @@ private:
     TReadResult ReadString(const std::string& html);
     void ResetForLoad();
     void StopSound();
-    void FinishLoad(const std::string& fileName, TLoadKind kind, const std::string& anchor, const TReadResult& read);
+    void FinishLoad(const std::string& fileName, TLoadKind kind, const std::string& anchor,
+                    const TReadResult& read);
     void FinishStringLoad(const TReadResult& read);
     void TakeReaderResults(const TReadResult& read);
     void Layout();

@@ -15,9 +15,7 @@ std::string UpperExtension(const std::string& path) {
     return ext;
 }
 
-bool IsPageExtension(const std::string& ext) {
-    return ext == ".HTM" || ext == ".HTML";
-}
+bool IsPageExtension(const std::string& ext) { return ext == ".HTM" || ext == ".HTML"; }
 
 bool IsImageExtension(const std::string& ext) {
     return ext == ".BMP" || ext == ".GIF" || ext == ".JPG" || ext == ".JPEG" || ext == ".PNG";
@@ -32,8 +30,10 @@ int HexValue(char c) {
 // A link as a file name: without a "file:" scheme and with %XX escapes decoded.
 std::string CleanUrl(const std::string& url) {
     std::string rest = url;
-    if (rest.rfind("file://", 0) == 0) rest.erase(0, 7);
-    else if (rest.rfind("file:", 0) == 0) rest.erase(0, 5);
+    if (rest.rfind("file://", 0) == 0)
+        rest.erase(0, 7);
+    else if (rest.rfind("file:", 0) == 0)
+        rest.erase(0, 5);
     std::string clean;
     for (size_t i = 0; i < rest.size(); ++i) {
         int high = i + 2 < rest.size() && rest[i] == '%' ? HexValue(rest[i + 1]) : -1;
@@ -78,8 +78,10 @@ void TPageViewer::FollowLink() {
     std::string path = ExpandLinkPath(FHoverUrl.substr(0, hash));
     std::string ext = UpperExtension(path);
     if (IsPageExtension(ext)) {
-        if (path != FLoadedPath) LoadFromFile(path + anchor);
-        else JumpRecordingHistory(anchor);
+        if (path != FLoadedPath)
+            LoadFromFile(path + anchor);
+        else
+            JumpRecordingHistory(anchor);
     } else if (IsImageExtension(ext)) {
         LoadWithHistory(path, lkImage);
     }

@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "base/Stream.h"
-#include "document/SectionList.h"
 #include "document/AnchorIndex.h"
+#include "document/SectionList.h"
 #include "reader/DocumentReader.h"
 #include "viewer/32ScrollBar.h"
 #include "viewer/PageViewer.h"
@@ -36,17 +36,17 @@ std::string FullPath(const std::string& name) {
 
 }  // namespace
 
-EInOutError::EInOutError(const std::string& fileName) : ECodelumeError("Can't locate file: " + fileName) {}
+EInOutError::EInOutError(const std::string& fileName)
+    : ECodelumeError("Can't locate file: " + fileName) {}
 
-void TPageViewer::LoadFromFile(const std::string& name) {
-    LoadWithHistory(name, lkHtml);
-}
+void TPageViewer::LoadFromFile(const std::string& name) { LoadWithHistory(name, lkHtml); }
 
 void TPageViewer::LoadWithHistory(const std::string& name, TLoadKind kind) {
     if (FBusy || name.empty()) return;
     THistoryEntry previous = CurrentPlace();
     LoadKind(name, kind);
-    if (FLoadedPath != previous.Path || FLoadedKind != previous.Position.FileType) RecordHistory(previous);
+    if (FLoadedPath != previous.Path || FLoadedKind != previous.Position.FileType)
+        RecordHistory(previous);
 }
 
 void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
@@ -62,16 +62,20 @@ void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
 
 TReadResult TPageViewer::ReadInto(const std::string& fileName, TLoadKind kind) {
     switch (kind) {
-    case lkText: return ParseTextFile(*FDocument, *AnchorIndex, fileName);
-    case lkImage: return ReadString("<img src=\"" + fileName + "\">");
-    case lkHtml: break;
+        case lkText:
+            return ParseTextFile(*FDocument, *AnchorIndex, fileName);
+        case lkImage:
+            return ReadString("<img src=\"" + fileName + "\">");
+        case lkHtml:
+            break;
     }
     StopSound();
     return ParseDocumentFile(*FDocument, *AnchorIndex, fileName, OnSoundRequest, OnInclude);
 }
 
 TReadResult TPageViewer::ReadString(const std::string& html) {
-    return ParseDocumentBuffer(*FDocument, *AnchorIndex, html.data(), CheckedNarrow(std::ssize(html)), OnInclude);
+    return ParseDocumentBuffer(*FDocument, *AnchorIndex, html.data(),
+                               CheckedNarrow(std::ssize(html)), OnInclude);
 }
 
 // Empties the document and sets it up with the viewer's defaults.
@@ -139,7 +143,8 @@ void TPageViewer::Layout() {
     int32_t height = 0;
     {
         TPaintLock lock(PaintLocked);
-        height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth, maxWidth, curs);
+        height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth, maxWidth,
+                                           curs);
     }
     FContentHeight = CheckedAdd(height, (vertical ? 2 : 1) * FMarginHeight);
     FContentWidth = maxWidth;

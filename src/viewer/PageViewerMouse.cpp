@@ -22,9 +22,7 @@ bool IsWordChar(char ch) {
 
 }  // namespace
 
-int32_t TPageViewer::DocumentY(int32_t panelY) const {
-    return panelY + ScrollY() - FMarginHeight;
-}
+int32_t TPageViewer::DocumentY(int32_t panelY) const { return panelY + ScrollY() - FMarginHeight; }
 
 TCharHit TPageViewer::CharHitAtPanel(int32_t x, int32_t y) const {
     return FDocument->CharIndexAt(MeasuringCanvas(), x, DocumentY(y));
@@ -36,7 +34,8 @@ void TPageViewer::SetSelection(int32_t start, int32_t end) {
     FPanel->update();
 }
 
-void TPageViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+void TPageViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x,
+                                 int32_t y) {
     FocusedOnPress = hasFocus();
     setFocus();
     LinkHandled = false;
@@ -49,18 +48,21 @@ void TPageViewer::PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, 
     FCaretIndex = SelAnchor;
 }
 
-void TPageViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+void TPageViewer::PanelMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, int32_t x,
+                                 int32_t y) {
     UpdateHover(x, y);
     LastPointer = TPoint{x, y};
     if (!(buttons & Qt::LeftButton)) return;
     if (PointerOutside() && !AutoScrolling) {
         AutoScrolling = true;
-        QMetaObject::invokeMethod(this, [this] { StartAutoScroll(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { StartAutoScroll(); }, Qt::QueuedConnection);
     }
     if (!FNoSelect) ExtendSelection(x, y);
 }
 
-void TPageViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x, int32_t y) {
+void TPageViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, int32_t x,
+                               int32_t y) {
     TImageHit image;
     if (OnImageClick && ImageAtPanel(x, y, image)) OnImageClick(*image.Image, image.X, image.Y);
     if (button == Qt::LeftButton) {
@@ -103,7 +105,9 @@ void TPageViewer::UpdateHover(int32_t x, int32_t y) {
     bool onLink = LinkAtPanel(x, y, hit);
     TImageHit image;
     bool onImage = !onLink && (OnImageClick || OnImageOver) && ImageAtPanel(x, y, image);
-    FPanel->setCursor(onLink ? QCursor(Qt::PointingHandCursor) : onImage ? QCursor(Qt::ArrowCursor) : cursor());
+    FPanel->setCursor(onLink    ? QCursor(Qt::PointingHandCursor)
+                      : onImage ? QCursor(Qt::ArrowCursor)
+                                : cursor());
     if (onImage && OnImageOver) OnImageOver(*image.Image, image.X, image.Y);
     if (hit.Link.Url == FHoverUrl) return;
     FHoverUrl = onLink ? hit.Link.Url : "";
@@ -151,8 +155,9 @@ void TPageViewer::PanelDoubleClick(int32_t x, int32_t y) {
     char ch = 0;
     TSectionBase* block = nullptr;
     // A click beyond a line's end gives the index of the next line's start.
-    if (!FDocument->CaretPoint(MeasuringCanvas(), hit.Index, caret) || caret.Y - FDocument->TopY > hit.LineTop ||
-        !FDocument->CharAt(hit.Index, ch, block) || !IsWordChar(ch))
+    if (!FDocument->CaretPoint(MeasuringCanvas(), hit.Index, caret) ||
+        caret.Y - FDocument->TopY > hit.LineTop || !FDocument->CharAt(hit.Index, ch, block) ||
+        !IsWordChar(ch))
         return;
     SetSelection(WordEdge(hit.Index, -1, block), WordEdge(hit.Index, 1, block));
 }
@@ -167,9 +172,7 @@ int32_t TPageViewer::WordEdge(int32_t index, int32_t step, const TSectionBase* b
     return step < 0 ? next + 1 : next;
 }
 
-int32_t TPageViewer::SelectionLength() const {
-    return FDocument->SelectionLength();
-}
+int32_t TPageViewer::SelectionLength() const { return FDocument->SelectionLength(); }
 
 // Setting the length to 0 collapses the selection to its start.
 void TPageViewer::SetSelectionLength(int32_t length) {
@@ -177,9 +180,7 @@ void TPageViewer::SetSelectionLength(int32_t length) {
     SetSelection(FDocument->SelStart, FDocument->SelStart);
 }
 
-std::string TPageViewer::SelText() const {
-    return FDocument->SelectedText();
-}
+std::string TPageViewer::SelText() const { return FDocument->SelectedText(); }
 
 void TPageViewer::CopyToClipboard() const {
     std::string text = SelText();

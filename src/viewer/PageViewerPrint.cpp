@@ -7,12 +7,14 @@
 namespace codelume {
 
 TPrintSettings TPageViewer::PrintSettings() const {
-    return TPrintSettings{TPrintMargins{PrintMarginLeft, PrintMarginRight, PrintMarginTop, PrintMarginBottom},
-                          FPageTitle, OnPrintHeader, OnPrintFooter};
+    return TPrintSettings{
+        TPrintMargins{PrintMarginLeft, PrintMarginRight, PrintMarginTop, PrintMarginBottom},
+        FPageTitle, OnPrintHeader, OnPrintFooter};
 }
 
 void TPageViewer::Print(int32_t firstPage, int32_t lastPage) {
-    std::unique_ptr<TQtPrintDevice> printer = TQtPrintDevice::DefaultPrinter(MeasuringCanvas().PixelsPerInch());
+    std::unique_ptr<TQtPrintDevice> printer =
+        TQtPrintDevice::DefaultPrinter(MeasuringCanvas().PixelsPerInch());
     PrintOn(*printer, firstPage, lastPage);
 }
 

@@ -45,13 +45,9 @@ void TPageViewer::ArrangeBars() {
     FVScrollBar->SetParams(0, FContentHeight, panelHeight + 1, FVScrollBar->Position());
 }
 
-int32_t TPageViewer::VScrollSmallChange() const {
-    return FVScrollBar->SmallChange();
-}
+int32_t TPageViewer::VScrollSmallChange() const { return FVScrollBar->SmallChange(); }
 
-int32_t TPageViewer::BottomPosition() const {
-    return FContentHeight - FPanel->height();
-}
+int32_t TPageViewer::BottomPosition() const { return FContentHeight - FPanel->height(); }
 
 int32_t TPageViewer::ClampScroll(int32_t y) const {
     return std::max(std::min(y, BottomPosition()), 0);
@@ -61,13 +57,9 @@ int32_t TPageViewer::ClampHorz(int32_t x) const {
     return std::max(std::min(x, HorzMax - FPanel->width()), 0);
 }
 
-int32_t TPageViewer::ScrollY() const {
-    return FDocument->ScrollY;
-}
+int32_t TPageViewer::ScrollY() const { return FDocument->ScrollY; }
 
-int32_t TPageViewer::HorzPosition() const {
-    return FHScrollBar->Position();
-}
+int32_t TPageViewer::HorzPosition() const { return FHScrollBar->Position(); }
 
 void TPageViewer::ScrollToY(int32_t y) {
     y = ClampScroll(y);
@@ -103,24 +95,44 @@ void TPageViewer::HScrollAction(int action) {
 
 void TPageViewer::ScrollByKey(int32_t target) {
     int32_t y = ClampScroll(target);
-    if (std::abs(y - ScrollY()) == VScrollSmallChange()) MoveTo(y);
-    else ScrollToY(y);
+    if (std::abs(y - ScrollY()) == VScrollSmallChange())
+        MoveTo(y);
+    else
+        ScrollToY(y);
 }
 
 void TPageViewer::keyPressEvent(QKeyEvent* event) {
     const int32_t y = ScrollY();
     switch (event->key()) {
-    case Qt::Key_PageUp: ScrollByKey(y - FVScrollBar->LargeChange()); break;
-    case Qt::Key_PageDown: ScrollByKey(y + FVScrollBar->LargeChange()); break;
-    case Qt::Key_Home: ScrollByKey(0); break;
-    case Qt::Key_End: ScrollByKey(FContentHeight); break;
-    case Qt::Key_Up: ScrollByKey(y - VScrollSmallChange()); break;
-    case Qt::Key_Down: ScrollByKey(y + VScrollSmallChange()); break;
-    case Qt::Key_Left: SetHorzPosition(HorzPosition() - FHScrollBar->SmallChange()); break;
-    case Qt::Key_Right: SetHorzPosition(HorzPosition() + FHScrollBar->SmallChange()); break;
-    default:
-        if (event->matches(QKeySequence::Copy)) CopyToClipboard();
-        else QWidget::keyPressEvent(event);
+        case Qt::Key_PageUp:
+            ScrollByKey(y - FVScrollBar->LargeChange());
+            break;
+        case Qt::Key_PageDown:
+            ScrollByKey(y + FVScrollBar->LargeChange());
+            break;
+        case Qt::Key_Home:
+            ScrollByKey(0);
+            break;
+        case Qt::Key_End:
+            ScrollByKey(FContentHeight);
+            break;
+        case Qt::Key_Up:
+            ScrollByKey(y - VScrollSmallChange());
+            break;
+        case Qt::Key_Down:
+            ScrollByKey(y + VScrollSmallChange());
+            break;
+        case Qt::Key_Left:
+            SetHorzPosition(HorzPosition() - FHScrollBar->SmallChange());
+            break;
+        case Qt::Key_Right:
+            SetHorzPosition(HorzPosition() + FHScrollBar->SmallChange());
+            break;
+        default:
+            if (event->matches(QKeySequence::Copy))
+                CopyToClipboard();
+            else
+                QWidget::keyPressEvent(event);
     }
 }
 
@@ -137,10 +149,14 @@ void TPageViewer::wheelEvent(QWheelEvent* event) {
 // height only moves the bars.
 void TPageViewer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (width() == LastWidth || FBusy) ArrangeBars();
-    else RelayoutKeepingPlace();
-    if (FContentHeight < FPanel->height()) RestorePosition(TPositionKey{});
-    else ScrollToY(ScrollY());
+    if (width() == LastWidth || FBusy)
+        ArrangeBars();
+    else
+        RelayoutKeepingPlace();
+    if (FContentHeight < FPanel->height())
+        RestorePosition(TPositionKey{});
+    else
+        ScrollToY(ScrollY());
     SetHorzPosition(HorzPosition());
 }
 

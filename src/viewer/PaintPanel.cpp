@@ -1,8 +1,8 @@
 #include "viewer/PaintPanel.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "qt/ScreenCanvas.h"
 #include "viewer/PageViewer.h"

@@ -28,8 +28,10 @@ bool TViewerHistory::Add(const THistoryEntry& previous, const THistoryEntry& cur
     // The page we leave replaces the current entry with its latest position;
     // a viewer that showed no file leaves nothing to come back to.
     if (!previous.Path.empty()) {
-        if (Entries.empty()) Entries.push_back(previous);
-        else Entries.front() = previous;
+        if (Entries.empty())
+            Entries.push_back(previous);
+        else
+            Entries.front() = previous;
     }
     Entries.insert(Entries.begin(), current);
     if (Count() > FMaxCount) Entries.resize(static_cast<size_t>(FMaxCount));

@@ -37,7 +37,9 @@ public:
 
     int32_t Count() const { return static_cast<int32_t>(Entries.size()); }
     int32_t Index() const { return FIndex; }
-    const THistoryEntry& operator[](int32_t index) const { return Entries[static_cast<size_t>(index)]; }
+    const THistoryEntry& operator[](int32_t index) const {
+        return Entries[static_cast<size_t>(index)];
+    }
 
 private:
     std::vector<THistoryEntry> Entries;

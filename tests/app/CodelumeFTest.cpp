@@ -1,13 +1,13 @@
-#include "app/CodelumeF.h"
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 #include <QLayout>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
+#include "app/CodelumeF.h"
 #include "app/QtUserDialogs.h"
 #include "app/ShadowLabel.h"
 #include "support/TempDir.h"
@@ -70,9 +70,11 @@ TEST_F(CodelumeFTest, StartsWithEmptyFieldsEnabledButtonsAndTheTitleCard) {
     EXPECT_TRUE(Window.EditSource->text().isEmpty());
     EXPECT_TRUE(Window.EditDest->text().isEmpty());
     EXPECT_TRUE(Window.EditSource->isReadOnly());
-    for (QToolButton* button : {Window.btnInput, Window.btnHTML, Window.doDest, Window.btnOpen, Window.btnPrint})
+    for (QToolButton* button :
+         {Window.btnInput, Window.btnHTML, Window.doDest, Window.btnOpen, Window.btnPrint})
         EXPECT_TRUE(button->isEnabled()) << button->toolTip().toStdString();
-    EXPECT_THAT(Window.ShadowLabel1->Caption().toStdString(), HasSubstr("\r\nPascal Source to HTML Converter\r\nby "));
+    EXPECT_THAT(Window.ShadowLabel1->Caption().toStdString(),
+                HasSubstr("\r\nPascal Source to HTML Converter\r\nby "));
     EXPECT_EQ(Window.ImageList1.size(), 5u);
 }
 
@@ -83,16 +85,22 @@ TEST_F(CodelumeFTest, ResizingKeepsBarsOnTopTheViewerBelowAndTheTitleCardInPlace
     Window.layout()->activate();
     int top = Window.ToolBar1->height() + Window.Panel1->height();
     EXPECT_EQ(Window.ToolBar1->geometry(), QRect(0, 0, 900, Window.ToolBar1->height()));
-    EXPECT_EQ(Window.Panel1->geometry(), QRect(0, Window.ToolBar1->height(), 900, Window.Panel1->height()));
+    EXPECT_EQ(Window.Panel1->geometry(),
+              QRect(0, Window.ToolBar1->height(), 900, Window.Panel1->height()));
     EXPECT_EQ(Window.Viewer->geometry(), QRect(0, top, 900, 700 - top));
     EXPECT_EQ(Window.ShadowLabel1->pos(), card);
 }
 
 TEST_F(CodelumeFTest, SelectSourceProposesTheDestination) {
-    struct TCase { const char* Source; const char* Destination; };
-    for (TCase row : {TCase{"/src/Unit1.pas", "/src/Unit1_pas.HTM"}, TCase{"Project1.dpr", "Project1_dpr.HTM"},
-                      TCase{"Form1.dfm", "Form1_dfm.HTM"}, TCase{"Page.html", "Page_htm.HTM"},
-                      TCase{"/src/README", "/src/README_.HTM"}, TCase{"/src/my.dir/README", "/src/my.dir/README_.HTM"}}) {
+    struct TCase {
+        const char* Source;
+        const char* Destination;
+    };
+    for (TCase row :
+         {TCase{"/src/Unit1.pas", "/src/Unit1_pas.HTM"}, TCase{"Project1.dpr", "Project1_dpr.HTM"},
+          TCase{"Form1.dfm", "Form1_dfm.HTM"}, TCase{"Page.html", "Page_htm.HTM"},
+          TCase{"/src/README", "/src/README_.HTM"},
+          TCase{"/src/my.dir/README", "/src/my.dir/README_.HTM"}}) {
         SCOPED_TRACE(row.Source);
         ChooseSource(row.Source);
         EXPECT_EQ(Window.EditSource->text().toStdString(), row.Source);
@@ -118,8 +126,8 @@ TEST(NameFilters, GivesQtFiltersForBothDialogs) {
     TScriptedDialogs dialogs;
     TCodelumeF window(dialogs);
     EXPECT_THAT(NameFilters(window.OpenDialog1.Filter),
-                ElementsAre("Pascal unit (*.pas)", "Delphi project file (*.dpr)", "Delphi form file (*.dfm)",
-                            "Delphi package source file (*.dpk)"));
+                ElementsAre("Pascal unit (*.pas)", "Delphi project file (*.dpr)",
+                            "Delphi form file (*.dfm)", "Delphi package source file (*.dpk)"));
     EXPECT_THAT(NameFilters(window.SaveDialog1.Filter), ElementsAre("HTML Files (*.htm *.html)"));
 }
 
@@ -146,7 +154,8 @@ TEST_F(CodelumeFTest, SecondConvertAsksAndNoKeepsTheFileAndTheViewer) {
     WriteWholeFile(page, "<title>old page</title>");
     Dialogs.Answers = {false};
     Click(Window.btnHTML);
-    EXPECT_THAT(Dialogs.Questions, ElementsAre("Confirm: Overwrite the existing file " + page + "?"));
+    EXPECT_THAT(Dialogs.Questions,
+                ElementsAre("Confirm: Overwrite the existing file " + page + "?"));
     EXPECT_EQ(ReadWholeFile(page), "<title>old page</title>");
     EXPECT_EQ(Window.Viewer->PageTitle(), "File: Unit1.pas");
     Dialogs.Answers = {true};

@@ -1,11 +1,12 @@
-#include "app/ShadowLabel.h"
+#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <set>
+
+#include "app/ShadowLabel.h"
 
 namespace codelume {
 namespace {
@@ -66,12 +67,23 @@ TMask ShadowOf(const TMask& text, int dx, int dy, QSize size) {
 
 int TextWidth(const QString& text) { return QFontMetrics(BoxFont()).horizontalAdvance(text); }
 // The height of one line as Qt lays text out.
-int LineHeight() { return QFontMetrics(BoxFont()).boundingRect(QRect(0, 0, 100, 100), 0, QStringLiteral("X")).height(); }
+int LineHeight() {
+    return QFontMetrics(BoxFont())
+        .boundingRect(QRect(0, 0, 100, 100), 0, QStringLiteral("X"))
+        .height();
+}
 
 TEST(PaintShadowedText, DrawsTheShadowAtEachPosition) {
-    struct TCase { const char* Name; TShadowPosition Position; int Size; int Dx; int Dy; };
-    for (TCase row : {TCase{"Default", spLeftTop, 1, -1, -1}, TCase{"LeftBottom", spLeftBottom, 2, -2, 2},
-                      TCase{"RightBottom", spRightBottom, 1, 1, 1}, TCase{"RightTop", spRightTop, 3, 3, -3}}) {
+    struct TCase {
+        const char* Name;
+        TShadowPosition Position;
+        int Size;
+        int Dx;
+        int Dy;
+    };
+    for (TCase row :
+         {TCase{"Default", spLeftTop, 1, -1, -1}, TCase{"LeftBottom", spLeftBottom, 2, -2, 2},
+          TCase{"RightBottom", spRightBottom, 1, 1, 1}, TCase{"RightTop", spRightTop, 3, 3, -3}}) {
         SCOPED_TRACE(row.Name);
         TShadowLabel label;
         Prepare(label, QStringLiteral("Hello"));
@@ -87,13 +99,18 @@ TEST(PaintShadowedText, DrawsTheShadowAtEachPosition) {
         EXPECT_EQ(Pixels(image, Qt::black), text);
         EXPECT_EQ(Pixels(image, Shadow), ShadowOf(text, row.Dx, row.Dy, label.size()));
     }
-    EXPECT_EQ(TShadowLabel().ShadowColor(), QApplication::palette().color(QPalette::Active, QPalette::Light));
+    EXPECT_EQ(TShadowLabel().ShadowColor(),
+              QApplication::palette().color(QPalette::Active, QPalette::Light));
 }
 
 TEST(FitToText, MakesTheLabelTwoPixelsWiderThanTheText) {
-    struct TCase { const char* Caption; bool ShowAccelChar; QString Shown; };
-    for (TCase row : {TCase{"Hello", true, "Hello"}, TCase{"A&&B", true, "A&B"}, TCase{"A&B", true, "AB"},
-                      TCase{"A&B", false, "A&B"}, TCase{"", true, " "}}) {
+    struct TCase {
+        const char* Caption;
+        bool ShowAccelChar;
+        QString Shown;
+    };
+    for (TCase row : {TCase{"Hello", true, "Hello"}, TCase{"A&&B", true, "A&B"},
+                      TCase{"A&B", true, "AB"}, TCase{"A&B", false, "A&B"}, TCase{"", true, " "}}) {
         SCOPED_TRACE(row.Caption);
         TShadowLabel label;
         label.SetShowAccelChar(row.ShowAccelChar);
@@ -138,7 +155,8 @@ TEST(Paint, BottomLayoutDrawsFromTheFullWidthAboveTheBottom) {
     TMask top = Pixels(Render(label), Qt::black);
     label.SetLayout(tlBottom);
     // The measured block starts one pixel higher, where the shadow begins.
-    EXPECT_EQ(Pixels(Render(label), Qt::black), Moved(top, -1, 50 - LineHeight() - 1, label.size()));
+    EXPECT_EQ(Pixels(Render(label), Qt::black),
+              Moved(top, -1, 50 - LineHeight() - 1, label.size()));
 }
 
 class ShadowLabelInWindow : public ::testing::Test {
@@ -175,13 +193,14 @@ TEST_F(ShadowLabelInWindow, FocusRectangleShowsAtTheEdgesWhileTheControlHasFocus
         QImage image = Render(*Label);
         auto framed = [&](QPoint from, QPoint step, int count) {
             for (QPoint p = from; count-- > 0; p += step)
-                if (!std::set<QRgb>{Background.rgb(), Shadow.rgb(), QColor(Qt::black).rgb()}.count(image.pixel(p)))
+                if (!std::set<QRgb>{Background.rgb(), Shadow.rgb(), QColor(Qt::black).rgb()}.count(
+                        image.pixel(p)))
                     return 1;
             return 0;
         };
         int w = image.width(), h = image.height();
-        return framed({0, 0}, {1, 0}, w) + framed({0, h - 1}, {1, 0}, w) + framed({0, 0}, {0, 1}, h) +
-               framed({w - 1, 0}, {0, 1}, h);
+        return framed({0, 0}, {1, 0}, w) + framed({0, h - 1}, {1, 0}, w) +
+               framed({0, 0}, {0, 1}, h) + framed({w - 1, 0}, {0, 1}, h);
     };
     Edit->clearFocus();
     EXPECT_EQ(framedEdges(), 0);
@@ -199,7 +218,7 @@ TEST_F(ShadowLabelInWindow, LeftPressHoldsTheHoverStateUntilRelease) {
     QApplication::sendEvent(Label, &leave);
     EXPECT_EQ(entered.count(), 1);
     EXPECT_EQ(left.count(), 0);
-        QTest::mouseRelease(Label, Qt::LeftButton);
+    QTest::mouseRelease(Label, Qt::LeftButton);
     EXPECT_EQ(left.count(), 1);
 }
 

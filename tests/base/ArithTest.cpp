@@ -1,6 +1,6 @@
-#include "base/Arith.h"
-
 #include <gtest/gtest.h>
+
+#include "base/Arith.h"
 
 namespace codelume {
 namespace {
@@ -15,9 +15,9 @@ TEST(CheckedArithmetic, RefusesToWrap) {
 
 TEST(MulDiv, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(12, 96, 72), 16);
-    EXPECT_EQ(MulDiv(10, 96, 72), 13);   // 13.33
-    EXPECT_EQ(MulDiv(3, 1, 2), 2);       // 1.5
-    EXPECT_EQ(MulDiv(-3, 1, 2), -2);     // -1.5
+    EXPECT_EQ(MulDiv(10, 96, 72), 13);  // 13.33
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);      // 1.5
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);    // -1.5
     EXPECT_EQ(MulDiv(3, -1, 2), -2);
     EXPECT_EQ(MulDiv(INT32_MAX, INT32_MAX, INT32_MAX), INT32_MAX);  // 64-bit intermediate
     EXPECT_EQ(MulDiv(1, 1, 0), -1);

@@ -1,7 +1,6 @@
-#include "base/Format.h"
-
 #include <gtest/gtest.h>
 
+#include "base/Format.h"
 #include "base/FreeList.h"
 
 namespace codelume {

@@ -1,10 +1,9 @@
-#include "base/Stream.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "base/Errors.h"
+#include "base/Stream.h"
 
 namespace codelume {
 namespace {

@@ -41,7 +41,9 @@ protected:
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(Out.File("out")),
                 ReadWholeFile(Out.File("err"))};
     }
-    void Write(const std::string& name, const std::string& bytes) { WriteWholeFile(Dir.File(name), bytes); }
+    void Write(const std::string& name, const std::string& bytes) {
+        WriteWholeFile(Dir.File(name), bytes);
+    }
     std::string Read(const std::string& name) { return ReadWholeFile(Dir.File(name)); }
     bool Exists(const std::string& name) { return std::filesystem::exists(Dir.File(name)); }
     // The page the library writes for the same source, for comparison.
@@ -142,7 +144,9 @@ TEST_F(CodelumeCli, AFormFileIsRenderedFirst) {
     form.Object("TForm1", "Form1").Prop("Caption").String("Hi").End().End();
     Write("Form1.dfm", WrapInResource("TFORM1", form.Data()));
     EXPECT_EQ(Run({"convert", "Form1.dfm"}).Status, 0);
-    EXPECT_THAT(Read("Form1_dfm.HTM"), HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hi'\r\n<B>end</B></PRE>"));
+    EXPECT_THAT(
+        Read("Form1_dfm.HTM"),
+        HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hi'\r\n<B>end</B></PRE>"));
     EXPECT_EQ(Read("Form1_dfm.HTM"), LibraryPage("Form1.dfm"));
 }
 
@@ -173,10 +177,14 @@ TEST_F(CodelumeCli, FormTextReportsTheSystemsMessages) {
 TEST_F(CodelumeCli, PictureAndPrintNumbersAreCheckedWhole) {
     Write("p.htm", "<p>x</p>");
     const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
-        {{"render", "p.htm", "-o", "p.png", "--width", "15"}, "--width needs a number from 16 to 16384"},
-        {{"render", "p.htm", "-o", "p.png", "--scroll", "-1"}, "--scroll needs a number from 0 to 2147483647"},
-        {{"print", "p.htm", "-o", "p.pdf", "--dpi", "600dpi"}, "--dpi needs a number from 72 to 2400"},
-        {{"print", "p.htm", "-o", "p.pdf", "--last", "99999999999"}, "--last needs a number from 1 to 2147483647"},
+        {{"render", "p.htm", "-o", "p.png", "--width", "15"},
+         "--width needs a number from 16 to 16384"},
+        {{"render", "p.htm", "-o", "p.png", "--scroll", "-1"},
+         "--scroll needs a number from 0 to 2147483647"},
+        {{"print", "p.htm", "-o", "p.pdf", "--dpi", "600dpi"},
+         "--dpi needs a number from 72 to 2400"},
+        {{"print", "p.htm", "-o", "p.pdf", "--last", "99999999999"},
+         "--last needs a number from 1 to 2147483647"},
     };
     for (const auto& [arguments, message] : wrong) {
         TRun run = Run(arguments);

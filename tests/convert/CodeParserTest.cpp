@@ -1,9 +1,9 @@
-#include "convert/CodeParser.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "convert/CodeParser.h"
 
 namespace codelume {
 namespace {
@@ -14,8 +14,8 @@ using ::testing::ThrowsMessage;
 // Visible text markers for every hook, so outputs can be read in the tests.
 class TMarkedParser : public TCodeParser {
 public:
-    using TCodeParser::TCodeParser;
     using TCodeParser::ConvertStringLiteral;
+    using TCodeParser::TCodeParser;
     const TKeywordTable* Table() const { return Keywords; }
 
 protected:
@@ -52,30 +52,39 @@ struct TLayoutCase {
 
 class ConvertSource : public ::testing::TestWithParam<TLayoutCase> {};
 
-TEST_P(ConvertSource, ReproducesTheLayout) { EXPECT_EQ(Body(GetParam().Source), GetParam().Expected); }
+TEST_P(ConvertSource, ReproducesTheLayout) {
+    EXPECT_EQ(Body(GetParam().Source), GetParam().Expected);
+}
 
 std::string RowName(const ::testing::TestParamInfo<TLayoutCase>& info) { return info.param.Name; }
 
-INSTANTIATE_TEST_SUITE_P(Layout, ConvertSource, ::testing::Values(
-    TLayoutCase{"WorkedExample", "unit A;\r\n\r\n  x := 1;\r\n", "[K]unit[/K] A;\r\n\r\n  x := 1;"},
-    TLayoutCase{"Contiguous", "x:=1", "x:=1"},
-    TLayoutCase{"DoubleSpaces", "x  :=  1", "x  :=  1"},
-    TLayoutCase{"TabIsOneSpace", "\tx\t\ty", " x  y"},
-    TLayoutCase{"LoneLineFeedsKeepIndentation", "a\n  b\n    c\n  d", "a\r\n  b\r\n    c\r\n  d"},
-    TLayoutCase{"TrailingWhitespaceIsDropped", "a   \r\n  b \t\r\n\r\nc", "a\r\n  b\r\n\r\nc"},
-    TLayoutCase{"NothingAfterTheLastToken", "x;\r\n\r\n   ", "x;"},
-    TLayoutCase{"StringCodesKeepTheirSpace", "s := 'abc'#13#10'def' x", "s := [S]'abc'#13#10'def'[/S] x"},
-    TLayoutCase{"DecodedCodesKeepTheirSpace", "#65#66 x", "[S]'AB'[/S] x"},
-    TLayoutCase{"CodesAloneKeepTheirSpaces", "#13#10  x", "[S]#13#10[/S]  x"},
-    TLayoutCase{"LoneControlCharacter", "c := #9;", "c := [S]#9[/S];"},
-    TLayoutCase{"ShortString", "'x' y", "[S]'x'[/S] y"},
-    TLayoutCase{"MultiLineComment", "{a\r\n  b}\r\n  x", "[C]{a\r\n  b}[/C]\r\n  x"},
-    TLayoutCase{"TokenAfterACommentsEnd", "(* a\n *)  x\n y", "[C](* a\n *)[/C]  x\r\n y"},
-    TLayoutCase{"SlashCommentEndsAtTheLineFeed", "// a\nx // b\n  y", "[C]// a[/C]\r\nx [C]// b[/C]\r\n  y"},
-    TLayoutCase{"ParenCommentWithApostrophe", "(* it's *) x", "[C](* it's *)[/C] x"},
-    TLayoutCase{"ParenStarParen", "(*) x *) y", "[C](*) x *)[/C] y"},
-    TLayoutCase{"HighBytesPassThrough", "s\xE9 \xFF", "s\xE9 \xFF"},
-    TLayoutCase{"KeywordsKeepTheirCase", "Begin END", "[K]Begin[/K] [K]END[/K]"}), RowName);
+INSTANTIATE_TEST_SUITE_P(
+    Layout, ConvertSource,
+    ::testing::Values(
+        TLayoutCase{"WorkedExample", "unit A;\r\n\r\n  x := 1;\r\n",
+                    "[K]unit[/K] A;\r\n\r\n  x := 1;"},
+        TLayoutCase{"Contiguous", "x:=1", "x:=1"},
+        TLayoutCase{"DoubleSpaces", "x  :=  1", "x  :=  1"},
+        TLayoutCase{"TabIsOneSpace", "\tx\t\ty", " x  y"},
+        TLayoutCase{"LoneLineFeedsKeepIndentation", "a\n  b\n    c\n  d",
+                    "a\r\n  b\r\n    c\r\n  d"},
+        TLayoutCase{"TrailingWhitespaceIsDropped", "a   \r\n  b \t\r\n\r\nc", "a\r\n  b\r\n\r\nc"},
+        TLayoutCase{"NothingAfterTheLastToken", "x;\r\n\r\n   ", "x;"},
+        TLayoutCase{"StringCodesKeepTheirSpace", "s := 'abc'#13#10'def' x",
+                    "s := [S]'abc'#13#10'def'[/S] x"},
+        TLayoutCase{"DecodedCodesKeepTheirSpace", "#65#66 x", "[S]'AB'[/S] x"},
+        TLayoutCase{"CodesAloneKeepTheirSpaces", "#13#10  x", "[S]#13#10[/S]  x"},
+        TLayoutCase{"LoneControlCharacter", "c := #9;", "c := [S]#9[/S];"},
+        TLayoutCase{"ShortString", "'x' y", "[S]'x'[/S] y"},
+        TLayoutCase{"MultiLineComment", "{a\r\n  b}\r\n  x", "[C]{a\r\n  b}[/C]\r\n  x"},
+        TLayoutCase{"TokenAfterACommentsEnd", "(* a\n *)  x\n y", "[C](* a\n *)[/C]  x\r\n y"},
+        TLayoutCase{"SlashCommentEndsAtTheLineFeed", "// a\nx // b\n  y",
+                    "[C]// a[/C]\r\nx [C]// b[/C]\r\n  y"},
+        TLayoutCase{"ParenCommentWithApostrophe", "(* it's *) x", "[C](* it's *)[/C] x"},
+        TLayoutCase{"ParenStarParen", "(*) x *) y", "[C](*) x *)[/C] y"},
+        TLayoutCase{"HighBytesPassThrough", "s\xE9 \xFF", "s\xE9 \xFF"},
+        TLayoutCase{"KeywordsKeepTheirCase", "Begin END", "[K]Begin[/K] [K]END[/K]"}),
+    RowName);
 
 TEST(ConvertSource, EmptyInputIsTheDocumentMarkupAlone) { EXPECT_EQ(Convert(""), "<doc></doc>"); }
 
@@ -105,7 +114,8 @@ class TCountingStream : public TMemoryStream {
 public:
     int32_t Write(const void* buffer, int32_t count) override {
         ++Writes;
-        return Limit < 0 ? TMemoryStream::Write(buffer, count) : TMemoryStream::Write(buffer, std::min(count, Limit));
+        return Limit < 0 ? TMemoryStream::Write(buffer, count)
+                         : TMemoryStream::Write(buffer, std::min(count, Limit));
     }
     int Writes = 0;
     int32_t Limit = -1;
@@ -127,7 +137,8 @@ TEST(ConvertSource, AShortWriteIsAWriteError) {
     TCountingStream output;
     output.Limit = 3;
     TMarkedParser parser(input, output);
-    EXPECT_THAT([&] { parser.ConvertSource(); }, ThrowsMessage<EWriteError>(StrEq("Stream write error")));
+    EXPECT_THAT([&] { parser.ConvertSource(); },
+                ThrowsMessage<EWriteError>(StrEq("Stream write error")));
 }
 
 struct TLiteralCase {
@@ -144,20 +155,24 @@ TEST_P(ConvertStringLiteral, ReEncodesTheDecodedText) {
     EXPECT_EQ(parser.ConvertStringLiteral(GetParam().Decoded), GetParam().Expected);
 }
 
-std::string LiteralRowName(const ::testing::TestParamInfo<TLiteralCase>& info) { return info.param.Name; }
+std::string LiteralRowName(const ::testing::TestParamInfo<TLiteralCase>& info) {
+    return info.param.Name;
+}
 
 using namespace std::string_literals;
-INSTANTIATE_TEST_SUITE_P(Defaults, ConvertStringLiteral, ::testing::Values(
-    TLiteralCase{"Empty", "", "''"},
-    TLiteralCase{"Apostrophe", "it's", "'it''s'"},
-    TLiteralCase{"LoneApostrophe", "'", "''''"},
-    TLiteralCase{"CodesBetweenRuns", "abc\r\ndef", "'abc'#13#10'def'"},
-    TLiteralCase{"CodesOnly", "\r\n", "#13#10"},
-    TLiteralCase{"OneCodeInside", "a\rb", "'a'#13'b'"},
-    TLiteralCase{"CodeAtTheEnd", "a\x1F", "'a'#31"},
-    TLiteralCase{"ZeroByte", "\0x"s, "#0'x'"},
-    TLiteralCase{"ApostropheAfterCode", "\t'", "#9''''"},
-    TLiteralCase{"HighBytesArePrintable", "\x7F\xE9", "'\x7F\xE9'"}), LiteralRowName);
+INSTANTIATE_TEST_SUITE_P(
+    Defaults, ConvertStringLiteral,
+    ::testing::Values(TLiteralCase{"Empty", "", "''"},
+                      TLiteralCase{"Apostrophe", "it's", "'it''s'"},
+                      TLiteralCase{"LoneApostrophe", "'", "''''"},
+                      TLiteralCase{"CodesBetweenRuns", "abc\r\ndef", "'abc'#13#10'def'"},
+                      TLiteralCase{"CodesOnly", "\r\n", "#13#10"},
+                      TLiteralCase{"OneCodeInside", "a\rb", "'a'#13'b'"},
+                      TLiteralCase{"CodeAtTheEnd", "a\x1F", "'a'#31"},
+                      TLiteralCase{"ZeroByte", "\0x"s, "#0'x'"},
+                      TLiteralCase{"ApostropheAfterCode", "\t'", "#9''''"},
+                      TLiteralCase{"HighBytesArePrintable", "\x7F\xE9", "'\x7F\xE9'"}),
+    LiteralRowName);
 
 TEST(KeywordTable, FindsWholeWordsInAnyCase) {
     EXPECT_EQ(PascalKeywords.Count(), 93);
@@ -174,7 +189,8 @@ TEST(KeywordTable, FindsWholeWordsInAnyCase) {
 
 TEST(ConvertSource, PascalTableMarksNamesThatAreEntries) {
     EXPECT_EQ(Body("Read Write Index Message Default At On Name"),
-              "[K]Read[/K] [K]Write[/K] [K]Index[/K] [K]Message[/K] [K]Default[/K] [K]At[/K] [K]On[/K] Name");
+              "[K]Read[/K] [K]Write[/K] [K]Index[/K] [K]Message[/K] [K]Default[/K] [K]At[/K] "
+              "[K]On[/K] Name");
     EXPECT_EQ(Body("resourcestring out overload reintroduce safecall"),
               "resourcestring out overload reintroduce safecall");
 }

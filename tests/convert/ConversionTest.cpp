@@ -1,5 +1,3 @@
-#include "convert/Conversion.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -7,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "convert/Conversion.h"
 #include "convert/NewParser.h"
 #include "support/FormWriter.h"
 #include "support/TempDir.h"
@@ -38,18 +37,22 @@ TEST_P(FileNameRules, SplitAndRename) {
 
 std::string RowName(const ::testing::TestParamInfo<TNameCase>& info) { return info.param.Name; }
 
-INSTANTIATE_TEST_SUITE_P(Paths, FileNameRules, ::testing::Values(
-    TNameCase{"WindowsUnit", "C:\\Src\\Unit1.pas", ".pas", "Unit1.pas", "C:\\Src\\Unit1_pas.HTM"},
-    TNameCase{"Project", "Project1.dpr", ".dpr", "Project1.dpr", "Project1_dpr.HTM"},
-    TNameCase{"Form", "Form1.dfm", ".dfm", "Form1.dfm", "Form1_dfm.HTM"},
-    TNameCase{"LongExtension", "Page.html", ".html", "Page.html", "Page_htm.HTM"},
-    TNameCase{"NoExtension", "C:\\Src\\README", "", "README", "C:\\Src\\README_.HTM"},
-    TNameCase{"DotInAFolder", "src/my.dir/README", "", "README", "src/my.dir/README_.HTM"},
-    TNameCase{"DotBeforeAColon", "a.b:c", "", "c", "a.b:c_.HTM"},
-    TNameCase{"TrailingDot", "x.", ".", "x.", "x_.HTM"},
-    TNameCase{"ShortExtension", "a/b.p", ".p", "b.p", "a/b_p.HTM"},
-    TNameCase{"UpperCase", "UNIT1.PAS", ".PAS", "UNIT1.PAS", "UNIT1_PAS.HTM"},
-    TNameCase{"Empty", "", "", "", "_.HTM"}), RowName);
+INSTANTIATE_TEST_SUITE_P(
+    Paths, FileNameRules,
+    ::testing::Values(
+        TNameCase{"WindowsUnit", "C:\\Src\\Unit1.pas", ".pas", "Unit1.pas",
+                  "C:\\Src\\Unit1_pas.HTM"},
+        TNameCase{"Project", "Project1.dpr", ".dpr", "Project1.dpr", "Project1_dpr.HTM"},
+        TNameCase{"Form", "Form1.dfm", ".dfm", "Form1.dfm", "Form1_dfm.HTM"},
+        TNameCase{"LongExtension", "Page.html", ".html", "Page.html", "Page_htm.HTM"},
+        TNameCase{"NoExtension", "C:\\Src\\README", "", "README", "C:\\Src\\README_.HTM"},
+        TNameCase{"DotInAFolder", "src/my.dir/README", "", "README", "src/my.dir/README_.HTM"},
+        TNameCase{"DotBeforeAColon", "a.b:c", "", "c", "a.b:c_.HTM"},
+        TNameCase{"TrailingDot", "x.", ".", "x.", "x_.HTM"},
+        TNameCase{"ShortExtension", "a/b.p", ".p", "b.p", "a/b_p.HTM"},
+        TNameCase{"UpperCase", "UNIT1.PAS", ".PAS", "UNIT1.PAS", "UNIT1_PAS.HTM"},
+        TNameCase{"Empty", "", "", "", "_.HTM"}),
+    RowName);
 
 TEST(ChangeFileExt, ReplacesOrAppends) {
     EXPECT_EQ(ChangeFileExt("a/b.pas", ".htm"), "a/b.htm");
@@ -119,7 +122,8 @@ TEST_F(ConvertToPageTest, AFailureLeavesTheDestinationAsItWas) {
     EXPECT_THAT([&] { ConvertToPage(bad, page); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
     EXPECT_EQ(ReadWholeFile(page), "previous");
-    EXPECT_THAT([&] { ConvertToPage(bad, Dir.File("new.htm")); }, ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
+    EXPECT_THAT([&] { ConvertToPage(bad, Dir.File("new.htm")); },
+                ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
     EXPECT_EQ(Files(), (std::vector<std::string>{"bad.htm", "bad.pas"}));
 }
 
@@ -137,7 +141,8 @@ TEST_F(ConvertToPageTest, TheDestinationIsCreatedBeforeTheSourceIsOpened) {
     std::string unwritable = Dir.File("no/such/folder/x.htm");
     EXPECT_THAT([&] { ConvertToPage(missing, unwritable); },
                 ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + unwritable)));
-    EXPECT_THAT([&] { ConvertToPage(missing, ""); }, ThrowsMessage<EFCreateError>(StrEq("Cannot create file ")));
+    EXPECT_THAT([&] { ConvertToPage(missing, ""); },
+                ThrowsMessage<EFCreateError>(StrEq("Cannot create file ")));
     EXPECT_THAT([&] { ConvertToPage(missing, Dir.Path().string()); },
                 ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + Dir.Path().string())));
 }
@@ -148,13 +153,17 @@ TEST_F(ConvertToPageTest, AFormFileIsRenderedThenHighlighted) {
     std::string source = Write("Form1.dfm", WrapInResource("TFORM1", form.Data()));
     ConvertToPage(source, Dir.File("Form1_dfm.HTM"));
     std::string page = ReadWholeFile(Dir.File("Form1_dfm.HTM"));
-    EXPECT_THAT(page, HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hello'\r\n<B>end</B></PRE>"));
+    EXPECT_THAT(
+        page,
+        HasSubstr(
+            "<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hello'\r\n<B>end</B></PRE>"));
 }
 
 TEST_F(ConvertToPageTest, AnUpperCaseFormNameIsPascalSource) {
     std::string source = Write("FORM1.DFM", "object X end");
     ConvertToPage(source, Dir.File("f.htm"));
-    EXPECT_THAT(ReadWholeFile(Dir.File("f.htm")), HasSubstr("<PRE>\r\n<B>object</B> X <B>end</B></PRE>"));
+    EXPECT_THAT(ReadWholeFile(Dir.File("f.htm")),
+                HasSubstr("<PRE>\r\n<B>object</B> X <B>end</B></PRE>"));
 }
 
 TEST_F(ConvertToPageTest, ABrokenFormFileLeavesNoPage) {

@@ -1,10 +1,10 @@
-#include "convert/NewParser.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "convert/NewParser.h"
 
 namespace codelume {
 namespace {
@@ -23,8 +23,9 @@ struct TToken {
 };
 
 void PrintTo(const TToken& token, std::ostream* os) {
-    *os << "{" << int{token.Kind} << ", \"" << token.Text << "\", line " << token.Line << ", offset "
-        << token.Offset << ", length " << token.Length << ", line start " << token.LineStart << "}";
+    *os << "{" << int{token.Kind} << ", \"" << token.Text << "\", line " << token.Line
+        << ", offset " << token.Offset << ", length " << token.Length << ", line start "
+        << token.LineStart << "}";
 }
 
 TToken Current(const TNewParser& parser) {
@@ -66,37 +67,39 @@ TEST_P(ReadToken, ScansTheFirstToken) {
 
 std::string RowName(const ::testing::TestParamInfo<TTokenCase>& info) { return info.param.Name; }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ReadToken, ::testing::Values(
-    TTokenCase{"Identifier", "x1 y", TokIdentifier, "x1", 2},
-    TTokenCase{"Underscores", "_a_9;", TokIdentifier, "_a_9", 4},
-    TTokenCase{"DigitsThenLetter", "1x", TokInteger, "1", 1},
-    TTokenCase{"HighByteIsACharacter", "\xE9t\xE9", 233, "\xE9", 1},
-    TTokenCase{"HexInteger", "$1F;", TokInteger, "$1F", 3},
-    TTokenCase{"LoneDollar", "$ 1", TokInteger, "$", 1},
-    TTokenCase{"LoneMinus", "- 1", TokInteger, "-", 1},
-    TTokenCase{"NegativeInteger", "-12)", TokInteger, "-12", 3},
-    TTokenCase{"Fraction", "1.5;", TokFloat, "1.5", 3},
-    TTokenCase{"Exponent", "1E3", TokFloat, "1E3", 3},
-    TTokenCase{"SumWithoutSpaces", "3+4", TokFloat, "3+4", 3},
-    TTokenCase{"Range", "1..10]", TokFloat, "1..10", 5},
-    TTokenCase{"DoubledQuote", "'it''s'", TokString, "it's", 7},
-    TTokenCase{"EmptyString", "''", TokString, "", 2},
-    TTokenCase{"CharacterCodes", "#65#66", TokString, "AB", 6},
-    TTokenCase{"CodeKeepsItsLowByte", "#300", TokString, ",", 4},
-    TTokenCase{"HashWithoutDigits", "#$0D", TokString, std::string(1, '\0'), 1},
-    TTokenCase{"LargestCode", "#2147483647", TokString, "\xFF", 11},
-    TTokenCase{"QuotedRunsAndCodes", "'abc'#13#10'def' x", TokString, "abc\r\ndef", 16},
-    TTokenCase{"BraceComment", "{ a'b } x", TokComment, "{ a'b }", 7},
-    TTokenCase{"DirectiveIsABraceComment", "{$R *.res}", TokComment, "{$R *.res}", 10},
-    TTokenCase{"ParenComment", "(* it's *) x", TokComment, "(* it's *)", 10},
-    TTokenCase{"ParenStarParenOpens", "(*) x *) y", TokComment, "(*) x *)", 8},
-    TTokenCase{"EmptyParenComment", "(**)", TokComment, "(**)", 4},
-    TTokenCase{"ParenAlone", "(x", '(', "(", 1},
-    TTokenCase{"SlashCommentEndsAtCarriageReturn", "// a\r\nx", TokComment, "// a", 4},
-    TTokenCase{"SlashCommentEndsAtLineFeed", "// a\nx", TokComment, "// a", 4},
-    TTokenCase{"SlashCommentEndsWithTheData", "x; // a", TokIdentifier, "x", 1},
-    TTokenCase{"SlashAlone", "/ /", '/', "/", 1},
-    TTokenCase{"Character", ":=", ':', ":", 1}), RowName);
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ReadToken,
+    ::testing::Values(
+        TTokenCase{"Identifier", "x1 y", TokIdentifier, "x1", 2},
+        TTokenCase{"Underscores", "_a_9;", TokIdentifier, "_a_9", 4},
+        TTokenCase{"DigitsThenLetter", "1x", TokInteger, "1", 1},
+        TTokenCase{"HighByteIsACharacter", "\xE9t\xE9", 233, "\xE9", 1},
+        TTokenCase{"HexInteger", "$1F;", TokInteger, "$1F", 3},
+        TTokenCase{"LoneDollar", "$ 1", TokInteger, "$", 1},
+        TTokenCase{"LoneMinus", "- 1", TokInteger, "-", 1},
+        TTokenCase{"NegativeInteger", "-12)", TokInteger, "-12", 3},
+        TTokenCase{"Fraction", "1.5;", TokFloat, "1.5", 3},
+        TTokenCase{"Exponent", "1E3", TokFloat, "1E3", 3},
+        TTokenCase{"SumWithoutSpaces", "3+4", TokFloat, "3+4", 3},
+        TTokenCase{"Range", "1..10]", TokFloat, "1..10", 5},
+        TTokenCase{"DoubledQuote", "'it''s'", TokString, "it's", 7},
+        TTokenCase{"EmptyString", "''", TokString, "", 2},
+        TTokenCase{"CharacterCodes", "#65#66", TokString, "AB", 6},
+        TTokenCase{"CodeKeepsItsLowByte", "#300", TokString, ",", 4},
+        TTokenCase{"HashWithoutDigits", "#$0D", TokString, std::string(1, '\0'), 1},
+        TTokenCase{"LargestCode", "#2147483647", TokString, "\xFF", 11},
+        TTokenCase{"QuotedRunsAndCodes", "'abc'#13#10'def' x", TokString, "abc\r\ndef", 16},
+        TTokenCase{"BraceComment", "{ a'b } x", TokComment, "{ a'b }", 7},
+        TTokenCase{"DirectiveIsABraceComment", "{$R *.res}", TokComment, "{$R *.res}", 10},
+        TTokenCase{"ParenComment", "(* it's *) x", TokComment, "(* it's *)", 10},
+        TTokenCase{"ParenStarParenOpens", "(*) x *) y", TokComment, "(*) x *)", 8},
+        TTokenCase{"EmptyParenComment", "(**)", TokComment, "(**)", 4},
+        TTokenCase{"ParenAlone", "(x", '(', "(", 1},
+        TTokenCase{"SlashCommentEndsAtCarriageReturn", "// a\r\nx", TokComment, "// a", 4},
+        TTokenCase{"SlashCommentEndsAtLineFeed", "// a\nx", TokComment, "// a", 4},
+        TTokenCase{"SlashCommentEndsWithTheData", "x; // a", TokIdentifier, "x", 1},
+        TTokenCase{"SlashAlone", "/ /", '/', "/", 1}, TTokenCase{"Character", ":=", ':', ":", 1}),
+    RowName);
 
 TEST(ReadToken, EmptyStreamEndsAtOnce) {
     TMemoryStream stream;
@@ -110,7 +113,8 @@ TEST(ReadToken, ControlBytesAreWhitespace) {
     std::string whitespace;
     for (int c = 1; c <= 32; ++c)
         if (c != 10) whitespace += static_cast<char>(c);
-    EXPECT_EQ(Tokens(whitespace + "a" + whitespace), (std::vector<TToken>{{TokIdentifier, "a", 1, 31, 1, 0}}));
+    EXPECT_EQ(Tokens(whitespace + "a" + whitespace),
+              (std::vector<TToken>{{TokIdentifier, "a", 1, 31, 1, 0}}));
 }
 
 TEST(ReadToken, SlashCommentOnTheLastLine) {
@@ -141,10 +145,12 @@ TEST(TokenLineStart, IsTheOffsetAfterTheLastLineFeed) {
 TEST(RaiseError, NamesTheLineOfTheToken) {
     EXPECT_THAT([] { Tokens("x\n  'abc\ny"); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
-    EXPECT_THAT([] { Tokens("'ab\rc'"); }, ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 1")));
+    EXPECT_THAT([] { Tokens("'ab\rc'"); },
+                ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 1")));
     EXPECT_THAT([] { Tokens("{a\nb\nc}\n'x"); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 4")));
-    EXPECT_THAT([] { Tokens("#2147483648"); }, ThrowsMessage<EParserError>(StrEq("Integer overflow on line 1")));
+    EXPECT_THAT([] { Tokens("#2147483648"); },
+                ThrowsMessage<EParserError>(StrEq("Integer overflow on line 1")));
 }
 
 TEST(RaiseError, ConstructionRaisesTheFirstTokensError) {
@@ -169,15 +175,17 @@ TEST_P(NulByte, FailsWithItsTrueLine) {
 std::string NulRowName(const ::testing::TestParamInfo<TNulCase>& info) { return info.param.Name; }
 
 using namespace std::string_literals;
-INSTANTIATE_TEST_SUITE_P(Anywhere, NulByte, ::testing::Values(
-    TNulCase{"BetweenTokens", "x\0y"s, "Unexpected NUL byte on line 1"},
-    TNulCase{"AsTheLastByte", "a\nb\n\0"s, "Unexpected NUL byte on line 3"},
-    TNulCase{"AsTheFirstByte", "\0a"s, "Unexpected NUL byte on line 1"},
-    TNulCase{"InAString", "\n'a\0b'"s, "Unexpected NUL byte on line 2"},
-    TNulCase{"InABraceComment", "{a\nb\n\0}"s, "Unexpected NUL byte on line 3"},
-    TNulCase{"InAParenComment", "(*\n\0*)"s, "Unexpected NUL byte on line 2"},
-    TNulCase{"InASlashComment", "// a\0b"s, "Unexpected NUL byte on line 1"},
-    TNulCase{"InUtf16Text", "u\0n\0i\0t\0"s, "Unexpected NUL byte on line 1"}), NulRowName);
+INSTANTIATE_TEST_SUITE_P(
+    Anywhere, NulByte,
+    ::testing::Values(TNulCase{"BetweenTokens", "x\0y"s, "Unexpected NUL byte on line 1"},
+                      TNulCase{"AsTheLastByte", "a\nb\n\0"s, "Unexpected NUL byte on line 3"},
+                      TNulCase{"AsTheFirstByte", "\0a"s, "Unexpected NUL byte on line 1"},
+                      TNulCase{"InAString", "\n'a\0b'"s, "Unexpected NUL byte on line 2"},
+                      TNulCase{"InABraceComment", "{a\nb\n\0}"s, "Unexpected NUL byte on line 3"},
+                      TNulCase{"InAParenComment", "(*\n\0*)"s, "Unexpected NUL byte on line 2"},
+                      TNulCase{"InASlashComment", "// a\0b"s, "Unexpected NUL byte on line 1"},
+                      TNulCase{"InUtf16Text", "u\0n\0i\0t\0"s, "Unexpected NUL byte on line 1"}),
+    NulRowName);
 
 std::string Line(char c, size_t length) { return std::string(length, c) + "\n"; }
 
@@ -214,7 +222,8 @@ TEST(ScanComment, ACommentGoesOnAfterTheRefill) {
         std::string comment = open + body + close;
         std::vector<TToken> tokens = Tokens("x " + comment + " y");
         ASSERT_EQ(tokens.size(), 3u);
-        EXPECT_EQ(tokens[1], (TToken{TokComment, comment, 1, 2, static_cast<int32_t>(comment.size()), 0}));
+        EXPECT_EQ(tokens[1],
+                  (TToken{TokComment, comment, 1, 2, static_cast<int32_t>(comment.size()), 0}));
         EXPECT_EQ(tokens[2].Line, 501);
         EXPECT_EQ(tokens[2].Offset, static_cast<int32_t>(comment.size()) + 3);
         EXPECT_EQ(tokens[2].LineStart, static_cast<int32_t>(2 + strlen(open) + body.size()));
@@ -230,7 +239,8 @@ TEST(ScanComment, ACommentOpenAtTheEndRunsOverEveryFilling) {
 
 TEST(ScanComment, ANulByteInALaterFillingNamesItsLine) {
     std::string source = "{" + std::string(6000, '\n') + std::string(1, '\0') + "}";
-    EXPECT_THAT([&] { Tokens(source); }, ThrowsMessage<EParserError>(StrEq("Unexpected NUL byte on line 6001")));
+    EXPECT_THAT([&] { Tokens(source); },
+                ThrowsMessage<EParserError>(StrEq("Unexpected NUL byte on line 6001")));
 }
 
 TEST(TNewParser, DestructionLeavesTheStreamAtTheCurrentToken) {

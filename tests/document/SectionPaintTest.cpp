@@ -31,7 +31,9 @@ public:
     void Measure(TCanvas&) override {}
     bool HasWindow() const override { return Window; }
     void ShowAt(int32_t x, int32_t y) override { Log.push_back(Format("ShowAt %d,%d", x, y)); }
-    void PaintAt(TCanvas&, int32_t x, int32_t y) override { Log.push_back(Format("PaintAt %d,%d", x, y)); }
+    void PaintAt(TCanvas&, int32_t x, int32_t y) override {
+        Log.push_back(Format("PaintAt %d,%d", x, y));
+    }
 };
 
 TEST(PaintDocument, ShowsAWindowedControlAndDrawsOneWithoutAWindow) {

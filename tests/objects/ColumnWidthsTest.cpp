@@ -1,7 +1,7 @@
-#include "objects/ColumnWidths.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include "objects/ColumnWidths.h"
 
 namespace codelume {
 namespace {

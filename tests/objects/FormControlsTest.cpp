@@ -1,5 +1,3 @@
-#include "objects/FormControls.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,6 +6,7 @@
 #include "canvas/FixedCanvas.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
+#include "objects/FormControls.h"
 #include "objects/HtmlForm.h"
 
 namespace codelume {
@@ -53,7 +52,8 @@ TEST(FormControl, DropDownShowsTheFirstOptionWhenNoneIsSelected) {
     EXPECT_EQ(select.Width, 40 + 8 + 16);
     // Inside the 64 by 24 box, the last 16 pixels are a raised strip the text stays left of.
     select.PaintAt(canvas, 20, 30);
-    EXPECT_THAT(canvas.Calls(), ::testing::Contains("FillRect 67,31,83,53 " + Format("%06X", clBtnFace)));
+    EXPECT_THAT(canvas.Calls(),
+                ::testing::Contains("FillRect 67,31,83,53 " + Format("%06X", clBtnFace)));
     EXPECT_THAT(canvas.Calls().back(), ::testing::EndsWith("clip=21,31,67,53"));
 }
 
@@ -69,7 +69,9 @@ TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
         {"CheckedBox",
          Attributes({{TypeSy, "checkbox"}, {CheckedSy, ""}}),
          {"Line 23,33 29,39 " + ink, "Line 23,39 29,33 " + ink}},
-        {"CheckedRadio", Attributes({{TypeSy, "radio"}, {CheckedSy, ""}}), {"Ellipse 23,33,30,40 " + ink + " fill=" + ink}},
+        {"CheckedRadio",
+         Attributes({{TypeSy, "radio"}, {CheckedSy, ""}}),
+         {"Ellipse 23,33,30,40 " + ink + " fill=" + ink}},
         {"UncheckedBox", Attributes({{TypeSy, "checkbox"}}), {}},
         {"Edit", Attributes({{ValueSy, "ab"}}), {"TextOut 24,46 \"ab\" " + ink}},
     };
@@ -95,7 +97,8 @@ TEST(InsertFormControl, StartsAFormAndPlacesTheControlByKind) {
     THtmlForm* form = nullptr;
     InsertFormControl(section, InputSy, document, form, {});
     InsertFormControl(section, InputSy, document, form, Attributes({{TypeSy, "hidden"}}));
-    THtmlControl& button = InsertFormControl(section, InputSy, document, form, Attributes({{TypeSy, "image"}}));
+    THtmlControl& button =
+        InsertFormControl(section, InputSy, document, form, Attributes({{TypeSy, "image"}}));
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(document.FormList.Count(), 1);
     EXPECT_EQ(form->Controls.Count(), 3);

@@ -1,9 +1,8 @@
-#include "objects/FrameSet.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
+#include "objects/FrameSet.h"
 
 namespace codelume {
 namespace {
@@ -21,7 +20,8 @@ TEST(ParseFrameSizes, ReadsPixelsPercentagesAndShares) {
 TEST(SubFrameSet, RecordsFramesRelativeToTheDocumentAndCountsEmptyDivisions) {
     TFrameSet set;
     set.ReadAttributes(Attributes({{RowsSy, "50%,50%"}, {ColsSy, "*,*"}, {FrameBorderSy, "no"}}));
-    set.AddFrame(Attributes({{SrcSy, "left.htm"}, {NameSy, "nav"}, {NoResizeSy, ""}}), "/site/index.htm");
+    set.AddFrame(Attributes({{SrcSy, "left.htm"}, {NameSy, "nav"}, {NoResizeSy, ""}}),
+                 "/site/index.htm");
     set.AddFrame(Attributes({{SrcSy, "http://x/y"}}), "/site/index.htm");
     TSubFrameSet& child = set.AddChildSet();
     set.ChildrenComplete();

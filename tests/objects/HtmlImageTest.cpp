@@ -1,11 +1,10 @@
-#include "objects/HtmlImage.h"
-
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
 #include "base/Format.h"
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
+#include "objects/HtmlImage.h"
 #include "objects/MapItem.h"
 
 namespace codelume {
@@ -44,7 +43,8 @@ TEST(LayoutImage, TakesTheTagsSizeOrTwentySquare) {
 
 TEST(HtmlImage, ReadsAlignmentSpaceAndMap) {
     TSectionList document;
-    THtmlImage image(document, Attributes({{AlignSy, "absmiddle"}, {HSpaceSy, "-30"}, {UseMapSy, "#nav"}}));
+    THtmlImage image(document,
+                     Attributes({{AlignSy, "absmiddle"}, {HSpaceSy, "-30"}, {UseMapSy, "#nav"}}));
     EXPECT_EQ(image.VAlign, iaMiddle);
     EXPECT_EQ(image.HSpace, 20);
     EXPECT_EQ(image.UseMap, "NAV");
@@ -87,7 +87,8 @@ TEST(HtmlImage, BottomAlignedStandsOnTheBaselineAndMiddleAlignedCentresOnTheText
         const char* Height;
         int32_t ExpectedTop;
     } cases[] = {
-        {"bottom", "", "3", 159},        {"top", "TOP", "40", 150},
+        {"bottom", "", "3", 159},
+        {"top", "TOP", "40", 150},
         {"tall middle", "MIDDLE", "40", 138},  // 12 above the text, 12 below
         {"short middle", "ABSMIDDLE", "10", 153},
     };
@@ -96,19 +97,23 @@ TEST(HtmlImage, BottomAlignedStandsOnTheBaselineAndMiddleAlignedCentresOnTheText
         TSectionList document;
         document.ScrollY = 100;
         TFixedCanvas canvas;
-        THtmlImage image(document, Attributes({{WidthSy, "4"}, {HeightSy, row.Height}, {AlignSy, row.Align}}));
+        THtmlImage image(
+            document, Attributes({{WidthSy, "4"}, {HeightSy, row.Height}, {AlignSy, row.Align}}));
         image.LayoutImage(canvas, 300, document.BaseFont());
         image.Paint(canvas, 10, document.BaseFont(), 162, 150);
         EXPECT_EQ(image.DrawY, row.ExpectedTop);
         ASSERT_FALSE(canvas.Calls().empty());
-        EXPECT_EQ(canvas.Calls()[0], Format("FillRect 10,%d,14,%d 808080", row.ExpectedTop - 100, row.ExpectedTop - 99));
+        EXPECT_EQ(canvas.Calls()[0], Format("FillRect 10,%d,14,%d 808080", row.ExpectedTop - 100,
+                                            row.ExpectedTop - 99));
     }
 }
 
 TEST(HtmlImage, CopyForAnotherDocumentKeepsTheTagsValues) {
     TSectionList document, printCopy;
     TFixedCanvas canvas;
-    THtmlImage image(document, Attributes({{WidthSy, "30"}, {HeightSy, "10"}, {AlignSy, "left"}, {IsMapSy, ""}}));
+    THtmlImage image(
+        document,
+        Attributes({{WidthSy, "30"}, {HeightSy, "10"}, {AlignSy, "left"}, {IsMapSy, ""}}));
     image.StartIndex = 7;
     auto copy = image.CloneFor(printCopy);
     copy->LayoutImage(canvas, 100, printCopy.BaseFont());

@@ -1,5 +1,3 @@
-#include "objects/HtmlTable.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,6 +5,7 @@
 #include "base/Format.h"
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
+#include "objects/HtmlTable.h"
 
 namespace codelume {
 namespace {
@@ -16,17 +15,20 @@ using ::testing::ElementsAre;
 // 12-point text on the fixed canvas: 16 pixels high, 8 pixels a byte.
 class HtmlTableTest : public ::testing::Test {
 protected:
-    std::unique_ptr<TCellObj> TextCell(const std::string& text, const TAttributeList& attributes = {},
+    std::unique_ptr<TCellObj> TextCell(const std::string& text,
+                                       const TAttributeList& attributes = {},
                                        int32_t vAlign = cvMiddle) {
         auto cell = std::make_unique<TCellObj>(Document, attributes, vAlign);
         TRunStyle style;
-        auto section = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
+        auto section =
+            std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
         section->AppendText(text);
         cell->Cell.AddSection(std::move(section));
         return cell;
     }
 
-    THtmlTable& AddTable(const TAttributeList& attributes, std::vector<std::vector<std::string>> rows,
+    THtmlTable& AddTable(const TAttributeList& attributes,
+                         std::vector<std::vector<std::string>> rows,
                          TAlignment justification = taLeftJustify) {
         auto table = std::make_unique<THtmlTable>(Document, 0, justification, attributes);
         for (const auto& texts : rows) {
@@ -56,7 +58,8 @@ protected:
 
 TEST_F(HtmlTableTest, BorderPaddingAndSpacingFrameTheCells) {
     THtmlTable& table =
-        AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "2"}, {CellSpacingSy, "3"}}), {{"ab", "cdef"}});
+        AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "2"}, {CellSpacingSy, "3"}}),
+                 {{"ab", "cdef"}});
     EXPECT_EQ(Layout(600), 30);  // 1 + 3 + (16 + 2 * 3) + 3 + 1
     // Cells of 16 and 32 pixels of text, each with 2 of padding and 1 of border per side.
     EXPECT_EQ(table.TableWidth, 1 + 3 + 22 + 3 + 38 + 3 + 1);
@@ -66,7 +69,8 @@ TEST_F(HtmlTableTest, BorderPaddingAndSpacingFrameTheCells) {
 }
 
 TEST_F(HtmlTableTest, NarrowRoomWrapsTheCellThatWantsMoreAndRowsTakeTheTallestCell) {
-    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "cccc"}});
+    THtmlTable& table =
+        AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "cccc"}});
     // Minima 16 and 32, maxima 40 and 32: the 12 pixels beyond the minima go to the first.
     EXPECT_EQ(Layout(60), 32);
     EXPECT_EQ(table.Slots[1].X, 28);
@@ -75,20 +79,23 @@ TEST_F(HtmlTableTest, NarrowRoomWrapsTheCellThatWantsMoreAndRowsTakeTheTallestCe
 }
 
 TEST_F(HtmlTableTest, WidthInPercentOfTheRoomIsFilled) {
-    THtmlTable& table = AddTable(Attributes({{WidthSy, "50%"}, {CellSpacingSy, "0"}}), {{"a", "b"}});
+    THtmlTable& table =
+        AddTable(Attributes({{WidthSy, "50%"}, {CellSpacingSy, "0"}}), {{"a", "b"}});
     Layout(400);
     EXPECT_EQ(table.TableWidth, 200);
     EXPECT_THAT(SlotXs(table), ElementsAre(0, 100));
 }
 
 TEST_F(HtmlTableTest, CentredTableStandsInTheMiddleOfTheRoom) {
-    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"abcd"}}, taCenter);
+    THtmlTable& table =
+        AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"abcd"}}, taCenter);
     Layout(100);
     EXPECT_EQ(table.TableLeft, 34);
 }
 
 TEST_F(HtmlTableTest, ColumnsComeFromTheWidestRowAndSpansShareTheirWidth) {
-    THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a", "b"}});
+    THtmlTable& table =
+        AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a", "b"}});
     auto row = std::make_unique<TCellList>();
     row->Add(TextCell("aaaaaaaaaa", Attributes({{ColSpanSy, "2"}})));
     table.AddRow(std::move(row));
@@ -109,7 +116,8 @@ TEST_F(HtmlTableTest, MoreThanTwoHundredColumnsDropTheTableFromTheLayout) {
 
 TEST_F(HtmlTableTest, LayoutRecordsItsTopAndReturnsItsHeight) {
     TRunStyle style;
-    auto text = std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
+    auto text =
+        std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, Document.BaseFont(), style);
     text->AppendText("a");
     Document.AddSection(std::move(text));
     THtmlTable& table = AddTable(Attributes({{BorderSy, "1"}}), {{"ab"}});
@@ -124,7 +132,8 @@ TEST_F(HtmlTableTest, LayoutRecordsItsTopAndReturnsItsHeight) {
 TEST_F(HtmlTableTest, CaptionGoesAboveOrBelowTheGrid) {
     THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}, {CellPaddingSy, "0"}}), {{"a"}});
     TRunStyle style;
-    auto caption = std::make_unique<TSection>(0, taCenter, TUrlTarget{}, Document.BaseFont(), style);
+    auto caption =
+        std::make_unique<TSection>(0, taCenter, TUrlTarget{}, Document.BaseFont(), style);
     caption->AppendText("cap");
     table.Caption.AddSection(std::move(caption));
     EXPECT_EQ(Layout(600), 32);
@@ -161,7 +170,8 @@ TEST_F(HtmlTableTest, CopyForPrintingKeepsRowsCaptionAndSettings) {
 }
 
 TEST_F(HtmlTableTest, AlignedCellsAreLaidOutWhereTheyShow) {
-    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "c"}});
+    THtmlTable& table =
+        AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"aa bb", "c"}});
     (*table.Rows[0])[1]->VAlign = cvBottom;
     Layout(30);  // 6 pixels beyond the minima go to the first column, which wraps
     EXPECT_EQ(table.Slots[1].VOffset, 16);
@@ -172,14 +182,16 @@ TEST_F(HtmlTableTest, AlignedCellsAreLaidOutWhereTheyShow) {
 }
 
 TEST_F(HtmlTableTest, PaintsTheFrameAndTheCellsAndFindsTheCellUnderAPoint) {
-    THtmlTable& table = AddTable(Attributes({{BorderSy, "1"}, {CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"ab", "c"}});
+    THtmlTable& table = AddTable(
+        Attributes({{BorderSy, "1"}, {CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {{"ab", "c"}});
     Layout(600);
     Document.PaintDocument(Canvas, {0, 0, 600, 400}, 600, 10, 0);
     const std::vector<std::string>& calls = Canvas.Calls();
     // The raised outer frame is 1 + 18 + 10 + 1 pixels wide and 1 + 18 + 1 high.
     ASSERT_GE(calls.size(), 4u);
     EXPECT_EQ(calls[0], "FillRect 10,0,40,1 " + Format("%06X", clBtnHighlight));
-    EXPECT_NE(std::find_if(calls.begin(), calls.end(), [](const std::string& c) { return c.starts_with("TextOut 12,"); }),
+    EXPECT_NE(std::find_if(calls.begin(), calls.end(),
+                           [](const std::string& c) { return c.starts_with("TextOut 12,"); }),
               calls.end());
     TCharHit hit = table.CharIndexAt(Canvas, 31, 5);
     EXPECT_EQ(hit.Index, table.Slots[1].Cell->FirstIndex);

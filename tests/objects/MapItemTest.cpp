@@ -1,9 +1,8 @@
-#include "objects/MapItem.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "Attributes.h"
+#include "objects/MapItem.h"
 
 namespace codelume {
 namespace {
@@ -19,10 +18,11 @@ TEST(ParseCoords, ReadsSignedNumbersBetweenAnySeparators) {
 TEST(MapItem, FirstAreaThatHoldsThePointGivesTheLink) {
     TMapItem map;
     map.AddArea(Attributes({{ShapeSy, "rect"}, {CoordsSy, "0,0,10,10"}, {NoHrefSy, ""}}));
-    map.AddArea(Attributes({{ShapeSy, "poly"}, {CoordsSy, "0,0,40,0,0,40"}, {HrefSy, "tri.htm"}, {TargetSy, "main"}}));
+    map.AddArea(Attributes(
+        {{ShapeSy, "poly"}, {CoordsSy, "0,0,40,0,0,40"}, {HrefSy, "tri.htm"}, {TargetSy, "main"}}));
     map.AddArea(Attributes({{ShapeSy, "default"}, {HrefSy, "all.htm"}}));
     const std::pair<TPoint, const char*> cases[] = {
-        {{5, 5}, ""},          // the hole comes first
+        {{5, 5}, ""},  // the hole comes first
         {{15, 15}, "tri.htm"},
         {{30, 30}, "all.htm"},  // beyond the diagonal
     };

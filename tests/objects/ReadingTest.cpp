@@ -14,7 +14,9 @@ using ::testing::ElementsAre;
 
 class ReadingTest : public ::testing::Test {
 protected:
-    void Read(const std::string& html) { ParseDocumentBuffer(Document, Anchors, html.data(), CheckedNarrow(html.size())); }
+    void Read(const std::string& html) {
+        ParseDocumentBuffer(Document, Anchors, html.data(), CheckedNarrow(html.size()));
+    }
 
     // The first table among the blocks of a cell, or none.
     static THtmlTable* FindTable(const TCell& cell) {
@@ -32,12 +34,15 @@ protected:
     static std::vector<std::string> Texts(const TCell& cell) {
         std::vector<std::string> texts;
         for (const auto& block : cell.Blocks)
-            if (auto* section = dynamic_cast<TSection*>(block.get()); section && section->CharCount > 0)
+            if (auto* section = dynamic_cast<TSection*>(block.get());
+                section && section->CharCount > 0)
                 texts.emplace_back(section->Text());
         return texts;
     }
 
-    static TSection& FirstSection(TCellObj& cell) { return dynamic_cast<TSection&>(*cell.Cell.Blocks[0]); }
+    static TSection& FirstSection(TCellObj& cell) {
+        return dynamic_cast<TSection&>(*cell.Cell.Blocks[0]);
+    }
 
     TSectionList Document;
     TAnchorIndex Anchors;
@@ -119,7 +124,8 @@ TEST_F(ReadingTest, AnErrorInsideATableKeepsWhatWasRead) {
 TEST_F(ReadingTest, SelectOptionsKeepTheirValuesAndSelection) {
     Read("<FORM><SELECT><OPTION VALUE=1>One<OPTION SELECTED>Two<OPTION></SELECT></FORM>");
     auto& select = dynamic_cast<TSelectControl&>(*Document.FormControlList.at(0));
-    EXPECT_THAT(select.Options, ElementsAre(TSelectOption{"One", "1", false}, TSelectOption{"Two", "", true}));
+    EXPECT_THAT(select.Options,
+                ElementsAre(TSelectOption{"One", "1", false}, TSelectOption{"Two", "", true}));
     EXPECT_THAT(select.Selection, ElementsAre(false, true));
 }
 
@@ -132,7 +138,9 @@ TEST_F(ReadingTest, TextAreaKeepsItsLinesAndTheTagsInThem) {
 
 TEST_F(ReadingTest, ScriptGoesWholeToTheHandler) {
     std::string language, script;
-    Document.OnScript = [&](const std::string& l, const std::string& s) { language = l, script = s; };
+    Document.OnScript = [&](const std::string& l, const std::string& s) {
+        language = l, script = s;
+    };
     Read("<SCRIPT LANGUAGE=x>a<!-- b\rc</script >d</SCRIPT>after");
     EXPECT_EQ(language, "x");
     EXPECT_EQ(script, "a<!-- b\r\nc</script >d");
@@ -140,7 +148,9 @@ TEST_F(ReadingTest, ScriptGoesWholeToTheHandler) {
 }
 
 TEST_F(ReadingTest, MapsJoinTheDocumentOnlyWhenClosed) {
-    Read("<MAP NAME=nav><AREA SHAPE=rect COORDS=\"0,0,10,10\" HREF=a.htm></MAP><MAP NAME=open><AREA HREF=b>");
+    Read(
+        "<MAP NAME=nav><AREA SHAPE=rect COORDS=\"0,0,10,10\" HREF=a.htm></MAP><MAP NAME=open><AREA "
+        "HREF=b>");
     ASSERT_EQ(Document.MapList.Count(), 1);
     auto& map = dynamic_cast<TMapItem&>(*Document.MapList[0]);
     EXPECT_EQ(map.MapName, "NAV");
@@ -153,9 +163,10 @@ TEST_F(ReadingTest, BackgroundSoundAsksTheHandlerWithItsLoopCount) {
     TTempDir dir;
     WriteWholeFile(dir.File("page.htm"), "<BGSOUND SRC=a.wav LOOP=3><BGSOUND SRC=b.wav><BGSOUND>");
     std::vector<std::string> calls;
-    ParseDocumentFile(Document, Anchors, dir.File("page.htm"), [&](const std::string& src, int32_t loop, bool stop) {
-        calls.push_back(src + " " + std::to_string(loop) + (stop ? " stop" : ""));
-    });
+    ParseDocumentFile(Document, Anchors, dir.File("page.htm"),
+                      [&](const std::string& src, int32_t loop, bool stop) {
+                          calls.push_back(src + " " + std::to_string(loop) + (stop ? " stop" : ""));
+                      });
     EXPECT_THAT(calls, ElementsAre("a.wav 3", "b.wav 1"));
 }
 
@@ -165,7 +176,8 @@ std::unique_ptr<TByteSource> Source(const std::string& html) {
 
 TEST(IsFrameSetDocument, TheFirstStructuralTagDecides) {
     const std::pair<std::string, bool> cases[] = {
-        {"<HTML><HEAD><TITLE>t</TITLE><META x>text<SCRIPT>if (a<b) x;</SCRIPT></HEAD><FRAMESET>", true},
+        {"<HTML><HEAD><TITLE>t</TITLE><META x>text<SCRIPT>if (a<b) x;</SCRIPT></HEAD><FRAMESET>",
+         true},
         {"<HTML><P><FRAMESET>", false},
         {"<TABLE><FRAMESET>", false},
         {"just text", false},
@@ -182,8 +194,10 @@ TEST(ParseFrameSetDocument, ReadsTheHeadAndTheNestedSets) {
     std::string script;
     set.OnScript = [&](const std::string&, const std::string& text) { script = text; };
     std::string html =
-        "<TITLE>Frames</TITLE><BASE HREF=http://x/><FRAMESET COLS=\"30%,*\"><FRAME SRC=a.htm NAME=left>"
-        "<NOFRAMES><FRAME SRC=never.htm></NOFRAMES><FRAMESET ROWS=*,*><FRAME SRC=b.htm><SCRIPT>s</SCRIPT>"
+        "<TITLE>Frames</TITLE><BASE HREF=http://x/><FRAMESET COLS=\"30%,*\"><FRAME SRC=a.htm "
+        "NAME=left>"
+        "<NOFRAMES><FRAME SRC=never.htm></NOFRAMES><FRAMESET ROWS=*,*><FRAME "
+        "SRC=b.htm><SCRIPT>s</SCRIPT>"
         "<FRAME SRC=c.htm></FRAMESET></FRAMESET><BODY><FRAMESET>";
     EXPECT_TRUE(ParseFrameSetDocument(set, Source(html)));
     EXPECT_EQ(set.Title, "Frames");
@@ -204,7 +218,8 @@ TEST(ParseFrameSetDocument, DeepNestingIsCut) {
     TFrameSet set;
     EXPECT_TRUE(ParseFrameSetDocument(set, Source(html + "<FRAME SRC=x>")));
     int depth = 1;
-    for (const TSubFrameSet* inner = &set; !inner->Children.empty() && inner->Children[0].Set; ++depth)
+    for (const TSubFrameSet* inner = &set; !inner->Children.empty() && inner->Children[0].Set;
+         ++depth)
         inner = inner->Children[0].Set.get();
     EXPECT_EQ(depth, 16);
 }

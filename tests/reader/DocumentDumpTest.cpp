@@ -1,9 +1,8 @@
-#include "reader/DocumentDump.h"
-
 #include <gtest/gtest.h>
 
 #include "ReadPage.h"
 #include "canvas/FixedCanvas.h"
+#include "reader/DocumentDump.h"
 
 namespace codelume {
 namespace {

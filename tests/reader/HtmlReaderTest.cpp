@@ -1,11 +1,10 @@
-#include "reader/HtmlReader.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "ReadPage.h"
 #include "document/GapBlocks.h"
 #include "objects/HtmlTable.h"
+#include "reader/HtmlReader.h"
 
 namespace codelume {
 namespace {
@@ -66,12 +65,15 @@ TEST(ParseParagraph, ARunOfParagraphTagsMakesOneSpace) {
         const char* Html;
         std::vector<std::string> Blocks;
     };
-    for (const TRow& row : {
-             TRow{"<P><P></P><P>text", {"section \"\"", "pspace", "section \"text\""}},
-             TRow{"<P>a<P>b", {"section \"\"", "pspace", "section \"a\"", "pspace", "section \"b\""}},
-             TRow{"a<BR>b", {"section \"a\"", "section \"b\""}},
-             TRow{"<P>a<BR><P>b", {"section \"\"", "pspace", "section \"a\"", "section \"\"", "pspace", "section \"b\""}},
-             TRow{"<P><TABLE></TABLE><P>b", {"section \"\"", "pspace", "section \"\"", "table", "pspace", "section \"b\""}}}) {
+    for (const TRow& row :
+         {TRow{"<P><P></P><P>text", {"section \"\"", "pspace", "section \"text\""}},
+          TRow{"<P>a<P>b", {"section \"\"", "pspace", "section \"a\"", "pspace", "section \"b\""}},
+          TRow{"a<BR>b", {"section \"a\"", "section \"b\""}},
+          TRow{"<P>a<BR><P>b",
+               {"section \"\"", "pspace", "section \"a\"", "section \"\"", "pspace",
+                "section \"b\""}},
+          TRow{"<P><TABLE></TABLE><P>b",
+               {"section \"\"", "pspace", "section \"\"", "table", "pspace", "section \"b\""}}}) {
         SCOPED_TRACE(row.Html);
         EXPECT_EQ(TReadPage(row.Html).Blocks(), row.Blocks);
     }
@@ -90,7 +92,8 @@ TEST(ParseBreak, ClearGoesToTheNewBlock) {
 TEST(StyleTags, StayInForceAcrossBlocksUntilTheirEndTag) {
     TReadPage page("<B>x<P>y</B>z<I>w");
     EXPECT_THAT(RunStyles(page.SectionWith("x")), ElementsAre(Pair(0, fsBold)));
-    EXPECT_THAT(RunStyles(page.SectionWith("yzw")), ElementsAre(Pair(0, fsBold), Pair(1, 0), Pair(2, fsItalic)));
+    EXPECT_THAT(RunStyles(page.SectionWith("yzw")),
+                ElementsAre(Pair(0, fsBold), Pair(1, 0), Pair(2, fsItalic)));
 }
 
 TEST(StyleTags, SubscriptsAreSetSmaller) {
@@ -117,7 +120,8 @@ TEST(ParseHeading, GivesGapsAndTheHeadingFont) {
 
 TEST(ApplyFontAttributes, SizesAreClampedAndRelativeToTheBaseFont) {
     TReadPage page("<FONT SIZE=+1>a</FONT><FONT SIZE=9>b</FONT><FONT SIZE=-5>c</FONT>");
-    EXPECT_THAT(RunSizes(page.Section(0)), ElementsAre(Pair(0, 14), Pair(1, 36), Pair(2, 8), Pair(3, 12)));
+    EXPECT_THAT(RunSizes(page.Section(0)),
+                ElementsAre(Pair(0, 14), Pair(1, 36), Pair(2, 8), Pair(3, 12)));
 }
 
 TEST(ApplyFontAttributes, AnEmptyFontTagStillTakesALevel) {
@@ -141,10 +145,12 @@ TEST(ApplyFontAttributes, BaseFontCountsOnlyBeforeTheFirstBlock) {
 
 TEST(StepFontSize, StepsThroughTheSizeTable) {
     EXPECT_THAT(RunSizes(TReadPage("<FONT SIZE=7><BIG>x").Section(0)), ElementsAre(Pair(0, 24)));
-    EXPECT_THAT(RunSizes(TReadPage("<SMALL>x</SMALL>y").Section(0)), ElementsAre(Pair(0, 10), Pair(1, 12)));
+    EXPECT_THAT(RunSizes(TReadPage("<SMALL>x</SMALL>y").Section(0)),
+                ElementsAre(Pair(0, 10), Pair(1, 12)));
     EXPECT_THAT(RunSizes(TReadPage("<FONT SIZE=1><SMALL>x").Section(0)), ElementsAre(Pair(0, 8)));
     // 15 is not in the table: BIG changes nothing, and its end tag pops the heading font.
-    EXPECT_THAT(RunSizes(TReadPage("<H3>a<BIG>b</BIG>c").SectionWith("abc")), ElementsAre(Pair(0, 15), Pair(2, 12)));
+    EXPECT_THAT(RunSizes(TReadPage("<H3>a<BIG>b</BIG>c").SectionWith("abc")),
+                ElementsAre(Pair(0, 15), Pair(2, 12)));
 }
 
 TEST(ParseAnchor, OpensAndClosesLinks) {
@@ -171,8 +177,8 @@ TEST(ParseAnchor, NamesPointAtTheBlockOfTheFollowingText) {
 
 TEST(ParseList, BuildsItemsAtTheirDepths) {
     TReadPage page("<UL><LI>a<UL PLAIN><LI><P>b</UL><LI>c</OL>d");
-    EXPECT_THAT(page.Blocks(),
-                ElementsAre("section \"\"", "ulitem \"a\"", "ulitem \"b\"", "ulitem \"c\"", "section \"d\""));
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "ulitem \"a\"", "ulitem \"b\"",
+                                           "ulitem \"c\"", "section \"d\""));
     EXPECT_EQ(page.SectionWith("a").Depth, 1);
     EXPECT_EQ(page.SectionWith("b").Depth, 2);
     EXPECT_TRUE(dynamic_cast<TUListItem&>(page.SectionWith("b")).PlainItem);
@@ -192,7 +198,8 @@ TEST(ParseList, NumbersOrderedItemsFromStart) {
 
 TEST(ParseList, DefinitionTermsHangOutByOneLevel) {
     TReadPage page("<DL><DT>term<DD>def</DL><BLOCKQUOTE>q</BLOCKQUOTE>");
-    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "dlitem \"term\"", "dlitem \"def\"", "section \"q\""));
+    EXPECT_THAT(page.Blocks(),
+                ElementsAre("section \"\"", "dlitem \"term\"", "dlitem \"def\"", "section \"q\""));
     EXPECT_EQ(page.SectionWith("term").Depth, 0);
     EXPECT_EQ(page.SectionWith("def").Depth, 1);
     EXPECT_EQ(page.SectionWith("q").Depth, 1);
@@ -239,7 +246,9 @@ TEST(NestingCap, EndTagsStillCloseWhatIsOpen) {
 int TableDepth(const TCell& cell) {
     for (const auto& block : cell.Blocks)
         if (const auto* table = dynamic_cast<const THtmlTable*>(block.get()))
-            return 1 + (table->Rows.IsEmpty() || table->Rows[0]->IsEmpty() ? 0 : TableDepth((*table->Rows[0])[0]->Cell));
+            return 1 + (table->Rows.IsEmpty() || table->Rows[0]->IsEmpty()
+                            ? 0
+                            : TableDepth((*table->Rows[0])[0]->Cell));
     return 0;
 }
 
@@ -253,9 +262,10 @@ TEST(NestingCap, DeepTablesStopAtSixteenLevels) {
 
 TEST(ParsePre, KeepsSpacingAndMakesOneBlockPerLine) {
     TReadPage page("<PRE>\r\na  <B>b</B> c\r\n  &lt;x&gt;</PRE>after");
-    EXPECT_THAT(page.Blocks(),
-                ElementsAre("section \"\"", "pre \" \"", "pre \"a  b c\"", "pre \"  <x>\"", "section \"after\""));
-    EXPECT_THAT(RunStyles(page.SectionWith("a  b c")), ElementsAre(Pair(0, 0), Pair(3, fsBold), Pair(4, 0)));
+    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "pre \" \"", "pre \"a  b c\"",
+                                           "pre \"  <x>\"", "section \"after\""));
+    EXPECT_THAT(RunStyles(page.SectionWith("a  b c")),
+                ElementsAre(Pair(0, 0), Pair(3, fsBold), Pair(4, 0)));
     EXPECT_TRUE(page.SectionWith("a  b c").Runs[0]->Face.IsMono);
     EXPECT_EQ(page.SectionWith("a  b c").Runs[0]->Face.BaseSize, 10);
     EXPECT_FALSE(page.SectionWith("after").Runs[0]->Face.IsMono);
@@ -263,11 +273,16 @@ TEST(ParsePre, KeepsSpacingAndMakesOneBlockPerLine) {
 
 TEST(ParsePre, OnlyParagraphAndBreakStartLines) {
     TReadPage page("<PRE>a<BR>\r\nb<P>c</P>d<H1>e</H1> < f</PRE>");
-    EXPECT_THAT(page.Blocks(), ElementsAre("section \"\"", "pre \"a\"", "pre \"b\"", "pre \"cde  f\""));
+    EXPECT_THAT(page.Blocks(),
+                ElementsAre("section \"\"", "pre \"a\"", "pre \"b\"", "pre \"cde  f\""));
 }
 
 TEST(ParsePre, DropsTheBytesThatBlocksReserve) {
-    TReadPage page(std::string("<PRE>a\0b\x02" "c\x04" "d\x01</PRE>", 18));
+    TReadPage page(
+        std::string("<PRE>a\0b\x02"
+                    "c\x04"
+                    "d\x01</PRE>",
+                    18));
     EXPECT_EQ(page.Section(1).Text(), "abcd\x01");
 }
 

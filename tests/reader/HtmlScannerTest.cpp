@@ -1,11 +1,10 @@
-#include "reader/HtmlScanner.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "base/Stream.h"
+#include "reader/HtmlScanner.h"
 #include "support/TempDir.h"
 
 namespace codelume {
@@ -16,8 +15,9 @@ using ::testing::Pair;
 
 struct TScan {
     explicit TScan(const std::string& text, TIncludeType onInclude = {})
-        : Bytes(text), Scanner(std::make_unique<TBufferSource>(Bytes.data(), static_cast<int32_t>(Bytes.size())),
-                               std::move(onInclude)) {
+        : Bytes(text),
+          Scanner(std::make_unique<TBufferSource>(Bytes.data(), static_cast<int32_t>(Bytes.size())),
+                  std::move(onInclude)) {
         Scanner.NextChar();
     }
     std::string Bytes;
@@ -25,7 +25,7 @@ struct TScan {
 };
 
 std::vector<std::pair<THtmlSymbol, std::string>> Symbols(const std::string& text,
-                                                          TIncludeType onInclude = {}) {
+                                                         TIncludeType onInclude = {}) {
     TScan scan(text, std::move(onInclude));
     std::vector<std::pair<THtmlSymbol, std::string>> result;
     for (scan.Scanner.NextSymbol(); scan.Scanner.Sym != EofSymbol; scan.Scanner.NextSymbol())
@@ -35,22 +35,24 @@ std::vector<std::pair<THtmlSymbol, std::string>> Symbols(const std::string& text
 
 std::string Characters(TByteSource& source) {
     std::string result;
-    for (char c = source.ReadSourceChar(); c != EndOfSource; c = source.ReadSourceChar()) result += c;
+    for (char c = source.ReadSourceChar(); c != EndOfSource; c = source.ReadSourceChar())
+        result += c;
     return result;
 }
 
 TEST(NextChar, SkipsCommentsAndDeclarations) {
     EXPECT_THAT(Symbols("a<!-- x -- >b"), ElementsAre(Pair(TextSymbol, "ab")));
     EXPECT_THAT(Symbols("a<!---->b<!-x>c"), ElementsAre(Pair(TextSymbol, "abc")));
-    EXPECT_THAT(Symbols("<!DOCTYPE html><!-- one --><!-- two -->z"), ElementsAre(Pair(TextSymbol, "z")));
+    EXPECT_THAT(Symbols("<!DOCTYPE html><!-- one --><!-- two -->z"),
+                ElementsAre(Pair(TextSymbol, "z")));
     EXPECT_THAT(Symbols("a<!-- - -> -- still --->b"), ElementsAre(Pair(TextSymbol, "ab")));
 }
 
 TEST(NextChar, EndOfInputInsideACommentIsAnError) {
     for (const char* text : {"a<!-- never closed", "<!DOCTYPE", "<!-- x --"}) {
         SCOPED_TRACE(text);
-        EXPECT_THAT([&] { Symbols(text); },
-                    ::testing::ThrowsMessage<EParseError>(::testing::StrEq("Open Comment at End of HTML File")));
+        EXPECT_THAT([&] { Symbols(text); }, ::testing::ThrowsMessage<EParseError>(::testing::StrEq(
+                                                "Open Comment at End of HTML File")));
     }
 }
 
@@ -65,20 +67,23 @@ TEST(ReadChar, FoldsEveryLineEndIntoOneCarriageReturn) {
 TEST(ReadTag, ReadsNamesHeadingsAndEndForms) {
     TScan scan("<H2 ALIGN=center><META NAME=x></h2><H7><p></BR><bogus>");
     THtmlScanner& s = scan.Scanner;
-    std::vector<std::tuple<THtmlSymbol, int32_t, int>> seen;  // symbol, heading level, attributes kept
+    std::vector<std::tuple<THtmlSymbol, int32_t, int>>
+        seen;  // symbol, heading level, attributes kept
     for (s.NextSymbol(); s.Sym != EofSymbol; s.NextSymbol())
         seen.emplace_back(s.Sym, s.HeadingLevel, s.Attributes.Count());
     // META drops its own attributes and keeps those of the H2; BR has no end form.
-    EXPECT_THAT(seen, ElementsAre(std::make_tuple(HSy, 2, 1), std::make_tuple(UnknownTagSymbol, 0, 1),
-                                  std::make_tuple(HEndSy, 2, 1), std::make_tuple(HSy, 0, 0),
-                                  std::make_tuple(PSy, 0, 0), std::make_tuple(UnknownTagSymbol, 0, 0),
-                                  std::make_tuple(UnknownTagSymbol, 0, 0)));
+    EXPECT_THAT(seen,
+                ElementsAre(std::make_tuple(HSy, 2, 1), std::make_tuple(UnknownTagSymbol, 0, 1),
+                            std::make_tuple(HEndSy, 2, 1), std::make_tuple(HSy, 0, 0),
+                            std::make_tuple(PSy, 0, 0), std::make_tuple(UnknownTagSymbol, 0, 0),
+                            std::make_tuple(UnknownTagSymbol, 0, 0)));
 }
 
 TEST(ReadTag, ALessThanThatStartsNoTagIsText) {
-    EXPECT_THAT(Symbols("a < b"), ElementsAre(Pair(TextSymbol, "a "), Pair(TextSymbol, "<"), Pair(TextSymbol, " b")));
-    EXPECT_THAT(Symbols("a > b"),
-                ElementsAre(Pair(TextSymbol, "a "), Pair(OtherCharSymbol, ">"), Pair(TextSymbol, " b")));
+    EXPECT_THAT(Symbols("a < b"),
+                ElementsAre(Pair(TextSymbol, "a "), Pair(TextSymbol, "<"), Pair(TextSymbol, " b")));
+    EXPECT_THAT(Symbols("a > b"), ElementsAre(Pair(TextSymbol, "a "), Pair(OtherCharSymbol, ">"),
+                                              Pair(TextSymbol, " b")));
 }
 
 TEST(ReadTag, OverlongNamesAreCutAndStillConsumed) {
@@ -112,22 +117,23 @@ TEST_P(ReadAttribute, ParsesKindTextAndValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadAttribute,
-    ::testing::Values(TAttributeCase{"SpacedBare", "<A HREF = x.htm NAME=Top>", HrefSy, "x.htm", 0},
-                      TAttributeCase{"SignedNumber", "<FONT SIZE=+1>", SizeSy, "+1", 1},
-                      TAttributeCase{"NegativeNumber", "<FONT SIZE=-2>", SizeSy, "-2", -2},
-                      TAttributeCase{"BadNumberUpperCased", "<HR SIZE=05abc>", SizeSy, "05ABC", 0},
-                      TAttributeCase{"Percent", "<TABLE WIDTH=50%>", WidthSy, "50%", 50},
-                      TAttributeCase{"QuotedPercent", "<TABLE WIDTH=\" 75% \">", WidthSy, "75%", 75},
-                      TAttributeCase{"QuotedInnerPercent", "<TABLE WIDTH='7%5'>", WidthSy, "7%5", 0},
-                      TAttributeCase{"TooBigForInt", "<TD WIDTH=99999999999>", WidthSy, "99999999999", 0},
-                      TAttributeCase{"BareBorder", "<TABLE BORDER>", BorderSy, "", 1},
-                      TAttributeCase{"QuotedAcrossLines", "<A HREF=\"ab\r\ncd\">", HrefSy, "abcd", 0},
-                      TAttributeCase{"QuotedKeepsGreater", "<A HREF='a>b'>", HrefSy, "a>b", 0},
-                      TAttributeCase{"QuotedEntity", "<A HREF=\"a&amp;b\">", HrefSy, "a&b", 0},
-                      TAttributeCase{"BareKeepsEntity", "<A HREF=a&amp;b>", HrefSy, "a&amp;b", 0},
-                      TAttributeCase{"SecondValueName", "<OPTION VALUE=x>", ValueSy, "x", 0},
-                      TAttributeCase{"SelectedIsTheTag", "<OPTION SELECTED>", SelectedSy, "", 0},
-                      TAttributeCase{"Unknown", "<IMG DATASRC=y>", UnknownAttributeSymbol, "y", 0}),
+    ::testing::Values(
+        TAttributeCase{"SpacedBare", "<A HREF = x.htm NAME=Top>", HrefSy, "x.htm", 0},
+        TAttributeCase{"SignedNumber", "<FONT SIZE=+1>", SizeSy, "+1", 1},
+        TAttributeCase{"NegativeNumber", "<FONT SIZE=-2>", SizeSy, "-2", -2},
+        TAttributeCase{"BadNumberUpperCased", "<HR SIZE=05abc>", SizeSy, "05ABC", 0},
+        TAttributeCase{"Percent", "<TABLE WIDTH=50%>", WidthSy, "50%", 50},
+        TAttributeCase{"QuotedPercent", "<TABLE WIDTH=\" 75% \">", WidthSy, "75%", 75},
+        TAttributeCase{"QuotedInnerPercent", "<TABLE WIDTH='7%5'>", WidthSy, "7%5", 0},
+        TAttributeCase{"TooBigForInt", "<TD WIDTH=99999999999>", WidthSy, "99999999999", 0},
+        TAttributeCase{"BareBorder", "<TABLE BORDER>", BorderSy, "", 1},
+        TAttributeCase{"QuotedAcrossLines", "<A HREF=\"ab\r\ncd\">", HrefSy, "abcd", 0},
+        TAttributeCase{"QuotedKeepsGreater", "<A HREF='a>b'>", HrefSy, "a>b", 0},
+        TAttributeCase{"QuotedEntity", "<A HREF=\"a&amp;b\">", HrefSy, "a&b", 0},
+        TAttributeCase{"BareKeepsEntity", "<A HREF=a&amp;b>", HrefSy, "a&amp;b", 0},
+        TAttributeCase{"SecondValueName", "<OPTION VALUE=x>", ValueSy, "x", 0},
+        TAttributeCase{"SelectedIsTheTag", "<OPTION SELECTED>", SelectedSy, "", 0},
+        TAttributeCase{"Unknown", "<IMG DATASRC=y>", UnknownAttributeSymbol, "y", 0}),
     [](const auto& info) { return info.param.Name; });
 
 TEST(ReadAttribute, AHyphenEndsTheAttributeList) {
@@ -156,12 +162,15 @@ TEST_P(ReadEntity, DecodesOrKeepsTheReference) {
 INSTANTIATE_TEST_SUITE_P(
     References, ReadEntity,
     ::testing::Values(TEntityCase{"Decimal", "&#65;", {"A"}}, TEntityCase{"Tab", "&#9;", {" "}},
-                      TEntityCase{"LineFeed", "&#10;", {"\n"}}, TEntityCase{"Control", "&#8;", {"&#8;"}},
+                      TEntityCase{"LineFeed", "&#10;", {"\n"}},
+                      TEntityCase{"Control", "&#8;", {"&#8;"}},
                       TEntityCase{"FourDigits", "&#0065;", {"&#0065", ";"}},
-                      TEntityCase{"TooLarge", "&#300;", {"&#300;"}}, TEntityCase{"NoDigits", "&#x41;", {"&#", "x41;"}},
+                      TEntityCase{"TooLarge", "&#300;", {"&#300;"}},
+                      TEntityCase{"NoDigits", "&#x41;", {"&#", "x41;"}},
                       TEntityCase{"Basic", "&amp;&lt;&gt;&quot;", {"&", "<", ">", "\""}},
                       TEntityCase{"CaseSensitive", "&Amp;", {"&Amp;"}},
-                      TEntityCase{"Nbsp", "&nbsp;", {"\xA0"}}, TEntityCase{"LastLatin", "&yuml!", {"\xFF", "!"}},
+                      TEntityCase{"Nbsp", "&nbsp;", {"\xA0"}},
+                      TEntityCase{"LastLatin", "&yuml!", {"\xFF", "!"}},
                       TEntityCase{"UpperLatin", "&THORN;&thorn;", {"\xDE", "\xFE"}},
                       TEntityCase{"BareAmpersand", "& b", {"&", " b"}},
                       TEntityCase{"SevenLetters", "&abcdefghi;", {"&abcdefg", "hi;"}}),
@@ -170,13 +179,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(NextSymbol, SplitsAParagraphIntoItsSymbols) {
     EXPECT_THAT(Symbols("<P ALIGN=center>Hello &amp; <B>bye</B>"),
                 ElementsAre(Pair(PSy, "P"), Pair(TextSymbol, "Hello "), Pair(TextSymbol, "&"),
-                            Pair(TextSymbol, " "), Pair(BSy, "B"), Pair(TextSymbol, "bye"), Pair(BEndSy, "B")));
+                            Pair(TextSymbol, " "), Pair(BSy, "B"), Pair(TextSymbol, "bye"),
+                            Pair(BEndSy, "B")));
 }
 
 TEST(NextSymbol, ControlBytesAreStrayCharacters) {
     EXPECT_THAT(Symbols(std::string("a\x02\x04z", 4)),
-                ElementsAre(Pair(TextSymbol, "a"), Pair(OtherCharSymbol, "\x02"), Pair(OtherCharSymbol, "\x04"),
-                            Pair(TextSymbol, "z")));
+                ElementsAre(Pair(TextSymbol, "a"), Pair(OtherCharSymbol, "\x02"),
+                            Pair(OtherCharSymbol, "\x04"), Pair(TextSymbol, "z")));
 }
 
 TEST(NextSymbol, ClearsTheParagraphFlagOnContentOnly) {
@@ -184,8 +194,9 @@ TEST(NextSymbol, ClearsTheParagraphFlagOnContentOnly) {
         const char* Input;
         bool StillSet;
     };
-    for (TRow row : {TRow{"text", false}, TRow{"<BR>", false}, TRow{"<IMG>", false}, TRow{"<TABLE>", false},
-                     TRow{"<H3>", false}, TRow{"<B>", true}, TRow{"</TABLE>", true}, TRow{"<P>", true}}) {
+    for (TRow row :
+         {TRow{"text", false}, TRow{"<BR>", false}, TRow{"<IMG>", false}, TRow{"<TABLE>", false},
+          TRow{"<H3>", false}, TRow{"<B>", true}, TRow{"</TABLE>", true}, TRow{"<P>", true}}) {
         SCOPED_TRACE(row.Input);
         TScan scan(row.Input);
         scan.Scanner.AfterParagraphSpace = true;
@@ -213,10 +224,12 @@ TEST(NextTextAreaSymbol, KeepsTagsAsTextUntilItsEndTag) {
     TScan scan("l1\r<b>x &lt;</TEXTAREA >rest");
     THtmlScanner& s = scan.Scanner;
     std::vector<std::pair<THtmlSymbol, std::string>> seen;
-    for (s.NextTextAreaSymbol(); s.Sym != TextAreaEndSy && s.Sym != EofSymbol; s.NextTextAreaSymbol())
+    for (s.NextTextAreaSymbol(); s.Sym != TextAreaEndSy && s.Sym != EofSymbol;
+         s.NextTextAreaSymbol())
         seen.emplace_back(s.Sym, s.Token);
-    EXPECT_THAT(seen, ElementsAre(Pair(TextSymbol, "l1"), Pair(LineEndSymbol, ""), Pair(UnknownTagSymbol, "<b"),
-                                  Pair(TextSymbol, ">x "), Pair(TextSymbol, "<")));
+    EXPECT_THAT(seen, ElementsAre(Pair(TextSymbol, "l1"), Pair(LineEndSymbol, ""),
+                                  Pair(UnknownTagSymbol, "<b"), Pair(TextSymbol, ">x "),
+                                  Pair(TextSymbol, "<")));
     EXPECT_EQ(s.CurCh, ' ');
 }
 
@@ -227,8 +240,9 @@ TEST(NextScriptSymbol, EndsOnlyAtTheExactEndTag) {
     std::vector<std::pair<THtmlSymbol, std::string>> seen;
     for (s.NextScriptSymbol(); s.Sym != ScriptEndSy && s.Sym != EofSymbol; s.NextScriptSymbol())
         seen.emplace_back(s.Sym, s.Token);
-    EXPECT_THAT(seen, ElementsAre(Pair(TextSymbol, "if (a"), Pair(UnknownTagSymbol, "<b"), Pair(TextSymbol, ") "),
-                                  Pair(UnknownTagSymbol, "<"), Pair(TextSymbol, "!-- x"), Pair(LineEndSymbol, ""),
+    EXPECT_THAT(seen, ElementsAre(Pair(TextSymbol, "if (a"), Pair(UnknownTagSymbol, "<b"),
+                                  Pair(TextSymbol, ") "), Pair(UnknownTagSymbol, "<"),
+                                  Pair(TextSymbol, "!-- x"), Pair(LineEndSymbol, ""),
                                   Pair(UnknownTagSymbol, "</script"), Pair(TextSymbol, " >")));
     EXPECT_EQ(s.Sym, ScriptEndSy);
 }
@@ -242,8 +256,8 @@ TEST(ParseInclude, ReadsTheHandlersBytesInPlaceOfTheDirective) {
         return std::string("<B>in</B><!--#nested-->");
     };
     EXPECT_THAT(Symbols("a<!--#include file=\"x.htm\" Virtual=y -->b", handler),
-                ElementsAre(Pair(TextSymbol, "a"), Pair(BSy, "B"), Pair(TextSymbol, "in"), Pair(BEndSy, "B"),
-                            Pair(TextSymbol, "b")));
+                ElementsAre(Pair(TextSymbol, "a"), Pair(BSy, "B"), Pair(TextSymbol, "in"),
+                            Pair(BEndSy, "B"), Pair(TextSymbol, "b")));
     EXPECT_EQ(command, "include");
     EXPECT_THAT(params, ElementsAre("FILE=\"x.htm\"", "VIRTUAL=\"y\""));
 }

@@ -23,7 +23,8 @@ inline std::vector<std::string> BlocksOf(const TSectionList& document) {
 
 struct TReadPage {
     explicit TReadPage(const std::string& html) : Html(html) {
-        Result = ParseDocumentBuffer(Document, Anchors, Html.data(), static_cast<int32_t>(Html.size()));
+        Result =
+            ParseDocumentBuffer(Document, Anchors, Html.data(), static_cast<int32_t>(Html.size()));
     }
 
     std::vector<std::string> Blocks() const { return BlocksOf(Document); }
@@ -32,7 +33,8 @@ struct TReadPage {
     // The text block that holds text, the first when several do.
     TSection& SectionWith(const std::string& text) const {
         for (const auto& block : Document.Blocks)
-            if (auto* section = dynamic_cast<TSection*>(block.get()); section && section->Text() == text)
+            if (auto* section = dynamic_cast<TSection*>(block.get());
+                section && section->Text() == text)
                 return *section;
         throw std::runtime_error("no block holds " + text);
     }

@@ -1,6 +1,6 @@
-#include "reader/SymbolTables.h"
-
 #include <gtest/gtest.h>
+
+#include "reader/SymbolTables.h"
 
 namespace codelume {
 namespace {

@@ -7,7 +7,9 @@ bool IsWhitespace(char c) { return c >= 1 && c <= 32; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
-bool IsNumberTail(char c) { return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e'; }
+bool IsNumberTail(char c) {
+    return IsDigit(c) || c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e';
+}
 
 template <typename Predicate>
 size_t SkipWhile(std::string_view s, size_t p, Predicate predicate) {
@@ -27,14 +29,22 @@ size_t ScanStringLiteral(std::string_view s, size_t p, std::string& text) {
         if (s[p] == '#') {
             size_t end = SkipWhile(s, p + 1, IsDigit);
             unsigned value = 0;
-            for (size_t i = p + 1; i < end; ++i) value = (value * 10 + static_cast<unsigned>(s[i] - '0')) & 0xFFu;
+            for (size_t i = p + 1; i < end; ++i)
+                value = (value * 10 + static_cast<unsigned>(s[i] - '0')) & 0xFFu;
             text += static_cast<char>(value);
             p = end;
             continue;
         }
         for (++p; p < s.size(); ++p) {
-            if (s[p] != '\'') { text += s[p]; continue; }
-            if (p + 1 < s.size() && s[p + 1] == '\'') { text += '\''; ++p; continue; }
+            if (s[p] != '\'') {
+                text += s[p];
+                continue;
+            }
+            if (p + 1 < s.size() && s[p + 1] == '\'') {
+                text += '\'';
+                ++p;
+                continue;
+            }
             break;
         }
         ++p;
@@ -51,8 +61,10 @@ std::string EncodeStringLiteral(std::string_view text) {
         // A quote opens before the first printable byte of a run and closes before a code.
         if (control == quoted) out += '\'';
         quoted = !control;
-        if (control) out += "#" + std::to_string(static_cast<unsigned char>(c));
-        else out += c == '\'' ? std::string("''") : std::string(1, c);
+        if (control)
+            out += "#" + std::to_string(static_cast<unsigned char>(c));
+        else
+            out += c == '\'' ? std::string("''") : std::string(1, c);
     }
     if (quoted) out += '\'';
     return out;

@@ -55,16 +55,20 @@ std::string FormText(const std::string& path) {
     return text.Data();
 }
 
-std::string Example(const std::string& name) { return std::string(CODELUME_SOURCE_DIR) + "/examples/" + name; }
+std::string Example(const std::string& name) {
+    return std::string(CODELUME_SOURCE_DIR) + "/examples/" + name;
+}
 
 TEST(RoundTrip, ExampleUnitReadsBackLineForLine) {
     std::string source = Example("Sample.pas");
-    EXPECT_THAT(RoundTrip(source), ElementsAreArray(ExpectedPreLines(ExpectedPageText(ReadWholeFile(source)))));
+    EXPECT_THAT(RoundTrip(source),
+                ElementsAreArray(ExpectedPreLines(ExpectedPageText(ReadWholeFile(source)))));
 }
 
 TEST(RoundTrip, ExampleFormReadsBackAsItsText) {
     std::string source = Example("Sample.dfm");
-    EXPECT_THAT(RoundTrip(source), ElementsAreArray(ExpectedPreLines(ExpectedPageText(FormText(source)))));
+    EXPECT_THAT(RoundTrip(source),
+                ElementsAreArray(ExpectedPreLines(ExpectedPageText(FormText(source)))));
 }
 
 TEST(RoundTrip, GeneratedUnitsReadBackLineForLine) {
@@ -91,7 +95,8 @@ TEST_P(SourceRoundTrip, ReadsBackLineForLine) {
     TTempDir folder;
     std::string source = folder.File("Unit1.pas");
     WriteWholeFile(source, GetParam().Source);
-    EXPECT_THAT(RoundTrip(source), ElementsAreArray(ExpectedPreLines(ExpectedPageText(GetParam().Source))));
+    EXPECT_THAT(RoundTrip(source),
+                ElementsAreArray(ExpectedPreLines(ExpectedPageText(GetParam().Source))));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -101,11 +106,17 @@ INSTANTIATE_TEST_SUITE_P(
         TSourceCase{"LoneLineFeeds", "unit A;\n\n  x := 1;\n    y := 2;\n"},
         TSourceCase{"TrailingWhitespaceAndBlankLines", "a;   \r\n\r\n\r\n  b;\t \r\n\r\n"},
         TSourceCase{"ReservedCharacters", "if a<b then s := '<&>\"'; { x>0 & \"y\" } c := a>b;"},
-        TSourceCase{"MarkupInComments", "{ </PRE> <B>x</B> &amp; &lt; } // <PRE>\r\n(* </pre> *) z"},
-        TSourceCase{"MultiLineCommentsKeepTheirLineEnds", "{ a\n b\r\n\tc\r }\r\n(* d\n\n*) e // f\ng"},
-        TSourceCase{"StringLiteralsReencoded", "s := 'a'#13#10'b' + #9 + #65#66 + #$0D + 'it''s' + '';"},
+        TSourceCase{"MarkupInComments",
+                    "{ </PRE> <B>x</B> &amp; &lt; } // <PRE>\r\n(* </pre> *) z"},
+        TSourceCase{"MultiLineCommentsKeepTheirLineEnds",
+                    "{ a\n b\r\n\tc\r }\r\n(* d\n\n*) e // f\ng"},
+        TSourceCase{"StringLiteralsReencoded",
+                    "s := 'a'#13#10'b' + #9 + #65#66 + #$0D + 'it''s' + '';"},
         TSourceCase{"HighBytesPassThrough", "s := 'caf\xe9'; // \xc3\xa9t\xe9\r\n\xb5 := 1;"},
-        TSourceCase{"ReservedBytesInComments", "{ a\x02" "b\x04" "c }\r\nx"},
+        TSourceCase{"ReservedBytesInComments",
+                    "{ a\x02"
+                    "b\x04"
+                    "c }\r\nx"},
         TSourceCase{"LongLine", "x := " + std::string(4000, 'a') + ";\r\ny"}),
     [](const ::testing::TestParamInfo<TSourceCase>& info) { return std::string(info.param.Name); });
 

@@ -16,14 +16,15 @@ namespace codelume {
         return ::testing::AssertionSuccess() << "rewrote " << file;
     }
     if (!std::filesystem::exists(file))
-        return ::testing::AssertionFailure() << file << " is missing (CODELUME_UPDATE_GOLDEN=1 writes it)";
+        return ::testing::AssertionFailure()
+               << file << " is missing (CODELUME_UPDATE_GOLDEN=1 writes it)";
     std::string expected = ReadWholeFile(file);
     if (expected == actual) return ::testing::AssertionSuccess();
     size_t at = 0;
     while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
-    return ::testing::AssertionFailure() << "differs from " << file << " at byte " << at << ": expected \""
-                                         << expected.substr(at, 40) << "\", got \"" << actual.substr(at, 40)
-                                         << "\"";
+    return ::testing::AssertionFailure()
+           << "differs from " << file << " at byte " << at << ": expected \""
+           << expected.substr(at, 40) << "\", got \"" << actual.substr(at, 40) << "\"";
 }
 
 }  // namespace codelume

@@ -18,7 +18,8 @@ inline std::string TestDataPath(const std::string& path) {
 }
 
 // path is relative to tests/data.
-inline ::testing::AssertionResult MatchesGolden(const std::string& actual, const std::string& path) {
+inline ::testing::AssertionResult MatchesGolden(const std::string& actual,
+                                                const std::string& path) {
     return MatchesGoldenFile(actual, TestDataPath(path));
 }
 #endif

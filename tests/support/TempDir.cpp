@@ -8,8 +8,10 @@
 namespace codelume {
 
 TTempDir::TTempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "codelume-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "codelume-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary folder");
     Root = pattern;
 }
 

@@ -1,10 +1,10 @@
-#include "viewer/PageRender.h"
+#include <gmock/gmock.h>
 
 #include <QImage>
 #include <filesystem>
-#include <gmock/gmock.h>
 
 #include "support/TempDir.h"
+#include "viewer/PageRender.h"
 #include "viewer/PageViewer.h"
 
 namespace codelume {
@@ -16,7 +16,8 @@ using ::testing::ThrowsMessage;
 TEST(RenderPage, WritesWhatTheViewerShowsAtTheRequestedSize) {
     TTempDir dir;
     std::string page = dir.File("page.htm");
-    WriteWholeFile(page, "<body bgcolor=white><h3>Title</h3><pre>" + std::string(100, '\r') + "</pre></body>");
+    WriteWholeFile(
+        page, "<body bgcolor=white><h3>Title</h3><pre>" + std::string(100, '\r') + "</pre></body>");
     TRenderRequest request{page, dir.File("out.png"), 320, 200, 0};
     RenderPage(request);
     QImage image(QString::fromStdString(request.Output));

@@ -45,11 +45,14 @@ TEST_F(LoadFromFile, EmptyNameDoesNothing) {
 TEST_F(LoadFromFile, AnchorScrollsItsBlockToTheTop) {
     std::string lines;
     for (int i = 0; i < 50; ++i) lines += "<br>line";
-    std::string path = Page("anchored.htm", lines + "<br><a name=Middle>middle</a>" + lines + "<br><a name=End>end</a>");
+    std::string path = Page("anchored.htm", lines + "<br><a name=Middle>middle</a>" + lines +
+                                                "<br><a name=End>end</a>");
     Viewer.LoadFromFile(path + "#middle");
     const TSectionBase* middle = nullptr;
     for (const auto& block : Viewer.Document().Blocks)
-        if (block->CharCount > 0 && static_cast<const TSection&>(*block).Text().starts_with("middle")) middle = block.get();
+        if (block->CharCount > 0 &&
+            static_cast<const TSection&>(*block).Text().starts_with("middle"))
+            middle = block.get();
     ASSERT_NE(middle, nullptr);
     EXPECT_EQ(Viewer.ScrollY(), middle->TopY);
     Viewer.LoadFromFile(path + "#END");

@@ -1,6 +1,7 @@
+#include <gmock/gmock.h>
+
 #include <QClipboard>
 #include <QMessageBox>
-#include <gmock/gmock.h>
 
 #include "ViewerFixture.h"
 #include "convert/Conversion.h"
@@ -14,7 +15,8 @@ class MouseSelect : public ViewerFixture {
 protected:
     void SetUp() override {
         ViewerFixture::SetUp();
-        Viewer.LoadFromFile(Page("words.htm", "<pre>alpha_beta gamma\r\nsecond line\r\nthird line</pre>"));
+        Viewer.LoadFromFile(
+            Page("words.htm", "<pre>alpha_beta gamma\r\nsecond line\r\nthird line</pre>"));
         Click(PointOf(0));  // the first click only focuses
     }
     int32_t SelStart() { return Viewer.Document().SelStart; }
@@ -116,7 +118,8 @@ protected:
     void Sweep() {
         Viewer.Panel().repaint();
         for (int y = 0; y < PanelHeight(); y += 4)
-            for (int x = 0; x < Viewer.Panel().width(); x += 12) QTest::mouseMove(&Viewer.Panel(), QPoint(x, y));
+            for (int x = 0; x < Viewer.Panel().width(); x += 12)
+                QTest::mouseMove(&Viewer.Panel(), QPoint(x, y));
     }
 };
 
@@ -209,7 +212,8 @@ TEST_F(FollowLinks, ImagesTellTheHostOfHoverAndClick) {
     std::vector<QPoint> over, clicked;
     Viewer.OnImageOver = [&](TImageObj&, int32_t x, int32_t y) { over.push_back({x, y}); };
     Viewer.OnImageClick = [&](TImageObj&, int32_t x, int32_t y) { clicked.push_back({x, y}); };
-    const TImageObj& image = *static_cast<const TSection&>(*Viewer.Document().Blocks.Last()).Images[0];
+    const TImageObj& image =
+        *static_cast<const TSection&>(*Viewer.Document().Blocks.Last()).Images[0];
     QPoint inside(image.DrawX + 7, image.DrawY - Viewer.ScrollY() + 9);
     QTest::mouseMove(&Viewer.Panel(), inside);
     EXPECT_EQ(Viewer.Panel().cursor().shape(), Qt::ArrowCursor);
@@ -244,7 +248,8 @@ TEST_F(HostilePages, EmptyDocument) {
 }
 
 TEST_F(HostilePages, OnlyImages) {
-    Viewer.LoadFromFile(Page("images.htm", "<img src=a.png width=50 height=40><img src=b.png width=300 height=900>"));
+    Viewer.LoadFromFile(Page(
+        "images.htm", "<img src=a.png width=50 height=40><img src=b.png width=300 height=900>"));
     Exercise();
     EXPECT_EQ(Viewer.SelText().find_first_not_of("\r\n"), std::string::npos);
 }

@@ -1,5 +1,6 @@
-#include <filesystem>
 #include <gmock/gmock.h>
+
+#include <filesystem>
 #include <vector>
 
 #include "ViewerFixture.h"

@@ -2,9 +2,10 @@
 // to a fresh folder and helpers that find where a character is drawn.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QTest>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
 #include <string>
 
 #include "document/SectionList.h"
@@ -45,7 +46,8 @@ protected:
         TScreenCanvas canvas;
         TPoint caret;
         EXPECT_TRUE(Viewer.Document().CaretPoint(canvas, index, caret));
-        return QPoint(Viewer.MarginWidth() + caret.X - Viewer.HorzPosition() + 2, caret.Y - Viewer.ScrollY() + 4);
+        return QPoint(Viewer.MarginWidth() + caret.X - Viewer.HorzPosition() + 2,
+                      caret.Y - Viewer.ScrollY() + 4);
     }
 
     int32_t PanelHeight() { return Viewer.Panel().height(); }
@@ -56,13 +58,15 @@ protected:
     void Click(QPoint at) { QTest::mouseClick(&Viewer.Panel(), Qt::LeftButton, {}, at); }
     // A move with the left button held, as a drag delivers it.
     void DragTo(QPoint at) {
-        QMouseEvent move(QEvent::MouseMove, at, Viewer.Panel().mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, at, Viewer.Panel().mapToGlobal(at), Qt::NoButton,
+                         Qt::LeftButton, {});
         QApplication::sendEvent(&Viewer.Panel(), &move);
     }
 
     void Wheel(int delta) {
         QPointF at(50, 50);
-        QWheelEvent event(at, Viewer.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QWheelEvent event(at, Viewer.mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
         QApplication::sendEvent(&Viewer, &event);
     }
 

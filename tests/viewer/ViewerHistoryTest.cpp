@@ -1,6 +1,6 @@
-#include "viewer/ViewerHistory.h"
-
 #include <gtest/gtest.h>
+
+#include "viewer/ViewerHistory.h"
 
 namespace codelume {
 namespace {

@@ -1,7 +1,8 @@
 // One QApplication for the whole test program, on the offscreen platform
 // unless the environment names another. Linking this object is enough.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 #include <memory>
 
 namespace {
