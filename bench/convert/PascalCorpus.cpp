@@ -40,6 +40,7 @@ private:
     std::string_view Pick(const std::string_view (&words)[N]) {
         return words[Next() % N];
     }
+    int Below(int limit) { return static_cast<int>(Next() % static_cast<uint32_t>(limit)); }
     bool Chance(uint32_t percent) { return Next() % 100 < percent; }
     std::string Name() { return std::string(Pick(Verbs)) + std::string(Pick(Nouns)); }
     std::string Field() { return "F" + std::string(Pick(Nouns)); }
@@ -64,7 +65,7 @@ private:
         Declarations();
         Line(0, "implementation");
         Line(0, "");
-        for (int i = 0, n = 3 + Next() % 6; i < n; ++i) Routine();
+        for (int i = 0, n = 3 + Below(6); i < n; ++i) Routine();
         Line(0, "end.");
         Line(0, "");
     }
@@ -79,10 +80,10 @@ private:
         Line(0, "type");
         Line(1, "T" + std::string(Pick(Nouns)) + " = class(TObject)");
         Line(1, "private");
-        for (int i = 0, n = 2 + Next() % 4; i < n; ++i)
+        for (int i = 0, n = 2 + Below(4); i < n; ++i)
             Line(2, Field() + ": " + std::string(Pick(Types)) + ";");
         Line(1, "public");
-        for (int i = 0, n = 2 + Next() % 4; i < n; ++i)
+        for (int i = 0, n = 2 + Below(4); i < n; ++i)
             Line(2, "procedure " + Name() + "(const A" + std::string(Pick(Nouns)) + ": " +
                         std::string(Pick(Types)) + "); virtual;");
         Line(2, "property " + std::string(Pick(Nouns)) + ": " + std::string(Pick(Types)) +
@@ -100,7 +101,7 @@ private:
         Line(1, "Temp: " + std::string(Pick(Types)) + ";");
         Line(0, "begin");
         Line(1, "Result := False;");
-        for (int i = 0, n = 4 + Next() % 8; i < n; ++i) Statement(1);
+        for (int i = 0, n = 4 + Below(8); i < n; ++i) Statement(1);
         Line(0, "end;");
         Line(0, "");
     }

@@ -28,8 +28,8 @@ QPoint ShadowOffset(TShadowPosition position, int size) {
 
 // The rectangle the text needs when laid out from r's top left corner.
 QRect MeasureText(const QFontMetrics& metrics, const QRect& r, int format, const QString& text) {
-    int leftTop = (format & ~(Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)) | Qt::AlignLeft |
-                  Qt::AlignTop;
+    constexpr int alignment = Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask;
+    int leftTop = (format & ~alignment) | Qt::AlignLeft | Qt::AlignTop;
     QRect bounds = metrics.boundingRect(r, leftTop, text);
     return {r.topLeft(), bounds.size()};
 }

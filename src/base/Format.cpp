@@ -12,7 +12,7 @@ std::string Format(const char* format, ...) {
     va_copy(measure, args);
     int length = std::vsnprintf(nullptr, 0, format, measure);
     va_end(measure);
-    std::string text(length > 0 ? length : 0, '\0');
+    std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
     std::vsnprintf(text.data(), text.size() + 1, format, args);
     va_end(args);
     return text;

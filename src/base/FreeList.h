@@ -20,7 +20,7 @@ public:
         Owned.insert(Owned.begin() + index, std::move(item));
     }
     std::unique_ptr<T> Extract(int index) {
-        std::unique_ptr<T> item = std::move(Owned[index]);
+        std::unique_ptr<T> item = std::move(Owned[Slot(index)]);
         Owned.erase(Owned.begin() + index);
         return item;
     }
@@ -29,11 +29,11 @@ public:
 
     int Count() const { return static_cast<int>(Owned.size()); }
     bool IsEmpty() const { return Owned.empty(); }
-    T* operator[](int index) const { return Owned[index].get(); }
+    T* operator[](int index) const { return Owned[Slot(index)].get(); }
     T* Last() const { return Owned.empty() ? nullptr : Owned.back().get(); }
     int IndexOf(const T* item) const {
         for (int i = 0; i < Count(); ++i)
-            if (Owned[i].get() == item) return i;
+            if (Owned[Slot(i)].get() == item) return i;
         return -1;
     }
 
@@ -41,6 +41,8 @@ public:
     typename Items::const_iterator end() const { return Owned.end(); }
 
 private:
+    static size_t Slot(int index) { return static_cast<size_t>(index); }
+
     Items Owned;
 };
 

@@ -31,7 +31,7 @@ void TStream::WriteString(const std::string& text) {
         int32_t chunk = static_cast<int32_t>(std::min<size_t>(left, INT32_MAX));
         WriteBuffer(data, chunk);
         data += chunk;
-        left -= chunk;
+        left -= static_cast<size_t>(chunk);
     }
 }
 
@@ -39,16 +39,16 @@ int32_t TMemoryStream::Read(void* buffer, int32_t count) {
     int64_t available = static_cast<int64_t>(data_.size()) - position_;
     if (count <= 0 || available <= 0) return 0;
     int32_t n = static_cast<int32_t>(std::min<int64_t>(count, available));
-    std::memcpy(buffer, data_.data() + position_, n);
+    std::memcpy(buffer, data_.data() + position_, static_cast<size_t>(n));
     position_ += n;
     return n;
 }
 
 int32_t TMemoryStream::Write(const void* buffer, int32_t count) {
     if (count <= 0) return 0;
-    size_t end = static_cast<size_t>(position_) + count;
+    size_t end = static_cast<size_t>(position_) + static_cast<size_t>(count);
     if (end > data_.size()) data_.resize(end);
-    std::memcpy(data_.data() + position_, buffer, count);
+    std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
     position_ = static_cast<int64_t>(end);
     return count;
 }
@@ -75,12 +75,12 @@ TFileStream::~TFileStream() {
 
 int32_t TFileStream::Read(void* buffer, int32_t count) {
     if (count <= 0) return 0;
-    return static_cast<int32_t>(std::fread(buffer, 1, count, file_));
+    return static_cast<int32_t>(std::fread(buffer, 1, static_cast<size_t>(count), file_));
 }
 
 int32_t TFileStream::Write(const void* buffer, int32_t count) {
     if (count <= 0) return 0;
-    return static_cast<int32_t>(std::fwrite(buffer, 1, count, file_));
+    return static_cast<int32_t>(std::fwrite(buffer, 1, static_cast<size_t>(count), file_));
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {

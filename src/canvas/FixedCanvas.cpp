@@ -36,8 +36,7 @@ TTextMetrics TFixedCanvas::TextMetrics(const TFont& font) {
 }
 
 int32_t TFixedCanvas::TextExtent(const TFont& font, std::string_view bytes) {
-    return CheckedMul(CheckedNarrow(static_cast<int64_t>(bytes.size())),
-                      (PixelSize(font.Size) + 1) / 2);
+    return CheckedMul(CheckedLength(bytes.size()), (PixelSize(font.Size) + 1) / 2);
 }
 
 void TFixedCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,

@@ -62,8 +62,7 @@ void TCodeParser::ConvertSource() {
         ReadToken();
     }
     EndDocument();
-    OutputStream.WriteBuffer(OutputText.data(),
-                             CheckedNarrow(static_cast<int64_t>(OutputText.size())));
+    OutputStream.WriteBuffer(OutputText.data(), CheckedLength(OutputText.size()));
 }
 
 // Room for the whole page at once, so it is never copied while it grows: a

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <string_view>
 
 #include "base/Format.h"
 
@@ -12,13 +13,13 @@ enum TCharClass : uint8_t { ccOther, ccLetter, ccDigit, ccHexLetter, ccNumberSig
 
 constexpr std::array<uint8_t, 256> MakeCharClasses() {
     std::array<uint8_t, 256> classes{};
-    for (int c = 'a'; c <= 'z'; ++c) classes[c] = ccLetter;
-    for (int c = 'A'; c <= 'Z'; ++c) classes[c] = ccLetter;
-    for (int c : {'a', 'b', 'c', 'd', 'e', 'f', 'A', 'B', 'C', 'D', 'E', 'F'})
-        classes[c] = ccHexLetter;
-    classes['_'] = ccLetter;
-    for (int c = '0'; c <= '9'; ++c) classes[c] = ccDigit;
-    for (int c : {'+', '-', '.'}) classes[c] = ccNumberSign;
+    auto mark = [&classes](std::string_view chars, TCharClass charClass) {
+        for (char c : chars) classes[static_cast<uint8_t>(c)] = charClass;
+    };
+    mark("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ_", ccLetter);
+    mark("abcdefABCDEF", ccHexLetter);
+    mark("0123456789", ccDigit);
+    mark("+-.", ccNumberSign);
     return classes;
 }
 

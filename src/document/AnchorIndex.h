@@ -26,7 +26,7 @@ public:
     void Clear() { Anchors.clear(); }
 
     int Count() const { return static_cast<int>(Anchors.size()); }
-    const TAnchor& operator[](int index) const { return Anchors[index]; }
+    const TAnchor& operator[](int index) const { return Anchors[static_cast<size_t>(index)]; }
     std::vector<TAnchor>::const_iterator begin() const { return Anchors.begin(); }
     std::vector<TAnchor>::const_iterator end() const { return Anchors.end(); }
 

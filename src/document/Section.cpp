@@ -68,7 +68,7 @@ void TSection::GrowFor(int32_t length) {
 // Text never carries the end mark or the placeholder bytes; those come only
 // from the objects themselves.
 void TSection::AppendBytes(std::string_view s) {
-    int32_t length = CheckedNarrow(static_cast<int64_t>(s.size()));
+    int32_t length = CheckedLength(s.size());
     GrowFor(CheckedAdd(CharCount, length));
     char* to = Chars.get() + CharCount;
     for (char c : s)

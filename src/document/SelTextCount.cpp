@@ -11,8 +11,8 @@ bool IsPlaceholder(char c) { return c == 2 || c == 4; }
 }  // namespace
 
 void SelTextCount::AddText(std::string_view text) {
-    Count +=
-        static_cast<int32_t>(text.size() - std::count_if(text.begin(), text.end(), IsPlaceholder));
+    Count += static_cast<int32_t>(text.size()) -
+             static_cast<int32_t>(std::count_if(text.begin(), text.end(), IsPlaceholder));
 }
 
 void TSelTextCollect::AddText(std::string_view text) {

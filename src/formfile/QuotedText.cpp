@@ -17,6 +17,12 @@ int32_t UnitCode(char byte) { return static_cast<uint8_t>(byte); }
 
 bool IsContinuation(uint8_t byte) { return (byte & 0xC0) == 0x80; }
 
+// The code unit at a position that the caller has checked.
+template <typename TText>
+auto At(const TText& text, int32_t index) {
+    return text[static_cast<size_t>(index)];
+}
+
 int32_t SequenceLength(uint8_t lead) {
     return lead >= 0xF0 && lead <= 0xF7 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
 }
@@ -24,11 +30,10 @@ int32_t SequenceLength(uint8_t lead) {
 // Moves a line cut that would fall inside a UTF-8 sequence back to the
 // sequence's lead byte, but not before start, the first byte of the run.
 int32_t KeepCharacterWhole(const std::string& text, int32_t start, int32_t cut) {
-    if (cut >= CheckedNarrow(static_cast<int64_t>(text.size())) ||
-        !IsContinuation(static_cast<uint8_t>(text[cut])))
+    if (cut >= CheckedLength(text.size()) || !IsContinuation(static_cast<uint8_t>(At(text, cut))))
         return cut;
     for (int32_t lead = cut - 1; lead >= start && cut - lead < 4; --lead) {
-        auto byte = static_cast<uint8_t>(text[lead]);
+        auto byte = static_cast<uint8_t>(At(text, lead));
         if (!IsContinuation(byte)) return SequenceLength(byte) > cut - lead ? lead : cut;
     }
     return cut;
@@ -42,7 +47,7 @@ void WriteUnits(TFormTextWriter& out, const std::string& text, int32_t from, int
 }
 
 void WriteUnits(TFormTextWriter& out, const std::u16string& text, int32_t from, int32_t to) {
-    for (int32_t i = from; i < to; ++i) out.WriteChar(static_cast<char>(text[i]));
+    for (int32_t i = from; i < to; ++i) out.WriteChar(static_cast<char>(At(text, i)));
 }
 
 // Scans the printable run that starts at start on the line that started at
@@ -51,7 +56,7 @@ void WriteUnits(TFormTextWriter& out, const std::u16string& text, int32_t from, 
 template <typename TText>
 int32_t ScanQuotable(const TText& text, int32_t length, int32_t start, int32_t lineStart) {
     int32_t i = start;
-    while (i < length && IsQuotable(text[i]) && i - lineStart < CharsPerLine) ++i;
+    while (i < length && IsQuotable(At(text, i)) && i - lineStart < CharsPerLine) ++i;
     return i;
 }
 
@@ -73,7 +78,7 @@ int32_t WriteQuotedRun(TFormTextWriter& out, const TText& text, int32_t length, 
 
 template <typename TText>
 void WriteTextLines(TFormTextWriter& out, const TText& text) {
-    int32_t length = CheckedNarrow(static_cast<int64_t>(text.size()));
+    int32_t length = CheckedLength(text.size());
     if (length == 0) return out.Write("''");
     out.IncLevel();
     if (length > CharsPerLine) out.NewLine();
@@ -81,11 +86,11 @@ void WriteTextLines(TFormTextWriter& out, const TText& text) {
     int32_t lineStart = 0;
     while (i < length) {
         bool lineFull;
-        if (IsQuotable(text[i])) {
+        if (IsQuotable(At(text, i))) {
             i = WriteQuotedRun(out, text, length, i, lineStart, lineFull);
         } else {
             out.WriteChar('#');
-            out.WriteDecimal(UnitCode(text[i]));
+            out.WriteDecimal(UnitCode(At(text, i)));
             ++i;
             lineFull = i - lineStart >= CharsPerLine;
         }

@@ -122,8 +122,8 @@ TEST_P(GoldenPage, MatchesTheReviewedPage) {
 INSTANTIATE_TEST_SUITE_P(Files, GoldenPage,
                          ::testing::Values("Layout.pas", "LineFeeds.pas", "Sample.pas",
                                            "Strings.pas", "LongComment.pas"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& row) {
+                             std::string name = row.param;
                              return name.substr(0, name.find('.'));
                          });
 

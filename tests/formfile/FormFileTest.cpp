@@ -67,13 +67,15 @@ const TFailureCase FailureCases[] = {
     {"ObjectsDeeperThan256", Nested(257), "Invalid stream format",
      [] {
          std::string text;
-         for (int i = 0; i < 256; ++i) text += std::string(2 * i, ' ') + "object T\r\n";
+         for (int i = 0; i < 256; ++i)
+             text += std::string(static_cast<size_t>(2 * i), ' ') + "object T\r\n";
          return text;
      }()},
     {"ListsDeeperThan256", NestedLists(256), "Invalid stream format",
      [] {
          std::string text = RootLine + "  P = ";
-         for (int i = 1; i < 256; ++i) text += "(\r\n" + std::string(2 * i + 2, ' ');
+         for (int i = 1; i < 256; ++i)
+             text += "(\r\n" + std::string(static_cast<size_t>(2 * i + 2), ' ');
          return text;
      }()},
     {"NegativeLongStringLength", RootForm().Prop("S").Byte(fkLString).Int32Bytes(-1).Data(),

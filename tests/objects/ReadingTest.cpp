@@ -15,7 +15,7 @@ using ::testing::ElementsAre;
 class ReadingTest : public ::testing::Test {
 protected:
     void Read(const std::string& html) {
-        ParseDocumentBuffer(Document, Anchors, html.data(), CheckedNarrow(html.size()));
+        ParseDocumentBuffer(Document, Anchors, html.data(), CheckedLength(html.size()));
     }
 
     // The first table among the blocks of a cell, or none.
@@ -171,7 +171,7 @@ TEST_F(ReadingTest, BackgroundSoundAsksTheHandlerWithItsLoopCount) {
 }
 
 std::unique_ptr<TByteSource> Source(const std::string& html) {
-    return std::make_unique<TBufferSource>(html.data(), CheckedNarrow(html.size()));
+    return std::make_unique<TBufferSource>(html.data(), CheckedLength(html.size()));
 }
 
 TEST(IsFrameSetDocument, TheFirstStructuralTagDecides) {

@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "OnlyTheLast", 5, 5, {"StartDoc ", "StartPage", "EndPage", "EndDoc"}, 24},
                       TRangeCase{"OneBeyondTheEnd", 6, 9999, Cancelled, 0},
                       TRangeCase{"EmptyRange", 3, 2, Cancelled, 0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 TEST_F(PrintDocumentTest, AnEmptyDocumentOpensNoJob) {
     Print(1, 9999);

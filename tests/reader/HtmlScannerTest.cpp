@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         TAttributeCase{"SecondValueName", "<OPTION VALUE=x>", ValueSy, "x", 0},
         TAttributeCase{"SelectedIsTheTag", "<OPTION SELECTED>", SelectedSy, "", 0},
         TAttributeCase{"Unknown", "<IMG DATASRC=y>", UnknownAttributeSymbol, "y", 0}),
-    [](const auto& info) { return info.param.Name; });
+    [](const auto& row) { return row.param.Name; });
 
 TEST(ReadAttribute, AHyphenEndsTheAttributeList) {
     TScan scan("<IMG DATA-X=1 SRC=a.gif>z");
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TEntityCase{"UpperLatin", "&THORN;&thorn;", {"\xDE", "\xFE"}},
                       TEntityCase{"BareAmpersand", "& b", {"&", " b"}},
                       TEntityCase{"SevenLetters", "&abcdefghi;", {"&abcdefg", "hi;"}}),
-    [](const auto& info) { return info.param.Name; });
+    [](const auto& row) { return row.param.Name; });
 
 TEST(NextSymbol, SplitsAParagraphIntoItsSymbols) {
     EXPECT_THAT(Symbols("<P ALIGN=center>Hello &amp; <B>bye</B>"),

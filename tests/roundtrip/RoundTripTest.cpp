@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "b\x04"
                     "c }\r\nx"},
         TSourceCase{"LongLine", "x := " + std::string(4000, 'a') + ";\r\ny"}),
-    [](const ::testing::TestParamInfo<TSourceCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<TSourceCase>& row) { return std::string(row.param.Name); });
 
 }  // namespace
 }  // namespace codelume
