@@ -20,10 +20,11 @@ public:
     virtual int32_t PixelsPerInch() const = 0;
 
     // Drawing. TextOut draws on a baseline, transparent unless a background is
-    // given, and only inside clip when one is given.
+    // given, and only inside clip when one is given. Overrides and callers name
+    // every argument, so there is one form of the call.
     virtual void TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
-                         TColor color, std::optional<TColor> background = std::nullopt,
-                         std::optional<TRect> clip = std::nullopt) = 0;
+                         TColor color, std::optional<TColor> background,
+                         std::optional<TRect> clip) = 0;
     virtual void FillRect(const TRect& rect, TColor color) = 0;
     virtual void Line(TPoint from, TPoint to, TColor color) = 0;
     virtual void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) = 0;

@@ -127,7 +127,8 @@ void TBlockPainter::PaintMarker(const LineRec& line, int32_t y) {
         std::string text = OrderedMarker(item.NumberStyle, item.ItemNumber);
         int32_t width = Canvas.TextExtent(Section.MarkerFont, text);
         Canvas.TextOut(Section.MarkerFont, edge - 5 - width,
-                       y - line.LineDescent - Document.ScrollY, text, Section.MarkerFont.Color);
+                       y - line.LineDescent - Document.ScrollY, text, Section.MarkerFont.Color,
+                       std::nullopt, std::nullopt);
     } else if (Section.MarkerKind == mkUnordered && !static_cast<TUListItem&>(Section).PlainItem) {
         int32_t cx = edge - 8, cy = y - line.TextHeight / 2 - Document.ScrollY;
         TRect disc{cx - 2, cy - 2, cx + 3, cy + 3};
@@ -216,7 +217,7 @@ int32_t TBlockPainter::PaintText(const LineRec& line, int32_t at, int32_t end, i
         int32_t shift = run.ScriptShift == ssSuperscript ? -(run.CellHeight / 3)
                         : run.ScriptShift == ssSubscript ? run.RunDescent / 2 + 1
                                                          : 0;
-        Canvas.TextOut(run.Face, left, baseline + shift, text, color, background);
+        Canvas.TextOut(run.Face, left, baseline + shift, text, color, background, std::nullopt);
     }
     return penX + Canvas.TextExtent(run.Face, text) - run.ItalicOverhang;
 }
