@@ -72,7 +72,8 @@ void MeasurePage(const char* name, const std::string& path) {
     auto bytes = static_cast<double>(std::filesystem::file_size(path));
     TSectionList document;
     TFixedCanvas fixed;
-    TScreenCanvas screen;
+    TFontCache fonts(96);
+    TScreenCanvas screen(fonts);
     double fixedMs = BestMs([&] { ReadAndLayOut(document, path, fixed); });
     double qtMs = BestMs([&] { ReadAndLayOut(document, path, screen); });
     int runs = 0;
@@ -101,12 +102,13 @@ void MeasureTextDocument(const std::string& path) {
 
 void MeasurePainting(const std::string& path) {
     TSectionList document;
-    TScreenCanvas measuring;
+    TFontCache fonts(96);
+    TScreenCanvas measuring(fonts);
     ReadAndLayOut(document, path, measuring);
     int32_t height = document.Blocks.Last()->TopY + document.Blocks.Last()->BlockHeight;
     QImage image(800, 600, QImage::Format_RGB32);
     QPainter painter(&image);
-    TScreenCanvas canvas(painter);
+    TScreenCanvas canvas(painter, fonts);
     auto paintAt = [&](int32_t y) {
         document.SetScrollY(y);
         canvas.FillRect({0, 0, 800, 600}, clWhite);

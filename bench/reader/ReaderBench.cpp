@@ -138,7 +138,8 @@ TFigures Measure(const TCase& row) {
         QGuiApplication application(argc, argv);
         figures.StartMiB = ResidentMiB();
         if (row.Engine == TEngine::Qt) {
-            TScreenCanvas canvas;
+            TFontCache fonts(96);
+            TScreenCanvas canvas(fonts);
             MeasureEngine(page, canvas, figures);
         } else {
             MeasureTextDocument(page, figures);

@@ -45,7 +45,8 @@ int32_t LayOutWithRealFonts(TSectionList& document, int32_t width, int32_t& maxW
     char name[] = "codelume-cli";
     char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    TScreenCanvas canvas;
+    TFontCache fonts(96);
+    TScreenCanvas canvas(fonts);
     int32_t curs = 0;
     return document.LayoutDocument(canvas, 0, width, maxWidth, curs);
 }

@@ -1,6 +1,5 @@
 #include "qt/FontCache.h"
 
-#include <QCoreApplication>
 #include <cmath>
 
 #include "base/Arith.h"
@@ -40,30 +39,6 @@ QString DecodeBytes(std::string_view bytes) {
         }
     }
     return text;
-}
-
-namespace {
-
-// The list itself is never destroyed: an application object that lives in a
-// static may be destroyed after every other static, and its clean-up still
-// empties the list.
-std::vector<std::unique_ptr<TFontCache>>& SharedCaches() {
-    static auto* caches = new std::vector<std::unique_ptr<TFontCache>>;
-    return *caches;
-}
-
-// Qt fonts must not outlive the application object, so the caches go with it.
-void DropSharedCaches() { SharedCaches().clear(); }
-
-}  // namespace
-
-TFontCache& TFontCache::Shared(int32_t pixelsPerInch) {
-    auto& caches = SharedCaches();
-    for (const auto& cache : caches)
-        if (cache->Ppi == pixelsPerInch) return *cache;
-    if (caches.empty()) qAddPostRoutine(DropSharedCaches);
-    caches.push_back(std::make_unique<TFontCache>(pixelsPerInch));
-    return *caches.back();
 }
 
 std::unique_ptr<TFontCache::TEntry> TFontCache::MakeEntry(const TFont& key) const {

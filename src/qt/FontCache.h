@@ -18,6 +18,9 @@ namespace codelume {
 // Bytes as they are shown: UTF-8 where a valid sequence stands, Windows-1252 elsewhere.
 QString DecodeBytes(std::string_view bytes);
 
+// One cache serves one resolution. Its owner (a viewer, a print device) keeps it
+// and lends it to the canvases it makes; Qt fonts must not outlive the
+// application object, so the cache goes with its owner.
 class TFontCache {
 public:
     struct TEntry {
@@ -29,9 +32,6 @@ public:
     };
 
     explicit TFontCache(int32_t pixelsPerInch) : Ppi(pixelsPerInch) {}
-
-    // The cache for a resolution, shared by every canvas of that resolution.
-    static TFontCache& Shared(int32_t pixelsPerInch);
 
     const TEntry& Lookup(const TFont& font);
     int32_t TextExtent(const TFont& font, std::string_view bytes);

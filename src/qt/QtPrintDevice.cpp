@@ -37,8 +37,8 @@ TQtPrintDevice::TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pd
                                int32_t logicalPpi)
     : FPrinter(std::move(printer)),
       PdfPath(std::move(pdfPath)),
-      LogicalPpi(logicalPpi),
-      Surface(std::make_unique<TScreenCanvas>(logicalPpi)) {}
+      Fonts(logicalPpi),
+      Surface(std::make_unique<TScreenCanvas>(Fonts)) {}
 
 TQtPrintDevice::~TQtPrintDevice() {
     if (Painter) Discard();
@@ -80,7 +80,7 @@ void TQtPrintDevice::StartDoc(const std::string& title) {
         if (!PdfPath.empty()) throw EFCreateError(PdfPath);
         throw EPrinter(SInvalidPrinter);
     }
-    Surface = std::make_unique<TPageCanvas>(*Painter, LogicalPpi);
+    Surface = std::make_unique<TPageCanvas>(*Painter, Fonts);
     PagesStarted = 0;
     FPagesWritten = 0;
 }
@@ -94,7 +94,7 @@ void TQtPrintDevice::StartPage() {
 }
 
 bool TQtPrintDevice::EndPainter() {
-    Surface = std::make_unique<TScreenCanvas>(LogicalPpi);
+    Surface = std::make_unique<TScreenCanvas>(Fonts);
     bool ended = Painter->end();
     Painter.reset();
     return ended;

@@ -1,5 +1,6 @@
 // A print device over a QPrinter: the print system's default printer, or a
-// PDF file. Owns the printer and, during a job, the painter and its canvas.
+// PDF file. Owns the printer, the fonts at the logical resolution and, during
+// a job, the painter and its canvas.
 #pragma once
 
 #include <QPainter>
@@ -61,8 +62,8 @@ private:
 
     mutable std::unique_ptr<QPrinter> FPrinter;  // none until the default printer is needed
     std::string PdfPath;                         // empty for a printer
-    int32_t LogicalPpi;
-    std::unique_ptr<TScreenCanvas> Surface;  // measures only outside a job
+    TFontCache Fonts;                            // at the resolution documents are laid out in
+    std::unique_ptr<TScreenCanvas> Surface;      // measures only outside a job
     std::unique_ptr<QPainter> Painter;
     int32_t PagesStarted = 0;
     int32_t FPagesWritten = 0;

@@ -12,11 +12,10 @@ TRect ToRect(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-TScreenCanvas::TScreenCanvas(int32_t pixelsPerInch)
-    : Painter(nullptr), Fonts(TFontCache::Shared(pixelsPerInch)) {}
+TScreenCanvas::TScreenCanvas(TFontCache& fonts) : Painter(nullptr), Fonts(fonts) {}
 
-TScreenCanvas::TScreenCanvas(QPainter& painter, int32_t pixelsPerInch)
-    : Painter(&painter), Fonts(TFontCache::Shared(pixelsPerInch)) {}
+TScreenCanvas::TScreenCanvas(QPainter& painter, TFontCache& fonts)
+    : Painter(&painter), Fonts(fonts) {}
 
 TTextMetrics TScreenCanvas::TextMetrics(const TFont& font) {
     return Fonts.Lookup(font).TextMetrics;

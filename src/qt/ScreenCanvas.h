@@ -1,5 +1,6 @@
 // The canvas over a borrowed QPainter (a widget, an image or a printer), with real
-// fonts at a given logical resolution. Built without a painter it only measures.
+// fonts from a borrowed cache, at the cache's resolution. Built without a
+// painter it only measures.
 #pragma once
 
 #include <QPainter>
@@ -12,8 +13,8 @@ namespace codelume {
 class TScreenCanvas : public TCanvas {
 public:
     // A canvas that measures only; drawing on it does nothing.
-    explicit TScreenCanvas(int32_t pixelsPerInch = 96);
-    explicit TScreenCanvas(QPainter& painter, int32_t pixelsPerInch = 96);
+    explicit TScreenCanvas(TFontCache& fonts);
+    TScreenCanvas(QPainter& painter, TFontCache& fonts);
 
     TTextMetrics TextMetrics(const TFont& font) override;
     int32_t TextExtent(const TFont& font, std::string_view bytes) override;

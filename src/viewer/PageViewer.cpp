@@ -20,6 +20,8 @@ namespace {
 
 constexpr int32_t VertSmallChange = 16;
 constexpr int32_t HorzSmallChange = 15;
+// Documents are laid out and painted at this logical resolution.
+constexpr int32_t ScreenPixelsPerInch = 96;
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -33,7 +35,8 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
 TPageViewer::TPageViewer(QWidget* parent)
     : QWidget(parent),
       AnchorIndex(std::make_unique<TAnchorIndex>()),
-      Measurer(std::make_unique<TScreenCanvas>()) {
+      ScreenFonts(std::make_unique<TFontCache>(ScreenPixelsPerInch)),
+      Measurer(std::make_unique<TScreenCanvas>(*ScreenFonts)) {
     resize(150, 150);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);

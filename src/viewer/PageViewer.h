@@ -24,6 +24,7 @@ namespace codelume {
 
 class TAnchorIndex;
 class TCanvas;
+class TFontCache;
 class TPaintPanel;
 class TSectionList;
 class T32ScrollBar;
@@ -221,6 +222,7 @@ private:
 
     std::unique_ptr<TSectionList> FDocument;
     std::unique_ptr<TAnchorIndex> AnchorIndex;
+    std::unique_ptr<TFontCache> ScreenFonts;  // lent to the measuring and painting canvases
     std::unique_ptr<TCanvas> Measurer;
     TPaintPanel* FPanel = nullptr;
     T32ScrollBar* FVScrollBar = nullptr;

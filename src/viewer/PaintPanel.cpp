@@ -21,7 +21,7 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     if (Viewer.PaintLocked) return;
     QPainter painter(this);
     painter.fillRect(event->rect(), Color);
-    TScreenCanvas canvas(painter);
+    TScreenCanvas canvas(painter, *Viewer.ScreenFonts);
     Viewer.PaintContent(canvas, ToRect(event->rect()));
 }
 

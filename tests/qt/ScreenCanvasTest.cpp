@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <string>
 
 #include "document/Section.h"
 #include "document/SectionList.h"
@@ -17,27 +18,34 @@ TFont FontOf(const char* name, int32_t points = 12, TFontStyles style = 0) {
     return {name, points, style, clBlack};
 }
 
-TEST(FontCache, ResolvesTheDefaultFacesToLiberationFonts) {
+TEST(FontCache, ResolvesTheDefaultFacesToLiberationFontsAtItsResolution) {
     struct TRow {
         const char* Face;
+        int32_t PixelsPerInch;
         const char* Family;
+        int PixelSize;  // 12 points
     };
-    for (TRow row : {TRow{"Times New Roman", "Liberation Serif"},
-                     TRow{"Courier New", "Liberation Mono"}, TRow{"Arial", "Liberation Sans"}}) {
-        SCOPED_TRACE(row.Face);
-        const TFontCache::TEntry& entry = TFontCache::Shared(96).Lookup(FontOf(row.Face));
+    for (TRow row :
+         {TRow{"Times New Roman", 96, "Liberation Serif", 16},
+          TRow{"Courier New", 96, "Liberation Mono", 16}, TRow{"Arial", 96, "Liberation Sans", 16},
+          TRow{"Arial", 600, "Liberation Sans", 100}}) {
+        SCOPED_TRACE(std::string(row.Face) + " at " + std::to_string(row.PixelsPerInch));
+        TFontCache fonts(row.PixelsPerInch);
+        const TFontCache::TEntry& entry = fonts.Lookup(FontOf(row.Face));
         EXPECT_EQ(QFontInfo(entry.Font).family().toStdString(), row.Family);
-        EXPECT_EQ(entry.Font.pixelSize(), 16);
+        EXPECT_EQ(entry.Font.pixelSize(), row.PixelSize);
+        EXPECT_EQ(TScreenCanvas(fonts).PixelsPerInch(), row.PixelsPerInch);
     }
 }
 
 TEST(TextExtent, IsTheSumOfTheCharactersWidths) {
-    TScreenCanvas canvas;
+    TFontCache fonts(96);
+    TScreenCanvas canvas(fonts);
     TFont mono = FontOf("Courier New");
     int32_t one = canvas.TextExtent(mono, "m");
     EXPECT_GT(one, 0);
     // Advances are summed unrounded, as they are drawn, and the sum is rounded once.
-    double advance = TFontCache::Shared(96).Lookup(mono).Metrics.horizontalAdvance(QChar('m'));
+    double advance = fonts.Lookup(mono).Metrics.horizontalAdvance(QChar('m'));
     EXPECT_NEAR(canvas.TextExtent(mono, "mmmmmmmmmm"), 10 * advance, 0.5);
     // A UTF-8 sequence is one character; a lone Latin-1 byte is one character too.
     EXPECT_EQ(canvas.TextExtent(mono, "\xC3\xA9"), one);
@@ -63,7 +71,8 @@ TEST(ScreenCanvas, DrawsTextAndShapesIntoAnImage) {
     QImage image(100, 40, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    TScreenCanvas canvas(painter);
+    TFontCache fonts(96);
+    TScreenCanvas canvas(painter, fonts);
     canvas.TextOut(FontOf("Arial"), 2, 30, "Hg", clBlack, std::nullopt, std::nullopt);
     canvas.FillRect({60, 0, 70, 10}, clRed);
     canvas.Ellipse({80, 0, 85, 5}, clNavy, clNavy);
@@ -81,7 +90,8 @@ TEST(CharsInWidth, NeverCutsInsideAUtf8Sequence) {
     TRunStyle style;
     TSection section(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
     section.AppendText("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");  // four e-acute in UTF-8
-    TScreenCanvas canvas;
+    TFontCache fonts(96);
+    TScreenCanvas canvas(fonts);
     section.MeasureRuns(canvas);
     int32_t one = canvas.TextExtent(section.Runs[0]->Face, "\xC3\xA9");
     for (int32_t x = 0; x < 4 * one; ++x) {
@@ -97,7 +107,8 @@ TEST(ScreenCanvas, LaysOutAPageWithRealFonts) {
         std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
     section->AppendText("The quick brown fox jumps over the lazy dog");
     document.AddSection(std::move(section));
-    TScreenCanvas canvas;
+    TFontCache fonts(96);
+    TScreenCanvas canvas(fonts);
     int32_t width = 0, curs = 0;
     int32_t height = document.LayoutDocument(canvas, 0, 150, width, curs);
     auto& laidOut = static_cast<TSection&>(*document.Blocks[0]);

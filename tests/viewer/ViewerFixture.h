@@ -43,7 +43,7 @@ protected:
     // painted (hit tests read where the lines were painted).
     QPoint PointOf(int32_t index) {
         Viewer.Panel().repaint();
-        TScreenCanvas canvas;
+        TScreenCanvas canvas(Fonts);
         TPoint caret;
         EXPECT_TRUE(Viewer.Document().CaretPoint(canvas, index, caret));
         return QPoint(Viewer.MarginWidth() + caret.X - Viewer.HorzPosition() + 2,
@@ -72,6 +72,7 @@ protected:
 
     TTempDir Dir;
     TPageViewer Viewer;
+    TFontCache Fonts{96};  // measures as the viewer does
 };
 
 }  // namespace codelume
