@@ -1,13 +1,18 @@
 #!/usr/bin/env python3
 """Converts real Pascal files with codelume-cli and checks each page's text.
 
-The text of a page (tags removed, the four references decoded) must be the
-source with each line break between tokens as CR LF, each whitespace byte
-between tokens as one space, trailing whitespace of lines dropped, comments
-as they stand and string literals re-encoded. The expected text is computed
-here with regular expressions, independently of the converter.
+The text of a page is the part between <PRE> and </PRE>, tags removed and the
+four references decoded. It must equal the source's own bytes with:
+  - every line break between tokens written as CR LF;
+  - tabs expanded to stops of 8 (a column is a character when the whole file
+    is valid UTF-8, else a byte; a CR or LF in a comment starts a line);
+  - white space at the end of a line outside comments dropped;
+  - each other whitespace byte between tokens as one space.
+Comments and string literals are found only to know where whitespace stands;
+their bytes are expected exactly as in the file. Pages of valid UTF-8 sources
+must be valid UTF-8 themselves.
 
-    check_pages.py CLI FILE...
+    check_pages.py CLI FILE...     (or file names on standard input)
 """
 import re
 import subprocess
@@ -15,68 +20,84 @@ import sys
 import tempfile
 from pathlib import Path
 
-TOKEN = re.compile(rb"""
-    \{[^}]*\}?                           # brace comment, maybe open at the end
-  | \(\*.*?(?:\*\)|\Z)                  # parenthesis comment
-  | //[^\r\n]*                           # double-slash comment
-  | (?:'(?:[^'\r\n\0]|'')*'|\#[0-9]*)+   # string literal: quoted runs and codes
-  | [A-Za-z_][A-Za-z0-9_]*
-  | \$[0-9A-Fa-f]*
-  | [-0-9][0-9]*(?:[-+.0-9Ee]*)
-  | [\x21-\xff]
+PIECE = re.compile(rb"""
+    (?P<comment> \{[^}]*\}? | \(\*.*?(?:\*\)|\Z) | //[^\r\n]* )
+  | (?P<string> (?:'(?:[^'\r\n]|'')*'|\#(?:\$[0-9A-Fa-f]+|[0-9]*))+ )
+  | (?P<space> [\x01-\x20]+ )
+  | (?P<other> [^\x01-\x20{('#/]+ | . )
 """, re.VERBOSE | re.DOTALL)
 
 
-def decode_string(literal):
-    out = bytearray()
-    for part in re.finditer(rb"'((?:[^']|'')*)'|#([0-9]*)", literal):
-        if part.group(1) is not None:
-            out += part.group(1).replace(b"''", b"'")
+class Columns:
+    """The column of the output line, for expanding tabs."""
+
+    def __init__(self, utf8):
+        self.utf8, self.column = utf8, 0
+
+    def advance(self, text):
+        if self.utf8:
+            self.column += sum(1 for byte in text if byte & 0xC0 != 0x80)
         else:
-            out.append(int(part.group(2) or b"0") & 0xFF)
+            self.column += len(text)
+
+    def tab(self):
+        spaces = 8 - self.column % 8
+        self.column += spaces
+        return b" " * spaces
+
+    def expand(self, text):
+        """text with its tabs expanded; CR and LF start a new line."""
+        out = bytearray()
+        for part in re.split(rb"([\t\r\n])", text):
+            if part == b"\t":
+                out += self.tab()
+            elif part in (b"\r", b"\n"):
+                out += part
+                self.column = 0
+            else:
+                out += part
+                self.advance(part)
+        return bytes(out)
+
+
+def spacing(gap, columns):
+    """What whitespace between two tokens becomes: CR LF for each line feed,
+    then the last line's whitespace, one space a byte, tabs to their stop."""
+    out = bytearray(b"\r\n" * gap.count(b"\n"))
+    if b"\n" in gap:
+        columns.column = 0
+        gap = gap.rsplit(b"\n", 1)[1]
+    for byte in gap:
+        if byte == 9:
+            out += columns.tab()
+        else:
+            out += b" "
+            columns.column += 1
     return bytes(out)
 
 
-def encode_string(text):
-    if not text:
-        return b"''"
-    out, quoted = bytearray(), False
-    for byte in text:
-        if byte < 32:
-            if quoted:
-                out += b"'"
-            out += b"#%d" % byte
-            quoted = False
-        else:
-            if not quoted:
-                out += b"'"
-            out += b"''" if byte == 39 else bytes([byte])
-            quoted = True
-    if quoted:
-        out += b"'"
-    return bytes(out)
-
-
-def layout(gap):
-    """What a run of whitespace between two tokens becomes."""
-    if b"\n" not in gap:
-        return b" " * len(gap)
-    return b"\r\n" * gap.count(b"\n") + b" " * len(gap.rsplit(b"\n", 1)[1])
+def is_utf8(data):
+    try:
+        data.decode("utf-8")
+        return True
+    except UnicodeDecodeError:
+        return False
 
 
 def expected_text(source):
-    out, position = bytearray(), 0
-    while True:
-        gap_end = position
-        while gap_end < len(source) and 1 <= source[gap_end] <= 32:
-            gap_end += 1
-        if gap_end == len(source):
-            return bytes(out)
-        token = TOKEN.match(source, gap_end)
-        out += layout(source[position:gap_end])
-        text = token.group(0)
-        out += encode_string(decode_string(text)) if text[:1] in (b"'", b"#") else text
-        position = token.end()
+    columns, out, gap = Columns(is_utf8(source)), bytearray(), b""
+    for piece in PIECE.finditer(source):
+        if piece.lastgroup == "space":
+            gap += piece.group()
+            continue
+        out += spacing(gap, columns)
+        gap = b""
+        if piece.lastgroup in ("comment", "string"):
+            out += columns.expand(piece.group())
+        else:
+            out += piece.group()
+            columns.advance(piece.group())
+    return bytes(out)
 
 
 def page_text(page):
@@ -87,23 +108,29 @@ def page_text(page):
     return block
 
 
+def check(cli, name, page, counts):
+    run = subprocess.run([cli, "convert", "--force", "-o", str(page), name], capture_output=True)
+    if run.returncode != 0:
+        counts["refused"] += 1
+        print(f"refused {name}: {run.stderr.decode(errors='replace').strip()}")
+        return
+    source, written = Path(name).read_bytes(), page.read_bytes()
+    if page_text(written) != expected_text(source):
+        counts["different"] += 1
+        print(f"different: {name}")
+    elif is_utf8(source) and not is_utf8(written):
+        counts["different"] += 1
+        print(f"not UTF-8: {name}")
+    else:
+        counts["same"] += 1
+
+
 def main():
-    cli, files = sys.argv[1], sys.argv[2:]
+    cli, files = sys.argv[1], sys.argv[2:] or sys.stdin.read().splitlines()
     counts = {"same": 0, "different": 0, "refused": 0}
     with tempfile.TemporaryDirectory() as folder:
-        for number, name in enumerate(files):
-            page = Path(folder) / f"{number}.htm"
-            run = subprocess.run([cli, "convert", "--force", "-o", str(page), name], capture_output=True)
-            if run.returncode != 0:
-                counts["refused"] += 1
-                print(f"refused {name}: {run.stderr.decode(errors='replace').strip()}")
-                continue
-            source = Path(name).read_bytes()
-            if page_text(page.read_bytes()) == expected_text(source):
-                counts["same"] += 1
-            else:
-                counts["different"] += 1
-                print(f"different: {name}")
+        for name in files:
+            check(cli, name, Path(folder) / "page.htm", counts)
     print(", ".join(f"{n} {k}" for k, n in counts.items()))
     return 1 if counts["different"] else 0
 

@@ -13,7 +13,8 @@ namespace {
 using namespace codelume;
 
 // Each token lies after the previous one, inside the data, on a line that
-// starts before it; all but strings and long comments are the bytes themselves.
+// starts before it, and is the bytes themselves; the space before it is
+// whitespace of its line.
 void CheckTokens(const std::string& bytes) {
     TMemoryStream input(bytes);
     try {
@@ -27,7 +28,9 @@ void CheckTokens(const std::string& bytes) {
             end = offset + parser.TokenLength();
             if (end > static_cast<int32_t>(bytes.size())) std::abort();
             std::string_view source(bytes.data() + offset, static_cast<size_t>(end - offset));
-            if (parser.TokenKind() != TokString && parser.TokenView() != source) std::abort();
+            if (parser.TokenView() != source) std::abort();
+            for (char c : parser.SpaceBefore())
+                if (c == '\n' || static_cast<uint8_t>(c) > 32) std::abort();
         }
     } catch (const ECodelumeError&) {
     }

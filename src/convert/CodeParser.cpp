@@ -8,29 +8,15 @@ namespace codelume {
 namespace {
 
 constexpr size_t InitialOutputSize = 10000;
-constexpr uint8_t FirstPrintable = 32;
 constexpr int64_t MaxReserve = int64_t{1} << 30;
-
-bool IsPrintable(uint8_t c) { return c >= FirstPrintable; }
-
-// Where the run of printable bytes other than the apostrophe ends.
-size_t PlainRunEnd(std::string_view text, size_t from) {
-    while (from < text.size() && IsPrintable(static_cast<uint8_t>(text[from])) &&
-           text[from] != '\'')
-        ++from;
-    return from;
-}
-
-void AppendCharCode(std::string& out, uint8_t code) {
-    out += '#';
-    if (code >= 10) out += static_cast<char>('0' + code / 10);
-    out += static_cast<char>('0' + code % 10);
-}
 
 }  // namespace
 
 TCodeParser::TCodeParser(TStream& input, TStream& output)
-    : TNewParser(input), InputStream(input), OutputStream(output) {
+    : TCodeParser(input, output, input.Position()) {}
+
+TCodeParser::TCodeParser(TStream& input, TStream& output, int64_t inputStart)
+    : TNewParser(input), InputStream(input), OutputStream(output), InputStart(inputStart) {
     OutputText.resize(InitialOutputSize);
     OutputText.clear();
 }
@@ -49,6 +35,7 @@ void TCodeParser::SelectKeywords(TKeywordSet kind) {
 
 void TCodeParser::ConvertSource() {
     ReserveOutput();
+    Columns = TColumnCounter(ColumnUnitOf(InputStream, InputStart));
     BeginDocument();
     OutputLine = 1;
     OutputPos = 0;
@@ -74,18 +61,25 @@ void TCodeParser::ReserveOutput() {
         OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
 }
 
-// Line breaks up to the token's line, then spaces up to its column.
+// Line breaks up to the token's line, then the whitespace before the token
+// on it; whitespace at the end of a line is dropped.
 void TCodeParser::WriteLayout() {
     if (LineNumber() > OutputLine) {
         for (int32_t line = OutputLine; line < LineNumber(); ++line) OutputText.append("\r\n", 2);
         OutputLine = LineNumber();
         OutputPos = TokenLineStart();
+        Columns.StartLine();
     }
-    int32_t spaces = TokenOffset() - OutputPos;
-    if (spaces == 1)
-        OutputText += ' ';
-    else if (spaces > 0)
-        OutputText.append(static_cast<size_t>(spaces), ' ');
+    WriteWhitespace(SpaceBefore());
+}
+
+void TCodeParser::WriteWhitespace(std::string_view whitespace) {
+    if (whitespace.find('\t') == std::string_view::npos) {
+        OutputText.append(whitespace.size(), ' ');
+        Columns.AdvanceAscii(whitespace);
+        return;
+    }
+    for (char c : whitespace) Columns.AppendSpaceFor(OutputText, c);
 }
 
 void TCodeParser::WriteToken() {
@@ -99,12 +93,14 @@ void TCodeParser::WriteToken() {
         case TokInteger:
         case TokFloat:
             OutputText += TokenView();
+            Columns.AdvanceAscii(TokenView());
             break;
         case TokComment:
             WriteComment();
             break;
         default:
             AppendConverted(OutputText, TokenView());
+            Columns.Advance(TokenView());
             break;
     }
 }
@@ -117,21 +113,20 @@ void TCodeParser::WriteIdentifier() {
     } else {
         OutputText += TokenView();
     }
+    Columns.AdvanceAscii(TokenView());
 }
 
+// A literal is written as it stands in the source, so every character code
+// keeps the form it was typed in.
 void TCodeParser::WriteStringLiteral() {
     BeginString();
-    std::string_view text = TokenView();
-    if (text.size() == 1 && !IsPrintable(static_cast<uint8_t>(text[0])))
-        AppendCharCode(OutputText, static_cast<uint8_t>(text[0]));
-    else
-        OutputText += ConvertStringLiteral(text);
+    AppendConverted(OutputText, Columns.Expand(TokenView(), Expanded));
     EndString();
 }
 
 void TCodeParser::WriteComment() {
     BeginComment();
-    OutputText += ConvertComment(TokenView());
+    OutputText += ConvertComment(Columns.Expand(TokenView(), Expanded));
     EndComment();
 }
 
@@ -144,36 +139,6 @@ void TCodeParser::AppendConverted(std::string& out, std::string_view bytes) {
 std::string TCodeParser::ConvertComment(std::string_view text) {
     std::string result;
     AppendConverted(result, text);
-    return result;
-}
-
-// Quoted runs for printable bytes (apostrophes doubled), #n for control
-// characters between them.
-std::string TCodeParser::ConvertStringLiteral(std::string_view text) {
-    if (text.empty()) return "''";
-    std::string result;
-    bool quoted = false;
-    for (size_t i = 0; i < text.size();) {
-        auto c = static_cast<uint8_t>(text[i]);
-        if (!IsPrintable(c)) {
-            if (quoted) result += '\'';
-            quoted = false;
-            AppendCharCode(result, c);
-            ++i;
-            continue;
-        }
-        if (!quoted) result += '\'';
-        quoted = true;
-        if (c == '\'') {
-            result += "''";
-            ++i;
-            continue;
-        }
-        size_t end = PlainRunEnd(text, i);
-        AppendConverted(result, text.substr(i, end - i));
-        i = end;
-    }
-    if (quoted) result += '\'';
     return result;
 }
 

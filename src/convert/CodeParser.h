@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/Stream.h"
+#include "convert/ColumnCounter.h"
 #include "convert/Keywords.h"
 #include "convert/NewParser.h"
 
@@ -34,7 +35,6 @@ protected:
     virtual void BeginDocument() = 0;
     virtual void EndDocument() = 0;
     virtual std::string ConvertChar(uint8_t ch);
-    virtual std::string ConvertStringLiteral(std::string_view text);
     virtual std::string ConvertComment(std::string_view text);
     // Appends ConvertChar of every byte of bytes. A subclass that overrides
     // ConvertChar may override this with an equivalent that works on runs.
@@ -48,12 +48,20 @@ protected:
     int32_t OutputPos = 0;
 
 private:
+    TCodeParser(TStream& input, TStream& output, int64_t inputStart);
+
     void ReserveOutput();
     void WriteLayout();
     void WriteToken();
     void WriteIdentifier();
     void WriteStringLiteral();
     void WriteComment();
+    void WriteWhitespace(std::string_view whitespace);
+
+    // Where the input began, for the look at its encoding before the run.
+    int64_t InputStart;
+    TColumnCounter Columns{TColumnUnit::cuByte};
+    std::string Expanded;
 };
 
 }  // namespace codelume

@@ -1,5 +1,6 @@
 #include "convert/NewParser.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -55,10 +56,56 @@ uint8_t* ScanDigits(uint8_t* p) {
 constexpr uint8_t LineFeed = 10;
 constexpr uint8_t CarriageReturn = 13;
 
+int32_t DigitValue(uint8_t c) {
+    if (IsDigit(c)) return c - '0';
+    return (c | 0x20) - 'a' + 10;
+}
+
+// The digits of a character code after its '#': decimal, or hexadecimal after
+// '$'. A '#' with no digits stands for the code 0. Returns the position after
+// the digits, or nullptr when the code does not fit 32 bits.
+uint8_t* ScanCodeDigits(uint8_t* p, int32_t& code) {
+    bool hex = *p == '$' && IsHexDigit(p[1]);
+    int32_t base = hex ? 16 : 10;
+    if (hex) ++p;
+    code = 0;
+    for (; hex ? IsHexDigit(*p) : IsDigit(*p); ++p) {
+        if (__builtin_mul_overflow(code, base, &code) ||
+            __builtin_add_overflow(code, DigitValue(*p), &code))
+            return nullptr;
+    }
+    return p;
+}
+
+// The closing apostrophe of a quoted part whose text starts at p (doubled
+// apostrophes are skipped), or the line break or 0 byte that cuts it short.
+uint8_t* QuotedPartEnd(uint8_t* p) {
+    for (;; ++p) {
+        uint8_t c = *p;
+        if (c == '\'') {
+            if (p[1] != '\'') return p;
+            ++p;
+        } else if (c == 0 || c == LineFeed || c == CarriageReturn) {
+            return p;
+        }
+    }
+}
+
+// Appends the text of a closed quoted part that starts at p, one apostrophe
+// for each doubled one; returns the position after its closing apostrophe.
+uint8_t* AppendQuotedPart(std::string& text, uint8_t* p) {
+    uint8_t* end = QuotedPartEnd(p);
+    for (; p < end; ++p) {
+        text += static_cast<char>(*p);
+        if (*p == '\'') ++p;
+    }
+    return end + 1;
+}
+
 }  // namespace
 
 TNewParser::TNewParser(TStream& source) : Source(source), Window(new uint8_t[WindowSize]()) {
-    DataEnd = ScanPos = MarkPos = TokenStart = StringEnd = Window.get();
+    DataEnd = ScanPos = MarkPos = TokenStart = Window.get();
     WindowEnd = Window.get() + WindowSize;
     ReadToken();
 }
@@ -144,6 +191,7 @@ void TNewParser::BeginToken() {
     FLineNumber = ScanLine;
     FTokenOffset = OffsetOf(ScanPos);
     FTokenLineStart = LineStart;
+    SpaceStart = std::max(FTokenEndOffset, LineStart);
     LongToken = false;
 }
 
@@ -201,51 +249,59 @@ uint8_t TNewParser::ScanSpecial(uint8_t c) {
     return c;
 }
 
-// A string literal is decoded over itself: the write position never
-// overtakes the read position.
+// A string literal is a run of quoted parts and character codes.
 void TNewParser::ScanString() {
-    uint8_t* out = TokenStart;
     uint8_t* p = ScanPos;
     for (;;) {
         if (*p == '#')
-            p = ScanCharCode(p + 1, out);
+            p = ScanCharCode(p + 1);
         else if (*p == '\'')
-            p = ScanQuoted(p + 1, out);
+            p = ScanQuoted(p + 1);
         else
             break;
     }
-    StringEnd = out;
     ScanPos = p;
 }
 
-uint8_t* TNewParser::ScanCharCode(uint8_t* p, uint8_t*& out) {
-    int32_t value = 0;
-    for (; IsDigit(*p); ++p) {
-        if (__builtin_mul_overflow(value, 10, &value) ||
-            __builtin_add_overflow(value, *p - '0', &value))
-            RaiseErrorAt("Integer overflow", ScanLine);
-    }
-    *out++ = static_cast<uint8_t>(value & 0xFF);
-    return p;
+uint8_t* TNewParser::ScanCharCode(uint8_t* p) {
+    int32_t code;
+    uint8_t* end = ScanCodeDigits(p, code);
+    if (end == nullptr) RaiseErrorAt("Integer overflow", ScanLine);
+    return end;
 }
 
-uint8_t* TNewParser::ScanQuoted(uint8_t* p, uint8_t*& out) {
-    for (;; ++p) {
-        uint8_t c = *p;
-        if (c == '\'') {
-            if (p[1] != '\'') return p + 1;
-            ++p;
-        } else if (c == 0) {
-            if (!IsMark(p)) {
-                ScanPos = p;
-                RaiseNul();
-            }
-            RaiseErrorAt("Invalid string constant", ScanLine);
-        } else if (c == LineFeed || c == CarriageReturn) {
-            RaiseErrorAt("Invalid string constant", ScanLine);
-        }
-        *out++ = c;
+uint8_t* TNewParser::ScanQuoted(uint8_t* p) {
+    uint8_t* end = QuotedPartEnd(p);
+    if (*end == '\'') return end + 1;
+    if (*end == 0 && !IsMark(end)) {
+        ScanPos = end;
+        RaiseNul();
     }
+    RaiseErrorAt("Invalid string constant", ScanLine);
+}
+
+std::string TNewParser::TokenText() const {
+    if (FTokenKind != TokString) return std::string(TokenView());
+    std::string text;
+    uint8_t* p = TokenStart;
+    while (p < ScanPos) {
+        if (*p == '#') {
+            int32_t code;
+            p = ScanCodeDigits(p + 1, code);
+            text += static_cast<char>(code & 0xFF);
+        } else {
+            p = AppendQuotedPart(text, p + 1);
+        }
+    }
+    return text;
+}
+
+// The whitespace of a line never spans a refill, which only happens at a
+// line's start; a comment that does span one keeps a copy of it.
+std::string_view TNewParser::SpaceBefore() const {
+    if (LongToken) return LongSpace;
+    return {reinterpret_cast<const char*>(TokenStart - (FTokenOffset - SpaceStart)),
+            static_cast<size_t>(FTokenOffset - SpaceStart)};
 }
 
 // Scans a comment of the given form from its opener. A comment still open at
@@ -256,7 +312,10 @@ void TNewParser::ScanComment(TCommentForm form, int32_t openerLength) {
         p = ScanCommentPart(form, p);
         if (*p != 0) break;
         if (!IsMark(p)) RaiseNul();
-        if (!LongToken) LongText.clear();
+        if (!LongToken) {
+            LongSpace = SpaceBefore();
+            LongText.clear();
+        }
         LongText.append(reinterpret_cast<const char*>(TokenStart),
                         static_cast<size_t>(p - TokenStart));
         LongToken = true;

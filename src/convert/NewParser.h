@@ -43,15 +43,19 @@ public:
     uint8_t TokenKind() const { return FTokenKind; }
     // The line on which the current token starts.
     int32_t LineNumber() const { return FLineNumber; }
-    // The decoded bytes of a string literal, else the source bytes of the token.
-    std::string TokenText() const { return std::string(TokenView()); }
-    // TokenText without a copy; valid until the next ReadToken.
+    // The decoded bytes of a string literal (each character code keeps its
+    // low 8 bits), else the source bytes of the token.
+    std::string TokenText() const;
+    // The token's bytes as they stand in the source, without a copy; valid
+    // until the next ReadToken.
     std::string_view TokenView() const {
-        const char* start = reinterpret_cast<const char*>(TokenStart);
-        if (FTokenKind == TokString) return {start, static_cast<size_t>(StringEnd - TokenStart)};
         if (LongToken) return LongText;
-        return {start, static_cast<size_t>(ScanPos - TokenStart)};
+        return {reinterpret_cast<const char*>(TokenStart),
+                static_cast<size_t>(ScanPos - TokenStart)};
     }
+    // The whitespace before the token on its line: from the end of the
+    // previous token or from the line's start, whichever is nearer.
+    std::string_view SpaceBefore() const;
     // Stream offset of the token (from the position at construction).
     int32_t TokenOffset() const { return FTokenOffset; }
     // How many source bytes the token occupies.
@@ -74,8 +78,8 @@ private:
     void EndToken();
     uint8_t ScanSpecial(uint8_t c);
     void ScanString();
-    uint8_t* ScanQuoted(uint8_t* p, uint8_t*& out);
-    uint8_t* ScanCharCode(uint8_t* p, uint8_t*& out);
+    uint8_t* ScanQuoted(uint8_t* p);
+    uint8_t* ScanCharCode(uint8_t* p);
     void ScanComment(TCommentForm form, int32_t openerLength);
     uint8_t* ScanCommentPart(TCommentForm form, uint8_t* p);
     void CountLineFeed(const uint8_t* lineFeed);
@@ -92,7 +96,6 @@ private:
     uint8_t* ScanPos;
     uint8_t* MarkPos;
     uint8_t* TokenStart;
-    uint8_t* StringEnd;
     int32_t FLineNumber = 1;
     uint8_t SavedByte = 0;
     uint8_t FTokenKind = TokEnd;
@@ -102,9 +105,11 @@ private:
     int32_t FTokenOffset = 0;
     int32_t FTokenEndOffset = 0;
     int32_t FTokenLineStart = 0;
+    int32_t SpaceStart = 0;
     // The text of a comment that ran over one or more refills (LongToken true);
     // its capacity is kept, so long comments do not allocate once it has grown.
     std::string LongText;
+    std::string LongSpace;
     bool LongToken = false;
 };
 

@@ -14,7 +14,6 @@ using ::testing::ThrowsMessage;
 // Visible text markers for every hook, so outputs can be read in the tests.
 class TMarkedParser : public TCodeParser {
 public:
-    using TCodeParser::ConvertStringLiteral;
     using TCodeParser::TCodeParser;
     const TKeywordTable* Table() const { return Keywords; }
 
@@ -65,17 +64,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "[K]unit[/K] A;\r\n\r\n  x := 1;"},
         TLayoutCase{"Contiguous", "x:=1", "x:=1"},
         TLayoutCase{"DoubleSpaces", "x  :=  1", "x  :=  1"},
-        TLayoutCase{"TabIsOneSpace", "\tx\t\ty", " x  y"},
         TLayoutCase{"LoneLineFeedsKeepIndentation", "a\n  b\n    c\n  d",
                     "a\r\n  b\r\n    c\r\n  d"},
         TLayoutCase{"TrailingWhitespaceIsDropped", "a   \r\n  b \t\r\n\r\nc", "a\r\n  b\r\n\r\nc"},
         TLayoutCase{"NothingAfterTheLastToken", "x;\r\n\r\n   ", "x;"},
-        TLayoutCase{"StringCodesKeepTheirSpace", "s := 'abc'#13#10'def' x",
-                    "s := [S]'abc'#13#10'def'[/S] x"},
-        TLayoutCase{"DecodedCodesKeepTheirSpace", "#65#66 x", "[S]'AB'[/S] x"},
-        TLayoutCase{"CodesAloneKeepTheirSpaces", "#13#10  x", "[S]#13#10[/S]  x"},
-        TLayoutCase{"LoneControlCharacter", "c := #9;", "c := [S]#9[/S];"},
-        TLayoutCase{"ShortString", "'x' y", "[S]'x'[/S] y"},
         TLayoutCase{"MultiLineComment", "{a\r\n  b}\r\n  x", "[C]{a\r\n  b}[/C]\r\n  x"},
         TLayoutCase{"TokenAfterACommentsEnd", "(* a\n *)  x\n y", "[C](* a\n *)[/C]  x\r\n y"},
         TLayoutCase{"SlashCommentEndsAtTheLineFeed", "// a\nx // b\n  y",
@@ -141,38 +133,41 @@ TEST(ConvertSource, AShortWriteIsAWriteError) {
                 ThrowsMessage<EWriteError>(StrEq("Stream write error")));
 }
 
-struct TLiteralCase {
-    const char* Name;
-    std::string Decoded;
-    std::string Expected;
-};
-
-class ConvertStringLiteral : public ::testing::TestWithParam<TLiteralCase> {};
-
-TEST_P(ConvertStringLiteral, ReEncodesTheDecodedText) {
-    TMemoryStream input, output;
-    TMarkedParser parser(input, output);
-    EXPECT_EQ(parser.ConvertStringLiteral(GetParam().Decoded), GetParam().Expected);
-}
-
-std::string LiteralRowName(const ::testing::TestParamInfo<TLiteralCase>& info) {
-    return info.param.Name;
-}
-
-using namespace std::string_literals;
+// Literals are written as typed, whatever they decode to.
 INSTANTIATE_TEST_SUITE_P(
-    Defaults, ConvertStringLiteral,
-    ::testing::Values(TLiteralCase{"Empty", "", "''"},
-                      TLiteralCase{"Apostrophe", "it's", "'it''s'"},
-                      TLiteralCase{"LoneApostrophe", "'", "''''"},
-                      TLiteralCase{"CodesBetweenRuns", "abc\r\ndef", "'abc'#13#10'def'"},
-                      TLiteralCase{"CodesOnly", "\r\n", "#13#10"},
-                      TLiteralCase{"OneCodeInside", "a\rb", "'a'#13'b'"},
-                      TLiteralCase{"CodeAtTheEnd", "a\x1F", "'a'#31"},
-                      TLiteralCase{"ZeroByte", "\0x"s, "#0'x'"},
-                      TLiteralCase{"ApostropheAfterCode", "\t'", "#9''''"},
-                      TLiteralCase{"HighBytesArePrintable", "\x7F\xE9", "'\x7F\xE9'"}),
-    LiteralRowName);
+    Literals, ConvertSource,
+    ::testing::Values(TLayoutCase{"QuotedRunsAndCodes", "s := 'abc'#13#10'def' x",
+                                  "s := [S]'abc'#13#10'def'[/S] x"},
+                      TLayoutCase{"PrintableCodes", "#65#66 x", "[S]#65#66[/S] x"},
+                      TLayoutCase{"CodesAlone", "#13#10  x", "[S]#13#10[/S]  x"},
+                      TLayoutCase{"LoneControlCharacter", "c := #9;", "c := [S]#9[/S];"},
+                      TLayoutCase{"DoubledApostrophe", "'it''s' y", "[S]'it''s'[/S] y"},
+                      TLayoutCase{"HexCodes", "#$0D'x'#$0a;", "[S]#$0D'x'#$0a[/S];"},
+                      TLayoutCase{"CodesAbove255", "#8364#9731", "[S]#8364#9731[/S]"},
+                      TLayoutCase{"LeadingZeros", "#0013", "[S]#0013[/S]"},
+                      TLayoutCase{"HashAlone", "# $", "[S]#[/S] $"},
+                      TLayoutCase{"HashBeforeDollarWithoutDigits", "#$x", "[S]#[/S]$x"},
+                      TLayoutCase{"Utf8Text", "'\xC3\xA9'#176", "[S]'\xC3\xA9'#176[/S]"}),
+    RowName);
+
+// Tabs become the spaces up to the next stop of 8 from the line's start.
+INSTANTIATE_TEST_SUITE_P(
+    Tabs, ConvertSource,
+    ::testing::Values(TLayoutCase{"BetweenTokens", "\tx\t\ty", "        x               y"},
+                      TLayoutCase{"AfterText", "abc\tx;\t{c}", "abc     x;      [C]{c}[/C]"},
+                      TLayoutCase{"OnEveryLine", "a\r\n\tb\n  \tc", "a\r\n        b\r\n        c"},
+                      TLayoutCase{"OtherWhitespaceIsOneSpace", "a\x0B\x0C\tb", "a       b"},
+                      TLayoutCase{"TrailingTabsAreDropped", "a\t\r\nb", "a\r\nb"},
+                      TLayoutCase{"InAComment", "x { a\tb }", "x [C]{ a   b }[/C]"},
+                      TLayoutCase{"InAString", "s := 'a\tb'#9;", "s := [S]'a b'#9[/S];"},
+                      TLayoutCase{"CommentLineBreaksStartLines", "x {a\r\n\tb\n1234567\tc}\td",
+                                  "x [C]{a\r\n        b\n1234567 c}[/C]      d"},
+                      TLayoutCase{"Utf8CharactersAreOneColumn", "{\xC3\xA9\xE2\x82\xAC}\tx",
+                                  "[C]{\xC3\xA9\xE2\x82\xAC}[/C]    x"},
+                      TLayoutCase{"Utf8CharactersBetweenTokens", "\xC3\xA9\tx", "\xC3\xA9       x"},
+                      TLayoutCase{"BytesAreColumnsInOtherText", "{\xE9\xE9\xC3\xA9}\tx \xE9",
+                                  "[C]{\xE9\xE9\xC3\xA9}[/C]  x \xE9"}),
+    RowName);
 
 TEST(KeywordTable, FindsWholeWordsInAnyCase) {
     EXPECT_EQ(PascalKeywords.Count(), 93);

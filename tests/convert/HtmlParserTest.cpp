@@ -52,6 +52,12 @@ TEST(THtmlParser, FragmentHasNoHeadAndNoFooter) {
               Heading + "x &quot;y&quot;</PRE>\r\n<HR>\r\n\r\n");
 }
 
+TEST(THtmlParser, WritesLiteralsAsTypedWithTheirReservedCharactersEscaped) {
+    EXPECT_EQ(Page("s := #176#$B0 + #8364 + '\xC3\xA9' + '<\"&>'#13;", {.FullPage = false}),
+              Heading + "s := #176#$B0 + #8364 + '\xC3\xA9' + '&lt;&quot;&amp;&gt;'#13;" +
+                  "</PRE>\r\n<HR>\r\n\r\n");
+}
+
 TEST(THtmlParser, CommentMarkupCannotEndTheBlock) {
     EXPECT_EQ(
         Page("{ </PRE> }", {.FullPage = false}),

@@ -86,8 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
         TTokenCase{"EmptyString", "''", TokString, "", 2},
         TTokenCase{"CharacterCodes", "#65#66", TokString, "AB", 6},
         TTokenCase{"CodeKeepsItsLowByte", "#300", TokString, ",", 4},
-        TTokenCase{"HashWithoutDigits", "#$0D", TokString, std::string(1, '\0'), 1},
+        TTokenCase{"HashWithoutDigits", "#$G", TokString, std::string(1, '\0'), 1},
+        TTokenCase{"HexCodes", "#$0D'x'#$0a;", TokString, "\rx\n", 11},
+        TTokenCase{"HexCodeKeepsItsLowByte", "#$20AC", TokString, "\xAC", 6},
         TTokenCase{"LargestCode", "#2147483647", TokString, "\xFF", 11},
+        TTokenCase{"LargestHexCode", "#$7FFFFFFF", TokString, "\xFF", 10},
         TTokenCase{"QuotedRunsAndCodes", "'abc'#13#10'def' x", TokString, "abc\r\ndef", 16},
         TTokenCase{"BraceComment", "{ a'b } x", TokComment, "{ a'b }", 7},
         TTokenCase{"DirectiveIsABraceComment", "{$R *.res}", TokComment, "{$R *.res}", 10},
@@ -149,8 +152,9 @@ TEST(RaiseError, NamesTheLineOfTheToken) {
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 1")));
     EXPECT_THAT([] { Tokens("{a\nb\nc}\n'x"); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 4")));
-    EXPECT_THAT([] { Tokens("#2147483648"); },
-                ThrowsMessage<EParserError>(StrEq("Integer overflow on line 1")));
+    for (const char* code : {"#2147483648", "'a'#$80000000", "#$FFFFFFFFF"})
+        EXPECT_THAT([&] { Tokens(code); },
+                    ThrowsMessage<EParserError>(StrEq("Integer overflow on line 1")));
 }
 
 TEST(RaiseError, ConstructionRaisesTheFirstTokensError) {

@@ -1,5 +1,7 @@
 #include "PageExpectation.h"
 
+#include "canvas/Utf8.h"
+
 namespace codelume {
 namespace {
 
@@ -23,52 +25,93 @@ size_t SkipPast(std::string_view s, size_t from, std::string_view close) {
     return found == std::string_view::npos ? s.size() : found + close.size();
 }
 
-// A run of quoted parts and #codes, decoded into text; returns where it stopped.
-size_t ScanStringLiteral(std::string_view s, size_t p, std::string& text) {
-    while (p < s.size() && (s[p] == '#' || s[p] == '\'')) {
-        if (s[p] == '#') {
-            size_t end = SkipWhile(s, p + 1, IsDigit);
-            unsigned value = 0;
-            for (size_t i = p + 1; i < end; ++i)
-                value = (value * 10 + static_cast<unsigned>(s[i] - '0')) & 0xFFu;
-            text += static_cast<char>(value);
-            p = end;
+// Past the closing apostrophe of a quoted part that opens at p; '' stays inside.
+size_t SkipQuoted(std::string_view s, size_t p) {
+    for (++p; p < s.size(); ++p) {
+        if (s[p] != '\'') continue;
+        if (p + 1 < s.size() && s[p + 1] == '\'') {
+            ++p;
             continue;
         }
-        for (++p; p < s.size(); ++p) {
-            if (s[p] != '\'') {
-                text += s[p];
-                continue;
-            }
-            if (p + 1 < s.size() && s[p + 1] == '\'') {
-                text += '\'';
-                ++p;
-                continue;
-            }
-            break;
-        }
-        ++p;
+        return p + 1;
     }
     return p;
 }
 
-std::string EncodeStringLiteral(std::string_view text) {
-    if (text.empty()) return "''";
-    std::string out;
-    bool quoted = false;
-    for (char c : text) {
-        bool control = static_cast<unsigned char>(c) < 32;
-        // A quote opens before the first printable byte of a run and closes before a code.
-        if (control == quoted) out += '\'';
-        quoted = !control;
-        if (control)
-            out += "#" + std::to_string(static_cast<unsigned char>(c));
-        else
-            out += c == '\'' ? std::string("''") : std::string(1, c);
+// The end of a run of quoted parts and #codes (decimal, or hexadecimal after $).
+size_t SkipStringLiteral(std::string_view s, size_t p) {
+    while (p < s.size() && (s[p] == '#' || s[p] == '\'')) {
+        if (s[p] == '\'') {
+            p = SkipQuoted(s, p);
+            continue;
+        }
+        bool hex = p + 2 < s.size() && s[p + 1] == '$' && IsHexDigit(s[p + 2]);
+        p = hex ? SkipWhile(s, p + 2, IsHexDigit) : SkipWhile(s, p + 1, IsDigit);
     }
-    if (quoted) out += '\'';
-    return out;
+    return p;
 }
+
+bool IsValidUtf8(std::string_view s) {
+    for (size_t p = 0; p < s.size();) {
+        int length = static_cast<unsigned char>(s[p]) < 0x80 ? 1 : Utf8SequenceLength(s.substr(p));
+        if (length == 0) return false;
+        p += static_cast<size_t>(length);
+    }
+    return true;
+}
+
+// The page text as it grows, with the column of its last line for the tab stops.
+class TPageText {
+public:
+    explicit TPageText(bool utf8) : Utf8(utf8) {}
+
+    // Token bytes: tabs expanded, CR and LF start a line.
+    void AddToken(std::string_view token) {
+        for (char c : token) {
+            if (c == '\t') {
+                AddTab();
+                continue;
+            }
+            Out += c;
+            if (c == '\r' || c == '\n')
+                Column = 0;
+            else if (!Utf8 || (static_cast<unsigned char>(c) & 0xC0) != 0x80)
+                ++Column;
+        }
+    }
+
+    // Whitespace between two tokens: CR LF per line feed, then the last line's
+    // whitespace, a tab to its stop and any other byte as one space.
+    void AddGap(std::string_view gap) {
+        size_t lastFeed = gap.rfind('\n');
+        if (lastFeed != std::string_view::npos) {
+            for (char c : gap)
+                if (c == '\n') Out += "\r\n";
+            Column = 0;
+            gap.remove_prefix(lastFeed + 1);
+        }
+        for (char c : gap) {
+            if (c == '\t') {
+                AddTab();
+            } else {
+                Out += ' ';
+                ++Column;
+            }
+        }
+    }
+
+    std::string Out;
+
+private:
+    void AddTab() {
+        int spaces = 8 - Column % 8;
+        Out.append(static_cast<size_t>(spaces), ' ');
+        Column += spaces;
+    }
+
+    bool Utf8;
+    int Column = 0;
+};
 
 // The end of the token that starts at p (a byte above 32).
 size_t ScanToken(std::string_view s, size_t p) {
@@ -81,16 +124,6 @@ size_t ScanToken(std::string_view s, size_t p) {
     if (c == '$') return SkipWhile(s, p + 1, IsHexDigit);
     if (c == '-' || IsDigit(c)) return SkipWhile(s, SkipWhile(s, p + 1, IsDigit), IsNumberTail);
     return p + 1;
-}
-
-// What the whitespace between two tokens becomes.
-std::string GapText(std::string_view gap) {
-    size_t lastFeed = gap.rfind('\n');
-    if (lastFeed == std::string_view::npos) return std::string(gap.size(), ' ');
-    std::string out;
-    for (char c : gap)
-        if (c == '\n') out += "\r\n";
-    return out + std::string(gap.size() - lastFeed - 1, ' ');
 }
 
 // The line end at p, CR, LF, CR LF or LF CR; returns where the next line starts.
@@ -107,20 +140,15 @@ void AddPreLine(std::vector<std::string>& lines, std::string& line) {
 }  // namespace
 
 std::string ExpectedPageText(std::string_view source) {
-    std::string out;
+    TPageText page(IsValidUtf8(source));
     size_t position = 0;
     while (true) {
         size_t start = SkipWhile(source, position, IsWhitespace);
-        if (start == source.size()) return out;
-        out += GapText(source.substr(position, start - position));
-        if (source[start] == '\'' || source[start] == '#') {
-            std::string text;
-            position = ScanStringLiteral(source, start, text);
-            out += EncodeStringLiteral(text);
-        } else {
-            position = ScanToken(source, start);
-            out += source.substr(start, position - start);
-        }
+        if (start == source.size()) return page.Out;
+        page.AddGap(source.substr(position, start - position));
+        bool literal = source[start] == '\'' || source[start] == '#';
+        position = literal ? SkipStringLiteral(source, start) : ScanToken(source, start);
+        page.AddToken(source.substr(start, position - start));
     }
 }
 
@@ -134,7 +162,7 @@ std::vector<std::string> ExpectedPreLines(std::string_view pageText) {
             p = SkipLineEnd(pageText, p);
             continue;
         }
-        if (c != 0 && c != 2 && c != 4) line += c == '\t' ? ' ' : c;
+        if (c != 0 && c != 2 && c != 4) line += c;
         ++p;
     }
     AddPreLine(lines, line);

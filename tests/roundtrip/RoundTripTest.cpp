@@ -110,8 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "{ </PRE> <B>x</B> &amp; &lt; } // <PRE>\r\n(* </pre> *) z"},
         TSourceCase{"MultiLineCommentsKeepTheirLineEnds",
                     "{ a\n b\r\n\tc\r }\r\n(* d\n\n*) e // f\ng"},
-        TSourceCase{"StringLiteralsReencoded",
-                    "s := 'a'#13#10'b' + #9 + #65#66 + #$0D + 'it''s' + '';"},
+        TSourceCase{"StringLiteralsAsTyped",
+                    "s := 'a'#13#10'b' + #9 + #65#66 + #$0D + 'it''s' + '' + #8364;"},
+        TSourceCase{"TabsToTheirStops", "\tx\t:= 1;\t{ a\tb }\r\n  \t'c\td'"},
         TSourceCase{"HighBytesPassThrough", "s := 'caf\xe9'; // \xc3\xa9t\xe9\r\n\xb5 := 1;"},
         TSourceCase{"ReservedBytesInComments",
                     "{ a\x02"
