@@ -101,13 +101,14 @@ void THtmlReader::ApplyBodyAttributes() {
     }
 }
 
-// A list met by a routine; its end tag is consumed. A terminator that cut the
-// list short (a table cell, the end of a CENTER) stays for the caller, so that
-// it still ends what it belongs to.
+// A list met by a routine. A list end tag always ends the innermost list and is
+// consumed here, even when the caller would also stop at one. A terminator that
+// cut the list short (a table cell, the end of a CENTER) stays for the caller,
+// so that it still ends what it belongs to.
 void THtmlReader::ParseNestedList(int32_t depth, const TSymbolSet& terminators) {
     AddCurrentSection();
     ParseList(depth, Sym, terminators);
-    if (!terminators.test(Sym)) NextSymbol();
+    if (ListEnds().test(Sym) || !terminators.test(Sym)) NextSymbol();
 }
 
 void THtmlReader::ParseBlock(int32_t level, const TSymbolSet& terminators) {
@@ -176,12 +177,19 @@ bool THtmlReader::DispatchListSymbol(int32_t depth, int32_t& itemDepth, TListSty
     else if (ListTags().test(Sym) && !IsAtNestingCap())
         ParseNestedList(depth + 1, terminators);
     else if (BlockTags().test(Sym) && !IsAtNestingCap())
-        ParseBody(itemDepth, terminators | ListEnds() | Symbols({EofSymbol}));
+        ParseItemBlock(itemDepth, terminators);
     else if (terminators.test(Sym))
         return false;
     else
         NextSymbol();
     return true;
+}
+
+// A CENTER or DIV in a list item, and the body content after it, up to the
+// next item or the end of the list, both of which the list handles.
+void THtmlReader::ParseItemBlock(int32_t itemDepth, const TSymbolSet& terminators) {
+    static const TSymbolSet listStops = ListEnds() | ListItemTags() | Symbols({EofSymbol});
+    ParseBody(itemDepth, terminators | listStops);
 }
 
 TListStyle THtmlReader::ReadListStyle(THtmlSymbol listTag) const {

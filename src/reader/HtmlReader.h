@@ -122,6 +122,7 @@ private:
     void AddRule();
     void ParseNestedList(int32_t depth, const TSymbolSet& terminators);
     void ParseBlock(int32_t level, const TSymbolSet& terminators);
+    void ParseItemBlock(int32_t itemDepth, const TSymbolSet& terminators);
     void ParseNestedTable(int32_t level);
     bool IsAtNestingCap() const { return OpenBlocks >= MaxBlockNesting; }
 

@@ -47,6 +47,11 @@ const TSymbolSet& ListEnds() {
     return set;
 }
 
+const TSymbolSet& ListItemTags() {
+    static const TSymbolSet set = Symbols({LISy, DDSy, DTSy});
+    return set;
+}
+
 const TSymbolSet& BlockTags() {
     static const TSymbolSet set = Symbols({CenterSy, DivSy});
     return set;

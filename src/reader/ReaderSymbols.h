@@ -17,6 +17,8 @@ const TSymbolSet& InlineSymbols();
 const TSymbolSet& ListTags();
 // Their end symbols; any of them closes the innermost list.
 const TSymbolSet& ListEnds();
+// LI, DD and DT: the tags that start an item of the open list.
+const TSymbolSet& ListItemTags();
 // CENTER and DIV, and their end symbols.
 const TSymbolSet& BlockTags();
 const TSymbolSet& BlockEnds();

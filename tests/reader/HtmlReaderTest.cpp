@@ -205,8 +205,47 @@ TEST(ParseList, DefinitionTermsHangOutByOneLevel) {
     EXPECT_EQ(page.SectionWith("q").Depth, 1);
 }
 
-TEST(ParseList, ATerminatorThatEndsAListStillEndsItsOwnElement) {
-    EXPECT_EQ(TReadPage("<CENTER><UL><LI>x</CENTER>y").SectionWith("y").Align, taLeftJustify);
+// Where a list ends: at its own end tag, which it consumes, or at a terminator
+// of an enclosing element, which that element still sees.
+TEST(ParseList, EndsAtItsOwnEndTagOrLeavesTheTerminatorToItsCaller) {
+    struct TCase {
+        const char* Name;
+        const char* Html;
+        const char* Text;
+        const char* Kind;
+        TAlignment Align;
+        int32_t Depth;
+    };
+    const TCase cases[] = {
+        {"block end cuts the list", "<CENTER><UL><LI>x</CENTER>y", "y", "section", taLeftJustify,
+         0},
+        {"list end cuts the block", "<UL><LI>a<DIV ALIGN=right>b</UL>c", "c", "section",
+         taLeftJustify, 0},
+        {"inner list inside a DIV of an item",
+         "<UL><LI>a<DIV ALIGN=right><UL><LI>b</UL>c</DIV><LI>d</UL>", "c", "section",
+         taRightJustify, 1},
+        {"the outer list goes on after the DIV", "<UL><LI>a<DIV><UL><LI>b</UL>c</DIV><LI>d</UL>e",
+         "d", "ulitem", taLeftJustify, 1},
+        {"inner list inside a CENTER of an item",
+         "<OL><LI>a<CENTER><DL><DD>b</DL>c</CENTER><LI>d</OL>", "c", "section", taCenter, 1},
+        {"the outer list ends at its own end tag", "<UL><LI>a<DIV><OL><LI>b</OL>c</DIV><LI>d</UL>e",
+         "e", "section", taLeftJustify, 0},
+        {"an item inside the DIV ends the DIV", "<UL><LI>a<DIV ALIGN=right>b<LI>c</DIV>d</UL>",
+         "cd", "ulitem", taLeftJustify, 1},
+        {"a term after a CENTER in a definition", "<DL><DT>t<DD><CENTER>x</CENTER><DT>u</DL>", "u",
+         "dlitem", taLeftJustify, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TReadPage page(c.Html);
+        const TSection& section = page.SectionWith(c.Text);
+        EXPECT_STREQ(BlockKindName(section.Kind()), c.Kind);
+        EXPECT_EQ(section.Align, c.Align);
+        EXPECT_EQ(section.Depth, c.Depth);
+    }
+}
+
+TEST(ParseList, ATableCellEndsTheListInThePreviousCell) {
     TReadPage cells("<TABLE><TR><TD><UL><LI>a<TD>b</TABLE>");
     const auto& table = dynamic_cast<const THtmlTable&>(*cells.Document.Blocks[1]);
     ASSERT_EQ(table.Rows.Count(), 1);
