@@ -44,7 +44,9 @@ TCodelumeF::TCodelumeF(TUserDialogs& dialogs, QWidget* parent)
       OpenDialog1{TFileDialog::TKind::fdOpen,
                   "Pascal unit (*.pas)|*.pas|Delphi project file (*.dpr)|*.dpr|Delphi form file "
                   "(*.dfm)|*.dfm|"
-                  "Delphi package source file (*.dpk)|*.dpk",
+                  "Delphi package source file (*.dpk)|*.dpk|"
+                  "Pascal sources|*.pas;*.pp;*.inc;*.dpr;*.lpr;*.dpk|"
+                  "Form files|*.dfm;*.lfm;*.xfm;*.fmx|All files|*",
                   "*.pas"},
       SaveDialog1{TFileDialog::TKind::fdSave, "HTML Files|*.htm;*.html", "htm"},
       ImageList1(CreateToolImages()),

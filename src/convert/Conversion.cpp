@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -25,7 +26,27 @@ std::string ProposedDestination(const std::string& source) {
     return ChangeFileExt(source, "_" + suffix) + ".HTM";
 }
 
-bool IsFormFile(const std::string& source) { return ExtractFileExt(source) == ".dfm"; }
+namespace {
+
+bool HasFormExtension(const std::string& path) {
+    std::string extension = ExtractFileExt(path);
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".dfm" || extension == ".lfm" || extension == ".xfm" || extension == ".fmx";
+}
+
+}  // namespace
+
+TSourceKind SourceKindOf(const std::string& path, TStream& data) {
+    switch (BinaryFormOf(data)) {
+        case TBinaryForm::bfResource:
+            return TSourceKind::skFormResource;
+        case TBinaryForm::bfStream:
+            return TSourceKind::skFormStream;
+        case TBinaryForm::bfNone:
+            break;
+    }
+    return HasFormExtension(path) ? TSourceKind::skFormText : TSourceKind::skPascal;
+}
 
 namespace {
 
@@ -105,20 +126,29 @@ void WritePage(TStream& input, TStream& output, const std::string& source, TKeyw
     parser.ConvertSource();
 }
 
+// A binary form is highlighted as the text it renders to, form text as it is.
+void WriteSourcePage(TStream& input, TStream& output, const std::string& source) {
+    TSourceKind kind = SourceKindOf(source, input);
+    if (kind == TSourceKind::skPascal || kind == TSourceKind::skFormText) {
+        WritePage(input, output, source, kind == TSourceKind::skFormText ? ksForm : ksPascal);
+        return;
+    }
+    TMemoryStream text;
+    if (kind == TSourceKind::skFormResource)
+        FormResourceToText(input, text);
+    else
+        FormBinaryToText(input, text);
+    text.SetPosition(0);
+    WritePage(text, output, source, ksForm);
+}
+
 }  // namespace
 
 void ConvertToPage(const std::string& source, const std::string& destination) {
     TTemporaryFile page(destination);
     if (IsDirectory(source)) throw EFOpenError(source);
     TFileStream sourceFile(source, TFileStream::TMode::fmOpenRead);
-    if (IsFormFile(source)) {
-        TMemoryStream text;
-        FormResourceToText(sourceFile, text);
-        text.SetPosition(0);
-        WritePage(text, page.Stream(), source, ksForm);
-    } else {
-        WritePage(sourceFile, page.Stream(), source, ksPascal);
-    }
+    WriteSourcePage(sourceFile, page.Stream(), source);
     page.Commit();
 }
 

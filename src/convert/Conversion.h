@@ -3,16 +3,23 @@
 // safe writing of the page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
+#include "base/Stream.h"
 #include "convert/FileNames.h"
 
 namespace codelume {
 
 // Unit1.pas -> Unit1_pas.HTM, src/my.dir/README -> src/my.dir/README_.HTM.
 std::string ProposedDestination(const std::string& source);
-// The extension is exactly ".dfm" (a FORM1.DFM is Pascal source).
-bool IsFormFile(const std::string& source);
+// What a source holds, and so how it becomes a page.
+enum class TSourceKind : uint8_t { skPascal, skFormText, skFormResource, skFormStream };
+
+// A binary form is recognised by its first bytes, whatever the file is called;
+// any other file named .dfm, .lfm, .xfm or .fmx, in any letter case, is form
+// text. data is read from its position, which is kept.
+TSourceKind SourceKindOf(const std::string& path, TStream& data);
 
 extern const char* const MakerName;
 extern const char* const MakerAddress;

@@ -13,7 +13,6 @@ namespace codelume {
 
 namespace {
 
-constexpr char Signature[4] = {'T', 'P', 'F', '0'};
 constexpr int32_t BinaryChunk = 32;
 // Strings grow as their bytes arrive (at least by StringChunk, at most
 // doubling), so a length that the input cannot back reserves little memory.
@@ -47,8 +46,10 @@ void TFormDecoder::Convert() {
 }
 
 void TFormDecoder::ReadSignature() {
-    char signature[4];
-    if (Input.ReadUpTo(signature, 4) != 4 || std::memcmp(signature, Signature, 4) != 0)
+    char signature[FormSignature.size()];
+    constexpr auto length = static_cast<int32_t>(FormSignature.size());
+    if (Input.ReadUpTo(signature, length) != length ||
+        std::memcmp(signature, FormSignature.data(), FormSignature.size()) != 0)
         RaiseInvalidFormat();
 }
 

@@ -1,5 +1,6 @@
 #include "formfile/FormFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "formfile/FormDecoder.h"
@@ -15,17 +16,31 @@ constexpr int32_t NameOffset = 3;
 // The memory flags and the data size that follow the name's zero byte.
 constexpr int32_t HeaderTail = 7;
 
+bool IsResourceHeader(const uint8_t* header) {
+    return header[0] == OrdinalType && (header[1] | header[2] << 8) == RcData;
+}
+
 // Reads the resource header and leaves input at the form data after it.
 void SkipResourceHeader(TStream& input) {
     uint8_t header[HeaderBuffer] = {};
     int32_t count = input.Read(header, HeaderBuffer - 1);
-    if (header[0] != OrdinalType || (header[1] | header[2] << 8) != RcData) throw EFormatError();
+    if (!IsResourceHeader(header)) throw EFormatError();
     auto nameLength =
         static_cast<int32_t>(std::strlen(reinterpret_cast<const char*>(header + NameOffset)));
     input.Seek(NameOffset + nameLength + HeaderTail - count, TSeekOrigin::soCurrent);
 }
 
 }  // namespace
+
+TBinaryForm BinaryFormOf(TStream& input) {
+    uint8_t head[4] = {};
+    int32_t count = input.Read(head, sizeof head);
+    input.Seek(-int64_t{std::max(count, 0)}, TSeekOrigin::soCurrent);
+    if (IsResourceHeader(head)) return TBinaryForm::bfResource;
+    if (std::memcmp(head, FormSignature.data(), FormSignature.size()) == 0)
+        return TBinaryForm::bfStream;
+    return TBinaryForm::bfNone;
+}
 
 void FormResourceToText(TStream& input, TStream& output) {
     SkipResourceHeader(input);

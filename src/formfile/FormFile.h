@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "base/Errors.h"
 #include "base/Stream.h"
@@ -37,6 +38,17 @@ constexpr uint8_t ofInherited = 1;
 constexpr uint8_t ofChildPos = 2;
 // The prefix byte is present when its high four bits are all set.
 constexpr uint8_t FormPrefixMask = 0xF0;
+
+// The four bytes that open every form stream.
+constexpr std::string_view FormSignature = "TPF0";
+
+// How a binary form is stored: behind a resource header (byte 0xFF, then the
+// 16-bit type 10), as a bare form stream (starting with the signature), or not
+// at all (form text, or no form).
+enum class TBinaryForm : uint8_t { bfNone, bfResource, bfStream };
+
+// Looks at the first bytes from input's position, which it keeps.
+TBinaryForm BinaryFormOf(TStream& input);
 
 // The resource header does not announce a form: the file is no binary form.
 class EFormatError : public ECodelumeError {

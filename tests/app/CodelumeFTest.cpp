@@ -10,6 +10,7 @@
 #include "app/CodelumeF.h"
 #include "app/QtUserDialogs.h"
 #include "app/ShadowLabel.h"
+#include "support/FormWriter.h"
 #include "support/TempDir.h"
 #include "viewer/PageViewer.h"
 
@@ -127,7 +128,9 @@ TEST(NameFilters, GivesQtFiltersForBothDialogs) {
     TCodelumeF window(dialogs);
     EXPECT_THAT(NameFilters(window.OpenDialog1.Filter),
                 ElementsAre("Pascal unit (*.pas)", "Delphi project file (*.dpr)",
-                            "Delphi form file (*.dfm)", "Delphi package source file (*.dpk)"));
+                            "Delphi form file (*.dfm)", "Delphi package source file (*.dpk)",
+                            "Pascal sources (*.pas *.pp *.inc *.dpr *.lpr *.dpk)",
+                            "Form files (*.dfm *.lfm *.xfm *.fmx)", "All files (*)"));
     EXPECT_THAT(NameFilters(window.SaveDialog1.Filter), ElementsAre("HTML Files (*.htm *.html)"));
 }
 
@@ -189,10 +192,21 @@ TEST_F(CodelumeFTest, PrintWithAnEmptyViewerDoesNothing) {
     EXPECT_TRUE(Window.Viewer->isHidden());
 }
 
-TEST_F(CodelumeFTest, UpperCaseFormExtensionIsPascalSource) {
-    std::string page = Convert("FORM1.DFM", "begin end.\r\n");
-    EXPECT_THAT(Dialogs.Errors, IsEmpty());
-    EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>begin</B> <B>end</B>."));
+TEST_F(CodelumeFTest, TextAndBinaryFormsConvertWhateverTheirCase) {
+    TFormWriter form;
+    form.Object("TForm1", "Form1").End().End();
+    const std::pair<std::string, std::string> rows[] = {
+        {"Text.dfm", "object Form1: TForm1\r\nend\r\n"},
+        {"Main.lfm", "object Form1: TForm1\nend\n"},
+        {"FORM1.DFM", WrapInResource("TFORM1", form.Data())},
+    };
+    for (const auto& [name, bytes] : rows) {
+        SCOPED_TRACE(name);
+        std::string page = Convert(name, bytes);
+        EXPECT_THAT(Dialogs.Errors, IsEmpty());
+        EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>object</B> Form1: TForm1\r\n<B>end</B>"));
+        EXPECT_EQ(Window.Viewer->LoadedPath(), page);
+    }
 }
 
 TEST_F(CodelumeFTest, TokenizerErrorLeavesThePageAndTheWindowAsTheyWere) {

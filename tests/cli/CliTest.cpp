@@ -139,15 +139,23 @@ TEST_F(CodelumeCli, AFailureLeavesAForcedPageAsItWas) {
     EXPECT_EQ(Read("bad_pas.HTM"), "previous");
 }
 
-TEST_F(CodelumeCli, AFormFileIsRenderedFirst) {
+TEST_F(CodelumeCli, TextAndBinaryFormsConvertAsInTheWindow) {
     TFormWriter form;
     form.Object("TForm1", "Form1").Prop("Caption").String("Hi").End().End();
-    Write("Form1.dfm", WrapInResource("TFORM1", form.Data()));
-    EXPECT_EQ(Run({"convert", "Form1.dfm"}).Status, 0);
-    EXPECT_THAT(
-        Read("Form1_dfm.HTM"),
-        HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hi'\r\n<B>end</B></PRE>"));
-    EXPECT_EQ(Read("Form1_dfm.HTM"), LibraryPage("Form1.dfm"));
+    const std::pair<std::string, std::string> rows[] = {
+        {"Form1.dfm", WrapInResource("TFORM1", form.Data())},
+        {"FORM2.DFM", WrapInResource("TFORM1", form.Data())},
+        {"Main.lfm", "object Form1: TForm1\n  Caption = 'Hi'\nend\n"},
+    };
+    for (const auto& [name, bytes] : rows) {
+        SCOPED_TRACE(name);
+        Write(name, bytes);
+        EXPECT_EQ(Run({"convert", name}).Status, 0);
+        std::string page = ProposedDestination(name);
+        EXPECT_THAT(Read(page), HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = "
+                                          "'Hi'\r\n<B>end</B></PRE>"));
+        EXPECT_EQ(Read(page), LibraryPage(name));
+    }
 }
 
 TEST_F(CodelumeCli, FormTextWritesTheRendering) {

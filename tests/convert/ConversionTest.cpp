@@ -17,6 +17,7 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
+using namespace std::string_literals;
 
 struct TNameCase {
     const char* Name;
@@ -60,11 +61,35 @@ TEST(ChangeFileExt, ReplacesOrAppends) {
     EXPECT_EQ(ChangeFileExt("a\\b.c.d", ""), "a\\b.c");
 }
 
-TEST(IsFormFile, OnlyTheLowerCaseExtension) {
-    EXPECT_TRUE(IsFormFile("x/Form1.dfm"));
-    EXPECT_FALSE(IsFormFile("FORM1.DFM"));
-    EXPECT_FALSE(IsFormFile("Form1.dfmx"));
-    EXPECT_FALSE(IsFormFile("a.dfm/b"));
+struct TKindCase {
+    const char* Name;
+    std::string Path;
+    std::string Data;
+    TSourceKind Kind;
+};
+
+TEST(SourceKindOf, BinaryFormsByTheirBytesTextFormsByTheirName) {
+    const TKindCase rows[] = {
+        {"ResourceHeader", "x/Form1.dfm", "\xFF\x0A\x00TFORM1\0"s, TSourceKind::skFormResource},
+        {"UpperCaseName", "FORM1.DFM", "\xFF\x0A\x00TFORM1\0"s, TSourceKind::skFormResource},
+        {"AnyName", "form.bin", "\xFF\x0A\x00"s, TSourceKind::skFormResource},
+        {"BareStream", "Form1.pas", "TPF0\x06TForm1", TSourceKind::skFormStream},
+        {"OtherResourceType", "a.dfm", "\xFF\x0B\x00", TSourceKind::skFormText},
+        {"TextDfm", "Form1.dfm", "object Form1: TForm1", TSourceKind::skFormText},
+        {"Lazarus", "a/b/Main.LFM", "object Main: TMain", TSourceKind::skFormText},
+        {"Kylix", "a.xfm", "", TSourceKind::skFormText},
+        {"FireMonkey", "a.Fmx", "object", TSourceKind::skFormText},
+        {"Unit", "Unit1.pas", "unit Unit1;", TSourceKind::skPascal},
+        {"FormExtensionInAFolder", "a.dfm/b", "object", TSourceKind::skPascal},
+        {"LongerExtension", "Form1.dfmx", "object", TSourceKind::skPascal},
+    };
+    for (const TKindCase& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TMemoryStream data("skip" + row.Data);
+        data.SetPosition(4);
+        EXPECT_EQ(SourceKindOf(row.Path, data), row.Kind);
+        EXPECT_EQ(data.Position(), 4);
+    }
 }
 
 TEST(FooterCredit, NamesTheMaker) {
@@ -147,27 +172,28 @@ TEST_F(ConvertToPageTest, TheDestinationIsCreatedBeforeTheSourceIsOpened) {
                 ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + Dir.Path().string())));
 }
 
-TEST_F(ConvertToPageTest, AFormFileIsRenderedThenHighlighted) {
+TEST_F(ConvertToPageTest, EveryKindOfFormIsHighlighted) {
     TFormWriter form;
     form.Object("TForm1", "Form1").Prop("Caption").String("Hello").End().End();
-    std::string source = Write("Form1.dfm", WrapInResource("TFORM1", form.Data()));
-    ConvertToPage(source, Dir.File("Form1_dfm.HTM"));
-    std::string page = ReadWholeFile(Dir.File("Form1_dfm.HTM"));
-    EXPECT_THAT(
-        page,
-        HasSubstr(
-            "<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = 'Hello'\r\n<B>end</B></PRE>"));
-}
-
-TEST_F(ConvertToPageTest, AnUpperCaseFormNameIsPascalSource) {
-    std::string source = Write("FORM1.DFM", "object X end");
-    ConvertToPage(source, Dir.File("f.htm"));
-    EXPECT_THAT(ReadWholeFile(Dir.File("f.htm")),
-                HasSubstr("<PRE>\r\n<B>object</B> X <B>end</B></PRE>"));
+    const std::string text = "object Form1: TForm1\r\n  Caption = 'Hello'\r\nend";
+    const std::pair<std::string, std::string> rows[] = {
+        {"Form1.dfm", WrapInResource("TFORM1", form.Data())},
+        {"FORM1.DFM", WrapInResource("TFORM1", form.Data())},
+        {"Bare.dfm", form.Data()},
+        {"Text.dfm", text + "\r\n"},
+        {"Main.lfm", text},
+    };
+    for (const auto& [name, bytes] : rows) {
+        SCOPED_TRACE(name);
+        ConvertToPage(Write(name, bytes), Dir.File("page.htm"));
+        EXPECT_THAT(ReadWholeFile(Dir.File("page.htm")),
+                    HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = "
+                              "'Hello'\r\n<B>end</B></PRE>"));
+    }
 }
 
 TEST_F(ConvertToPageTest, ABrokenFormFileLeavesNoPage) {
-    std::string source = Write("Form1.dfm", "not a form");
+    std::string source = Write("Form1.dfm", "\xFF\x0A\x00X\0\x30\x10\x04\0\0\0TPF1"s);
     EXPECT_THAT([&] { ConvertToPage(source, Dir.File("f.htm")); },
                 ThrowsMessage<ECodelumeError>(StrEq("Invalid stream format")));
     EXPECT_EQ(Files(), (std::vector<std::string>{"Form1.dfm"}));
