@@ -37,7 +37,7 @@ std::string FrameSource(const std::string& source, const std::string& documentPa
 
 std::vector<TFrameSize> ParseFrameSizes(std::string_view text) {
     std::vector<TFrameSize> sizes;
-    while (!text.empty()) {
+    while (!text.empty() && sizes.size() < MaxFrameSizes) {
         size_t comma = text.find(',');
         sizes.push_back(FrameSizeOf(text.substr(0, comma)));
         if (comma == std::string_view::npos) break;
@@ -51,6 +51,7 @@ void TSubFrameSet::ReadAttributes(const TAttributeList& attributes) {
     Cols = ParseFrameSizes(TextAttribute(attributes, ColsSy));
     std::string frameBorder = LowerText(attributes, FrameBorderSy, 10);
     if (frameBorder == "no" || frameBorder == "0") FrameBorder = false;
+    if (frameBorder == "yes" || frameBorder == "1") FrameBorder = true;
     BorderSize = IntAttribute(attributes, BorderSy, -1, 0, 100);
     BorderColor = ColorAttribute(attributes, BorderColorSy);
 }
@@ -62,7 +63,8 @@ TSubFrameSet& TSubFrameSet::AddChildSet() {
 
 void TSubFrameSet::AddFrame(const TAttributeList& attributes, const std::string& documentPath) {
     auto frame = std::make_unique<TFrameInfo>();
-    frame->Source = FrameSource(TextAttribute(attributes, SrcSy), documentPath);
+    frame->Url = TextAttribute(attributes, SrcSy);
+    frame->Source = FrameSource(frame->Url, documentPath);
     frame->Name = TextAttribute(attributes, NameSy);
     frame->Scrolling = LowerText(attributes, ScrollingSy, 10);
     frame->MarginWidth = IntAttribute(attributes, MarginWidthSy, -1, 0, MaxAttributePixels);

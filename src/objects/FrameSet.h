@@ -3,6 +3,7 @@
 // children; the master set also holds what the frame viewer hands to scripts.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -25,9 +26,12 @@ struct TFrameSize {
     bool operator==(const TFrameSize&) const = default;
 };
 
+// A list longer than MaxFrameSizes keeps its first entries.
+constexpr size_t MaxFrameSizes = 1000;
 std::vector<TFrameSize> ParseFrameSizes(std::string_view text);
 
 struct TFrameInfo {
+    std::string Url;     // SRC as the tag gives it
     std::string Source;  // SRC, taken relative to the folder of the frame-set document
     std::string Name;
     std::string Scrolling;
@@ -57,8 +61,9 @@ public:
     TFrameSet& MasterSet;
     std::vector<TFrameSize> Rows;
     std::vector<TFrameSize> Cols;
-    bool FrameBorder = true;
-    int32_t BorderSize = -1;  // -1 when the tag gives none
+    // None, or -1, when the tag does not say: the enclosing set's choice holds.
+    std::optional<bool> FrameBorder;
+    int32_t BorderSize = -1;
     std::optional<TColor> BorderColor;
     std::vector<TChild> Children;
     bool Complete = false;

@@ -25,7 +25,8 @@ TEST(SubFrameSet, RecordsFramesRelativeToTheDocumentAndCountsEmptyDivisions) {
     set.AddFrame(Attributes({{SrcSy, "http://x/y"}}), "/site/index.htm");
     TSubFrameSet& child = set.AddChildSet();
     set.ChildrenComplete();
-    EXPECT_FALSE(set.FrameBorder);
+    EXPECT_EQ(set.FrameBorder, false);
+    EXPECT_EQ(set.Children[0].Frame->Url, "left.htm");
     EXPECT_EQ(set.Children[0].Frame->Source, "/site/left.htm");
     EXPECT_TRUE(set.Children[0].Frame->NoResize);
     EXPECT_EQ(set.Children[1].Frame->Source, "http://x/y");
