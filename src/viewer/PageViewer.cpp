@@ -191,6 +191,12 @@ void TPageViewer::SetScrollBars(TScrollStyle style) {
     FPanel->update();
 }
 
+void TPageViewer::SetScrollBarsAlways(bool value) {
+    if (value == FScrollBarsAlways) return;
+    FScrollBarsAlways = value;
+    ArrangeBars();
+}
+
 void TPageViewer::SetBorderStyle(THTMLBorderStyle style) {
     if (style == FBorderStyle) return;
     FBorderStyle = style;
@@ -267,6 +273,7 @@ void TPageViewer::PostBorderRedraw() {
 
 void TPageViewer::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    if (FFrameOwner) TopViewer().FocusedFrame = this;
     PostBorderRedraw();
 }
 

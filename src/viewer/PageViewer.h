@@ -1,16 +1,20 @@
 // TPageViewer shows one HTML document: it owns the document and its anchor
 // list, reads files into it, lays it out at its width, paints it into a child
 // panel, scrolls it with its own bars and the keys, selects text with the
-// mouse and follows links to files and anchors. The border is painted by the
+// mouse and follows links to files and anchors. A frame-set page is shown as
+// its frames instead, each a viewer of its own. The border is painted by the
 // viewer itself around its children.
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "base/Colors.h"
 #include "base/Errors.h"
@@ -25,6 +29,7 @@ namespace codelume {
 class TAnchorIndex;
 class TCanvas;
 class TFontCache;
+class TFrameView;
 class TPaintPanel;
 class TSectionList;
 class T32ScrollBar;
@@ -60,6 +65,10 @@ public:
     int32_t PageCounter() const { return FPageCounter; }
     void ScrollToY(int32_t y);
     bool JumpToAnchor(std::string name);
+    // Shows the history entry at index (0 the newest, higher ones older) with
+    // the pages its frames showed then.
+    void SetHistoryIndex(int32_t index);
+    int32_t HistoryIndex() const { return History.Index(); }
     int32_t SelectionLength() const;
     void SetSelectionLength(int32_t length);
     // The selection as text, with the line breaks and indentation it shows.
@@ -113,6 +122,9 @@ public:
     void SetCharSet(int32_t charSet);
     const std::string& ServerRoot() const { return FServerRoot; }
     void SetServerRoot(const std::string& root);
+    // The bars that ScrollBars allows show even when the page fits.
+    bool ScrollBarsAlways() const { return FScrollBarsAlways; }
+    void SetScrollBarsAlways(bool value);
     double PrintMarginLeft = 2.0;
     double PrintMarginRight = 2.0;
     double PrintMarginTop = 2.0;
@@ -147,6 +159,11 @@ public:
     int32_t HorzPosition() const;
     TPositionKey PositionKey() const;
     const TViewerHistory& HistoryList() const { return History; }
+    // The viewers of the frames shown, in document order; none without a frame set.
+    std::vector<TPageViewer*> Frames() const;
+    // The viewer whose frame set holds this one, and the frame's NAME.
+    TPageViewer* FrameOwner() const { return FFrameOwner; }
+    const std::string& FrameName() const { return FFrameName; }
     TPaintPanel& Panel() const { return *FPanel; }
     T32ScrollBar& VScrollBar() const { return *FVScrollBar; }
     T32ScrollBar& HScrollBar() const { return *FHScrollBar; }
@@ -161,8 +178,12 @@ protected:
 
 private:
     friend class TPaintPanel;
+    friend class TFrameView;
     // Content wider than this is cut off; painting clips preformatted text there.
     static constexpr int32_t MaxContentWidth = 2000;
+    // A page shows at most this many frames, those of the frame sets in its
+    // frames included, so that pages nesting each other come to an end.
+    static constexpr int32_t MaxFrames = 100;
     class TBusyScope;
 
     void CreateBars();
@@ -190,6 +211,21 @@ private:
     void RelayoutKeepingPlace();
     void RelayoutAtPlace();
 
+    // Frames.
+    bool ShowFrameSet(const std::string& fileName);
+    bool IsShownByOwners(const std::string& path) const;
+    int32_t FrameCount() const;
+    void DropFrames();
+    void ArrangeFrameView();
+    TPageViewer& TopViewer();
+    TPageViewer& TargetViewer(const std::string& target);
+    TPageViewer* FindFrame(const std::string& name);
+    TPageViewer& PrintedViewer();
+    void AddFramePlaces(std::vector<TFramePlace>& places) const;
+    void ShowPlace(const std::string& path, const TPositionObj& position,
+                   const std::vector<TFramePlace>& frames, size_t& next);
+    static std::optional<TLoadKind> LinkKind(const std::string& path);
+
     // Bars and scrolling.
     void ArrangeBars();
     void RestorePosition(TPositionKey key);
@@ -216,6 +252,7 @@ private:
     void AutoScrollStep();
     void StopAutoScroll();
     int32_t WordEdge(int32_t index, int32_t step, const TSectionBase* block) const;
+    void OpenLinked(const std::string& path, const std::string& anchor, TLoadKind kind);
     void JumpRecordingHistory(const std::string& anchor);
     void RecordHistory(const THistoryEntry& previous);
     THistoryEntry CurrentPlace() const;
@@ -225,6 +262,10 @@ private:
     std::unique_ptr<TFontCache> ScreenFonts;  // lent to the measuring and painting canvases
     std::unique_ptr<TCanvas> Measurer;
     TPaintPanel* FPanel = nullptr;
+    TFrameView* FFrameView = nullptr;
+    TPageViewer* FFrameOwner = nullptr;
+    std::string FFrameName;
+    QPointer<TPageViewer> FocusedFrame;  // the frame that had the focus last
     T32ScrollBar* FVScrollBar = nullptr;
     T32ScrollBar* FHScrollBar = nullptr;
     TViewerHistory History;
@@ -242,6 +283,7 @@ private:
     int32_t FImageCacheCount = 5;
     bool FNoSelect = false;
     TScrollStyle FScrollBars = ssBoth;
+    bool FScrollBarsAlways = false;
     int32_t FMarginHeight = 5;
     int32_t FMarginWidth = 10;
     int32_t FCharSet = 1;

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <optional>
 
 #include "document/AnchorIndex.h"
 #include "document/SectionList.h"
@@ -65,31 +66,45 @@ bool TPageViewer::JumpToAnchor(std::string name) {
     return true;
 }
 
+// The link opens in the frame its TARGET (or the page's BASE target) names;
+// a link of only an anchor stays on the page it is on.
 void TPageViewer::FollowLink() {
     bool handled = false;
     if (OnHotSpotClick) OnHotSpotClick(FHoverUrl, handled);
     if (handled) return;
-    if (!FHoverUrl.empty() && FHoverUrl.front() == '#') {
-        JumpRecordingHistory(FHoverUrl);
-        return;
-    }
+    TPageViewer& target = TargetViewer(FHoverTarget.empty() ? FBaseFrameTarget : FHoverTarget);
     size_t hash = FHoverUrl.find('#');
     std::string anchor = hash == std::string::npos ? "" : FHoverUrl.substr(hash);
-    std::string path = ExpandLinkPath(FHoverUrl.substr(0, hash));
-    std::string ext = UpperExtension(path);
-    if (IsPageExtension(ext)) {
-        if (path != FLoadedPath)
-            LoadFromFile(path + anchor);
-        else
-            JumpRecordingHistory(anchor);
-    } else if (IsImageExtension(ext)) {
-        LoadWithHistory(path, lkImage);
+    std::string link = FHoverUrl.substr(0, hash);
+    if (link.empty()) {
+        target.OpenLinked(FLoadedPath, anchor, lkHtml);
+        return;
     }
+    std::string path = ExpandLinkPath(link);
+    if (std::optional<TLoadKind> kind = LinkKind(path)) target.OpenLinked(path, anchor, *kind);
 }
 
+// Pages and pictures are shown; links to other kinds of file are ignored.
+std::optional<TLoadKind> TPageViewer::LinkKind(const std::string& path) {
+    std::string ext = UpperExtension(path);
+    if (IsPageExtension(ext)) return lkHtml;
+    if (IsImageExtension(ext)) return lkImage;
+    return std::nullopt;
+}
+
+// The page shown already only scrolls to the anchor.
+void TPageViewer::OpenLinked(const std::string& path, const std::string& anchor, TLoadKind kind) {
+    if (kind == lkHtml && path == FLoadedPath && !FFrameView)
+        JumpRecordingHistory(anchor);
+    else
+        LoadWithHistory(path + anchor, kind);
+}
+
+// The whole view's history records the jump, also when a frame makes it.
 void TPageViewer::JumpRecordingHistory(const std::string& anchor) {
-    THistoryEntry previous = CurrentPlace();
-    if (JumpToAnchor(anchor)) RecordHistory(previous);
+    TPageViewer& top = TopViewer();
+    THistoryEntry previous = top.CurrentPlace();
+    if (JumpToAnchor(anchor)) top.RecordHistory(previous);
 }
 
 // Links are POSIX paths: absolute ones hang below ServerRoot when it is set,
@@ -108,8 +123,9 @@ std::string TPageViewer::ExpandLinkPath(const std::string& url) const {
 }
 
 THistoryEntry TPageViewer::CurrentPlace() const {
-    TPositionKey key = PositionKey();
-    return THistoryEntry{FLoadedPath, FPageTitle, TPositionObj{key, FLoadedKind}};
+    THistoryEntry place{FLoadedPath, FPageTitle, TPositionObj{PositionKey(), FLoadedKind}, {}};
+    AddFramePlaces(place.Frames);
+    return place;
 }
 
 void TPageViewer::RecordHistory(const THistoryEntry& previous) {

@@ -5,7 +5,9 @@
 #include "document/AnchorIndex.h"
 #include "document/SectionList.h"
 #include "reader/DocumentReader.h"
+#include "reader/FrameSetReading.h"
 #include "viewer/32ScrollBar.h"
+#include "viewer/FrameView.h"
 #include "viewer/PageViewer.h"
 #include "viewer/PaintPanel.h"
 #include "viewer/ViewerScopes.h"
@@ -41,12 +43,13 @@ EInOutError::EInOutError(const std::string& fileName)
 
 void TPageViewer::LoadFromFile(const std::string& name) { LoadWithHistory(name, lkHtml); }
 
+// A load into a frame goes into the history of the whole view.
 void TPageViewer::LoadWithHistory(const std::string& name, TLoadKind kind) {
-    if (FBusy || name.empty()) return;
-    THistoryEntry previous = CurrentPlace();
+    TPageViewer& top = TopViewer();
+    if (FBusy || top.FBusy || name.empty()) return;
+    THistoryEntry previous = top.CurrentPlace();
     LoadKind(name, kind);
-    if (FLoadedPath != previous.Path || FLoadedKind != previous.Position.FileType)
-        RecordHistory(previous);
+    if (!SamePages(previous, top.CurrentPlace())) top.RecordHistory(previous);
 }
 
 void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
@@ -56,6 +59,7 @@ void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
     TBusyScope busy(*this);
     if (!FileExists(fileName)) throw EInOutError(fileName);
     ResetForLoad();
+    if (kind == lkHtml && ShowFrameSet(fileName)) return;
     ReadAndFinish([&] { return ReadInto(fileName, kind); },
                   [&](const TReadResult& read) { FinishLoad(fileName, kind, anchor, read); });
 }
@@ -80,6 +84,7 @@ TReadResult TPageViewer::ReadString(const std::string& html) {
 
 // Empties the document and sets it up with the viewer's defaults.
 void TPageViewer::ResetForLoad() {
+    DropFrames();
     FDocument->ClearDocument();
     FDocument->SetDefaults(FDefFontName, FDefPreFontName, FDefBackground, FDefHotSpotColor,
                            FDefFontColor, FDefFontSize);
@@ -102,6 +107,30 @@ void TPageViewer::FinishLoad(const std::string& fileName, TLoadKind kind, const 
         ScrollToY(ScrollY());  // a shorter page must not leave the view beyond its end
     }
     FPanel->update();
+}
+
+// A frame-set page shows its frames, unless none can be shown: the view's
+// frames are all spent, or the page is already open in a frame around this
+// one. Then it is read as any other page, and its NOFRAMES text shows.
+bool TPageViewer::ShowFrameSet(const std::string& fileName) {
+    std::string path = FullPath(fileName);
+    int32_t room = MaxFrames - TopViewer().FrameCount();
+    if (room <= 0 || IsShownByOwners(path) || !IsFrameSetDocument(fileName, OnInclude))
+        return false;
+    StopSound();
+    auto frameSet = std::make_unique<TFrameSet>();
+    if (!ParseFrameSetDocument(*frameSet, path, OnInclude, OnSoundRequest)) return false;
+    TReadResult read{frameSet->Title, frameSet->Base, frameSet->BaseTarget};
+    auto view = std::make_unique<TFrameView>(*this, std::move(frameSet), room);
+    if (view->Frames().empty()) return false;
+    FFrameView = view.release();  // owned by this widget from now on
+    FLoadedPath = path;
+    FLoadedKind = lkHtml;
+    TakeReaderResults(read);
+    Layout();
+    FFrameView->show();
+    FFrameView->LoadFrames();
+    return true;
 }
 
 void TPageViewer::TakeReaderResults(const TReadResult& read) {

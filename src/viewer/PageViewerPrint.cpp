@@ -20,12 +20,15 @@ void TPageViewer::Print(int32_t firstPage, int32_t lastPage) {
 
 // A load or a layout in progress leaves nothing consistent to print. The job
 // keeps the viewer busy in turn: events run between pages, and a load then
-// would free form controls that the print copy still shares.
+// would free form controls that the print copy still shares. Of a frame set,
+// the frame with the focus is printed, or the first one.
 void TPageViewer::PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage) {
     FPageCounter = 0;
-    if (FBusy) return;
+    TPageViewer& shown = PrintedViewer();
+    if (FBusy || shown.FBusy) return;
     TBusyScope busy(*this);
-    PrintDocument(*FDocument, PrintSettings(), device, firstPage, lastPage, FPageCounter);
+    TBusyScope shownBusy(shown);
+    PrintDocument(*shown.FDocument, PrintSettings(), device, firstPage, lastPage, FPageCounter);
 }
 
 }  // namespace codelume

@@ -19,15 +19,19 @@ constexpr int32_t LinesPerNotch = 3;
 
 // Places the panel and decides which bars are needed for the laid-out size.
 void TPageViewer::ArrangeBars() {
+    if (FFrameView) {
+        ArrangeFrameView();
+        return;
+    }
     const int32_t w0 = width(), h0 = height(), t = BarThickness;
     FContentWidth = std::min(FContentWidth, MaxContentWidth);
     const int32_t m = 2 * FMarginWidth + FContentWidth;
     const int32_t b = FBorderStyle == htNone ? 0 : 1;
     const bool vAllowed = FScrollBars == ssVertical || FScrollBars == ssBoth;
     const bool hAllowed = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-    const bool vNeeded = vAllowed && (FContentHeight >= h0 - 2 ||
+    const bool vNeeded = vAllowed && (FScrollBarsAlways || FContentHeight >= h0 - 2 ||
                                       (hAllowed && FContentHeight >= h0 - 2 - t && m > w0 - t));
-    const bool hNeeded = hAllowed && (m > w0 || (vNeeded && m > w0 - t));
+    const bool hNeeded = hAllowed && (FScrollBarsAlways || m > w0 || (vNeeded && m > w0 - t));
     const int32_t w = vNeeded ? w0 - t : w0;
     const int32_t panelWidth = std::max(0, w - 2 * b);
     const int32_t panelHeight = std::max(0, h0 - 2 * b - (hNeeded ? t : 0));

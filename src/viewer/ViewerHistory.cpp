@@ -1,15 +1,24 @@
 #include "viewer/ViewerHistory.h"
 
+#include <algorithm>
+
 namespace codelume {
 
 namespace {
 
 bool SamePlace(const THistoryEntry& a, const THistoryEntry& b) {
-    return a.Path == b.Path && a.Position.FileType == b.Position.FileType &&
-           a.Position.Pos == b.Position.Pos;
+    return a.Path == b.Path && a.Position == b.Position && a.Frames == b.Frames;
 }
 
 }  // namespace
+
+bool SamePages(const THistoryEntry& a, const THistoryEntry& b) {
+    auto samePage = [](const TFramePlace& x, const TFramePlace& y) {
+        return x.Path == y.Path && x.Position.FileType == y.Position.FileType;
+    };
+    return a.Path == b.Path && a.Position.FileType == b.Position.FileType &&
+           std::equal(a.Frames.begin(), a.Frames.end(), b.Frames.begin(), b.Frames.end(), samePage);
+}
 
 bool TViewerHistory::SetMaxCount(int32_t count) {
     if (count < 0 || count == FMaxCount) return false;
@@ -37,6 +46,11 @@ bool TViewerHistory::Add(const THistoryEntry& previous, const THistoryEntry& cur
     if (Count() > FMaxCount) Entries.resize(static_cast<size_t>(FMaxCount));
     FIndex = 0;
     return true;
+}
+
+void TViewerHistory::StepTo(int32_t index, const THistoryEntry& leaving) {
+    Entries[static_cast<size_t>(FIndex)] = leaving;
+    FIndex = index;
 }
 
 }  // namespace codelume

@@ -18,13 +18,26 @@ struct TPositionKey {
 struct TPositionObj {
     TPositionKey Pos;
     int32_t FileType = 0;
+    bool operator==(const TPositionObj&) const = default;
+};
+
+// The page one frame of a frame-set page shows.
+struct TFramePlace {
+    std::string Path;
+    TPositionObj Position;
+    bool operator==(const TFramePlace&) const = default;
 };
 
 struct THistoryEntry {
     std::string Path;
     std::string Title;
     TPositionObj Position;
+    // When Path is a frame set: its frames and the frames inside them, depth first.
+    std::vector<TFramePlace> Frames;
 };
+
+// Whether two places show the same pages, wherever they are scrolled to.
+bool SamePages(const THistoryEntry& a, const THistoryEntry& b);
 
 class TViewerHistory {
 public:
@@ -34,6 +47,9 @@ public:
 
     // Records the move from previous to current; answers whether the history changed.
     bool Add(const THistoryEntry& previous, const THistoryEntry& current);
+    // Makes the entry at index (0 the newest) the current one; the entry left
+    // keeps the place it is left at.
+    void StepTo(int32_t index, const THistoryEntry& leaving);
 
     int32_t Count() const { return static_cast<int32_t>(Entries.size()); }
     int32_t Index() const { return FIndex; }

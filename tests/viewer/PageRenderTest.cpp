@@ -26,6 +26,19 @@ TEST(RenderPage, WritesWhatTheViewerShowsAtTheRequestedSize) {
     EXPECT_NE(image.pixelColor(314, 100), QColor(Qt::white));  // the vertical bar
 }
 
+TEST(RenderPage, DrawsTheFramesOfAFrameSet) {
+    TTempDir dir;
+    WriteWholeFile(dir.File("red.htm"), "<body bgcolor=red>");
+    WriteWholeFile(dir.File("blue.htm"), "<body bgcolor=blue>");
+    std::string page = dir.File("index.htm");
+    WriteWholeFile(page, "<frameset cols=\"*,*\"><frame src=red.htm><frame src=blue.htm>");
+    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0};
+    RenderPage(request);
+    QImage image(QString::fromStdString(request.Output));
+    EXPECT_EQ(image.pixelColor(80, 100), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(240, 100), QColor(Qt::blue));
+}
+
 TEST(RenderPage, MissingSourceLeavesNoFile) {
     TTempDir dir;
     TRenderRequest request{dir.File("none.htm"), dir.File("out.png"), 320, 200, 0};

@@ -41,14 +41,15 @@ protected:
 
     // Panel coordinates just inside the character at index, once the view is
     // painted (hit tests read where the lines were painted).
-    QPoint PointOf(int32_t index) {
-        Viewer.Panel().repaint();
+    QPoint PointIn(TPageViewer& viewer, int32_t index) {
+        viewer.Panel().repaint();
         TScreenCanvas canvas(Fonts);
         TPoint caret;
-        EXPECT_TRUE(Viewer.Document().CaretPoint(canvas, index, caret));
-        return QPoint(Viewer.MarginWidth() + caret.X - Viewer.HorzPosition() + 2,
-                      caret.Y - Viewer.ScrollY() + 4);
+        EXPECT_TRUE(viewer.Document().CaretPoint(canvas, index, caret));
+        return QPoint(viewer.MarginWidth() + caret.X - viewer.HorzPosition() + 2,
+                      caret.Y - viewer.ScrollY() + 4);
     }
+    QPoint PointOf(int32_t index) { return PointIn(Viewer, index); }
 
     int32_t PanelHeight() { return Viewer.Panel().height(); }
     int32_t Bottom() { return Viewer.ContentHeight() - PanelHeight(); }

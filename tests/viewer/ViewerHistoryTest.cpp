@@ -6,7 +6,7 @@ namespace codelume {
 namespace {
 
 THistoryEntry Page(const std::string& path, int32_t block = 0) {
-    return THistoryEntry{path, "title of " + path, TPositionObj{TPositionKey{block, 0}, 0}};
+    return THistoryEntry{path, "title of " + path, TPositionObj{TPositionKey{block, 0}, 0}, {}};
 }
 
 std::vector<std::string> Paths(const TViewerHistory& history) {
