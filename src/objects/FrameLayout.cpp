@@ -13,6 +13,7 @@ using TUnit = TFrameSize::TUnit;
 struct TBorder {
     bool Shown = true;
     int32_t Width = DefaultFrameBorder;
+    std::optional<TColor> Color;
 };
 
 struct TSpan {
@@ -55,10 +56,11 @@ int64_t AskedLength(const TFrameSize& size, int32_t length) {
     return 0;
 }
 
-// The border of a set: its own FRAMEBORDER and BORDER, or those around it.
+// The border of a set: its own FRAMEBORDER, BORDER and BORDERCOLOR, or those around it.
 TBorder BorderOf(const TSubFrameSet& set, TBorder outer) {
     if (set.FrameBorder) outer.Shown = *set.FrameBorder;
     if (set.BorderSize >= 0) outer.Width = set.BorderSize;
+    if (set.BorderColor) outer.Color = set.BorderColor;
     return outer;
 }
 
@@ -89,7 +91,7 @@ public:
 
 private:
     void AddBorders(const std::vector<TSpan>& cols, const std::vector<TSpan>& rows,
-                    const TRect& room);
+                    const TRect& room, std::optional<TColor> color);
 
     size_t MaxFrames;
 };
@@ -99,7 +101,7 @@ void TArranger::Arrange(const TSubFrameSet& set, const TRect& room, TBorder oute
     int32_t gap = border.Shown ? border.Width : 0;
     std::vector<TSpan> cols = Spans(set.Cols, room.Left, room.Right, gap);
     std::vector<TSpan> rows = Spans(set.Rows, room.Top, room.Bottom, gap);
-    AddBorders(cols, rows, room);
+    AddBorders(cols, rows, room, border.Color);
     size_t divisions = std::min(cols.size() * rows.size(), set.Children.size());
     for (size_t i = 0; i < divisions; ++i) {
         const TSpan& col = cols[i % cols.size()];
@@ -114,13 +116,15 @@ void TArranger::Arrange(const TSubFrameSet& set, const TRect& room, TBorder oute
 }
 
 void TArranger::AddBorders(const std::vector<TSpan>& cols, const std::vector<TSpan>& rows,
-                           const TRect& room) {
+                           const TRect& room, std::optional<TColor> color) {
     for (size_t i = 1; i < cols.size(); ++i)
         if (cols[i - 1].End < cols[i].Start)
-            Result.Borders.push_back({cols[i - 1].End, room.Top, cols[i].Start, room.Bottom});
+            Result.Borders.push_back(
+                {{cols[i - 1].End, room.Top, cols[i].Start, room.Bottom}, color});
     for (size_t i = 1; i < rows.size(); ++i)
         if (rows[i - 1].End < rows[i].Start)
-            Result.Borders.push_back({room.Left, rows[i - 1].End, room.Right, rows[i].Start});
+            Result.Borders.push_back(
+                {{room.Left, rows[i - 1].End, room.Right, rows[i].Start}, color});
 }
 
 }  // namespace

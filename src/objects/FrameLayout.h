@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "canvas/CanvasTypes.h"
@@ -26,15 +27,23 @@ struct TFrameRoom {
     TRect Rect;
 };
 
+// The border between two neighbouring rows or columns: in BORDERCOLOR, or
+// raised in the colours of a button face when the sets give none.
+struct TFrameBorder {
+    TRect Rect;
+    std::optional<TColor> Color;
+    bool operator==(const TFrameBorder&) const = default;
+};
+
 struct TFrameArrangement {
     std::vector<TFrameRoom> Frames;  // in document order
-    std::vector<TRect> Borders;      // between neighbouring rows and columns
+    std::vector<TFrameBorder> Borders;
 };
 
 // Places the frames of set inside room, filling its divisions row by row.
 // Divisions without a frame stay empty; frames past the divisions, or past
 // maxFrames in all, are left out. A nested set keeps the border of the set
-// around it unless it gives FRAMEBORDER or BORDER itself.
+// around it unless it gives FRAMEBORDER, BORDER or BORDERCOLOR itself.
 TFrameArrangement ArrangeFrames(const TFrameSet& set, const TRect& room, int32_t maxFrames);
 
 }  // namespace codelume

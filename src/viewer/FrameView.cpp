@@ -120,8 +120,12 @@ void TFrameView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), ToQColor(clBtnFace));
     TScreenCanvas canvas(painter, *Owner.ScreenFonts);
-    for (const TRect& border : Arrangement.Borders)
-        PaintFrame(canvas, border, 1, clBtnHighlight, clBtnShadow);
+    for (const TFrameBorder& border : Arrangement.Borders) {
+        if (border.Color)
+            canvas.FillRect(border.Rect, *border.Color);
+        else
+            PaintFrame(canvas, border.Rect, 1, clBtnHighlight, clBtnShadow);
+    }
 }
 
 }  // namespace codelume

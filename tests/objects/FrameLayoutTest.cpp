@@ -76,12 +76,14 @@ TEST(ArrangeFrames, NestedRowsInsidePercentColumns) {
     EXPECT_THAT(Names(arrangement), ElementsAre("packages", "classes", "main"));
     EXPECT_THAT(Rects(arrangement), ElementsAre(TRect{0, 0, 159, 178}, TRect{0, 182, 159, 600},
                                                 TRect{163, 0, 800, 600}));
-    EXPECT_THAT(arrangement.Borders, ElementsAre(TRect{159, 0, 163, 600}, TRect{0, 178, 159, 182}));
+    EXPECT_THAT(arrangement.Borders, ElementsAre(TFrameBorder{{159, 0, 163, 600}, {}},
+                                                 TFrameBorder{{0, 178, 159, 182}, {}}));
 }
 
 TEST(ArrangeFrames, NestedSetsKeepTheBorderAroundThemUnlessTheyGiveTheirOwn) {
     TFrameSet set;
-    set.ReadAttributes(Attributes({{ColsSy, "*,*"}, {FrameBorderSy, "no"}}));
+    set.ReadAttributes(
+        Attributes({{ColsSy, "*,*"}, {FrameBorderSy, "no"}, {BorderColorSy, "red"}}));
     TSubFrameSet& inherits = set.AddChildSet();
     inherits.ReadAttributes(Attributes({{RowsSy, "*,*"}}));
     AddFrames(inherits, {"a", "b"});
@@ -91,7 +93,8 @@ TEST(ArrangeFrames, NestedSetsKeepTheBorderAroundThemUnlessTheyGiveTheirOwn) {
     TFrameArrangement arrangement = ArrangeFrames(set, {0, 0, 200, 110}, 100);
     EXPECT_THAT(Rects(arrangement), ElementsAre(TRect{0, 0, 100, 55}, TRect{0, 55, 100, 110},
                                                 TRect{100, 0, 200, 50}, TRect{100, 60, 200, 110}));
-    EXPECT_THAT(arrangement.Borders, ElementsAre(TRect{100, 50, 200, 60}));
+    EXPECT_THAT(arrangement.Borders,
+                ElementsAre(TFrameBorder{{100, 50, 200, 60}, clRed | PaletteRelative}));
 }
 
 TEST(ArrangeFrames, FillsRowByRowAndLeavesOutWhatDoesNotFit) {

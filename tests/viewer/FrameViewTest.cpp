@@ -77,6 +77,8 @@ TEST_F(FrameSets, ShowsEachFrameWithItsOwnPageInsteadOfNoFrames) {
     EXPECT_EQ(Frame("head").ScrollBars(), ssNone);
     EXPECT_TRUE(Frame("main").VScrollBar().isVisible());
     EXPECT_FALSE(Frame("nav").VScrollBar().isVisible());
+    Viewer.resize(500, 300);
+    EXPECT_EQ(Frame("nav").geometry(), QRect(0, 0, 123, 298));
 }
 
 TEST_F(FrameSets, NoFramesShowsWhenThereIsNoFrameSetToShow) {
