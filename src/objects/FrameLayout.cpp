@@ -144,8 +144,9 @@ std::vector<int32_t> DivideFrameLength(const std::vector<TFrameSize>& sizes, int
         for (size_t i = 0; i < asked.size(); ++i) asked[i] += shares[i];
     }
     if (Sum(asked) != length) asked = Proportional(asked, length);
-    std::vector<int32_t> lengths;
-    for (int64_t part : asked) lengths.push_back(static_cast<int32_t>(part));  // each within length
+    std::vector<int32_t> lengths(asked.size());
+    std::transform(asked.begin(), asked.end(), lengths.begin(),
+                   [](int64_t part) { return static_cast<int32_t>(part); });  // each within length
     return lengths;
 }
 
