@@ -1,5 +1,6 @@
 // codelume-cli: the desktop program's conversions from a shell. A small
 // command table dispatches to one function per command.
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <string>
@@ -52,8 +53,19 @@ void PrintHelp(std::FILE* to) {
         std::fprintf(to, "  %s\n      %s\n", command.Synopsis, command.Summary);
     std::fprintf(
         to,
-        "  --help\n      Show this help.\n\n"
+        "  --help, COMMAND --help\n      Show this help, or the usage of one command.\n"
+        "  --version\n      Show the version.\n\n"
         "Exit status: 0 when everything succeeded, 1 when anything failed, 2 for wrong usage.\n");
+}
+
+void PrintCommandHelp(const TCommand& command) {
+    std::printf("Usage: codelume-cli %s\n\n      %s\n", command.Synopsis, command.Summary);
+}
+
+// "--help" anywhere among the options, that is before a "--".
+bool AsksForHelp(TCommandArguments arguments) {
+    auto optionsEnd = std::find(arguments.begin(), arguments.end(), "--");
+    return std::find(arguments.begin(), optionsEnd, "--help") != optionsEnd;
 }
 
 const TCommand* FindCommand(const std::string& name) {
@@ -68,10 +80,19 @@ int Run(const std::vector<std::string>& arguments) {
         PrintHelp(stdout);
         return 0;
     }
+    if (arguments[0] == "--version") {
+        std::printf("codelume-cli %s\n", CODELUME_VERSION);
+        return 0;
+    }
     const TCommand* command = FindCommand(arguments[0]);
     if (command == nullptr)
         throw EUsageError("unknown command " + arguments[0] + " (see codelume-cli --help)");
-    return command->Run(TCommandArguments(arguments).subspan(1));
+    TCommandArguments rest = TCommandArguments(arguments).subspan(1);
+    if (AsksForHelp(rest)) {
+        PrintCommandHelp(*command);
+        return 0;
+    }
+    return command->Run(rest);
 }
 
 }  // namespace

@@ -60,12 +60,25 @@ protected:
     TTempDir Out;
 };
 
-TEST_F(CodelumeCli, HelpListsTheCommands) {
-    TRun run = Run({"--help"});
-    EXPECT_EQ(run.Status, 0);
-    EXPECT_THAT(run.Out, HasSubstr("convert SOURCE... [-o DEST] [--force]"));
-    EXPECT_THAT(run.Out, HasSubstr("form-text FILE [--no-header]"));
-    EXPECT_EQ(run.Err, "");
+TEST_F(CodelumeCli, HelpAndVersionAnswerOnStandardOutput) {
+    struct TCase {
+        std::vector<std::string> Arguments;
+        const char* Expected;
+    };
+    for (const TCase& row : {
+             TCase{{"--help"}, "convert SOURCE... [-o DEST] [--force]"},
+             TCase{{"--help"}, "form-text FILE [--no-header]"},
+             TCase{{"--version"}, "codelume-cli " CODELUME_VERSION "\n"},
+             TCase{{"convert", "--help"}, "Usage: codelume-cli convert SOURCE..."},
+             TCase{{"form-text", "x.dfm", "--help"}, "Usage: codelume-cli form-text FILE"},
+             TCase{{"dump", "--width", "5", "--help"}, "Usage: codelume-cli dump FILE"},
+         }) {
+        SCOPED_TRACE(::testing::PrintToString(row.Arguments));
+        TRun run = Run(row.Arguments);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_THAT(run.Out, HasSubstr(row.Expected));
+        EXPECT_EQ(run.Err, "");
+    }
 }
 
 TEST_F(CodelumeCli, WrongUsageExitsWithTwo) {
