@@ -1,13 +1,19 @@
 # Set-up, build and test entry points. Run as root on a fresh machine:
 #   make run   installs what is missing, builds, starts the program
 #   make test  installs what is missing, builds, runs every test
+# and for installing:
+#   make install [PREFIX=/usr/local] [DESTDIR=]   make uninstall
+#   make package   builds codelume_VERSION_ARCH.deb here
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev \
-            fonts-liberation2 poppler-utils clang libclang-rt-14-dev
+            fonts-liberation2 poppler-utils clang libclang-rt-14-dev \
+            desktop-file-utils shared-mime-info man-db dpkg-dev file
+PREFIX ?= /usr/local
+PACKAGE_BUILD ?= $(BUILD)-package
 
-.PHONY: deps build test golden run fuzz bench clean
+.PHONY: deps build test golden run fuzz bench clean install uninstall package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -41,5 +47,30 @@ fuzz: deps
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
 
+# DESTDIR stages the files elsewhere (for packagers); a real install also
+# refreshes the desktop's MIME database so that form files are recognised.
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database >/dev/null; then \
+	  update-mime-database $(PREFIX)/share/mime; \
+	fi
+
+# Removes what the last `make install` wrote.
+uninstall:
+	@[ -f $(BUILD)/install_manifest.txt ] || { echo "Nothing installed from $(BUILD)"; exit 1; }
+	xargs -d '\n' rm -f < $(BUILD)/install_manifest.txt
+	@if [ -z "$(DESTDIR)" ] && command -v update-mime-database >/dev/null; then \
+	  update-mime-database $(PREFIX)/share/mime; \
+	fi
+
+# A release build without tests or benchmarks, packed as a .deb in this
+# folder. -O2 as Debian builds it (GCC 12 warns falsely at -O3).
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCODELUME_TESTS=OFF -DCODELUME_BENCH=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB -B $(CURDIR)
+	@rm -rf _CPack_Packages
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(PACKAGE_BUILD)
