@@ -71,6 +71,15 @@ std::unique_ptr<TQtPrintDevice> TQtPrintDevice::PdfFile(const std::string& path,
         new TQtPrintDevice(std::move(printer), path, logicalPpi));
 }
 
+std::unique_ptr<TQtPrintDevice> TQtPrintDevice::Chosen(std::unique_ptr<QPrinter> printer,
+                                                       int32_t logicalPpi) {
+    std::string pdfPath;
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        pdfPath = QFile::encodeName(printer->outputFileName()).toStdString();
+    return std::unique_ptr<TQtPrintDevice>(
+        new TQtPrintDevice(std::move(printer), pdfPath, logicalPpi));
+}
+
 void TQtPrintDevice::StartDoc(const std::string& title) {
     Printer().setDocName(DecodeBytes(title));
     if (!PdfPath.empty()) Printer().setOutputFileName(DecodePath(PartPath()));

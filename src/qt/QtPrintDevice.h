@@ -33,6 +33,10 @@ public:
     // file appears at path only when a job ends; a cancelled job leaves none.
     static std::unique_ptr<TQtPrintDevice> PdfFile(const std::string& path, int32_t dpi,
                                                    int32_t logicalPpi);
+    // A printer as the print dialog set it up; a PDF file it names appears as
+    // PdfFile's does, only when the job ends.
+    static std::unique_ptr<TQtPrintDevice> Chosen(std::unique_ptr<QPrinter> printer,
+                                                  int32_t logicalPpi);
     ~TQtPrintDevice() override;
 
     void StartDoc(const std::string& title) override;

@@ -1,6 +1,7 @@
 #include "viewer/PageViewer.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
@@ -46,6 +47,9 @@ TPageViewer::TPageViewer(QWidget* parent)
     FDocument = std::make_unique<TSectionList>();
     FDocument->OnPageColor = [this](TColor color) { FPanel->Color = ToQColor(color); };
     FDocument->OnLayoutError = [this](const std::string& message) { ShowError(message); };
+    OpenExternalUrl = [](const std::string& url) {
+        return QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(url)));
+    };
     ApplyDefaults();
     AutoScrollTimer.setInterval(100);
     QObject::connect(&AutoScrollTimer, &QTimer::timeout, this, [this] { AutoScrollStep(); });

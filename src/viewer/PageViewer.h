@@ -24,6 +24,8 @@
 #include "reader/HtmlReader.h"
 #include "viewer/ViewerHistory.h"
 
+class QPrinter;
+
 namespace codelume {
 
 class TAnchorIndex;
@@ -57,6 +59,10 @@ public:
     void LoadFromString(const std::string& html);
     // Prints pages firstPage to lastPage on the system's default printer.
     void Print(int32_t firstPage, int32_t lastPage);
+    // The same on a printer the print dialog set up.
+    void Print(std::unique_ptr<QPrinter> printer, int32_t firstPage, int32_t lastPage);
+    // Printing would start a job: a document is shown and no load is running.
+    bool HasPrintableDocument() const;
     // The same on any print device (a PDF file, a test device).
     void PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage);
     // The print margins, the page title and the margin callbacks.
@@ -73,7 +79,10 @@ public:
     void SetSelectionLength(int32_t length);
     // The selection as text, with the line breaks and indentation it shows.
     std::string SelText() const;
+    // Puts the selection on the clipboard, with line feeds ending its lines.
     void CopyToClipboard() const;
+    // Selects every character of the page (Ctrl+A).
+    void SelectAll();
 
     virtual void PaintContent(TCanvas& canvas, const TRect& clip);
     virtual void PanelMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int32_t x,
@@ -133,6 +142,9 @@ public:
     // Events; the viewer works without any of them.
     std::function<void(const std::string& url)> OnHotSpotCovered;
     std::function<void(const std::string& url, bool& handled)> OnHotSpotClick;
+    // Hands an http, https or mailto link to the desktop's browser or mailer;
+    // false when nothing opened it. Tests put a recorder in its place.
+    std::function<bool(const std::string& url)> OpenExternalUrl;
     std::function<void()> OnHistoryChange;
     std::function<void(bool busy)> OnProcessing;
     TSoundType OnSoundRequest;
@@ -245,6 +257,8 @@ private:
     bool LinkAtPanel(int32_t x, int32_t y, TLinkHit& hit) const;
     bool ImageAtPanel(int32_t x, int32_t y, TImageHit& hit) const;
     void SetSelection(int32_t start, int32_t end);
+    // Offers a finished selection to the X11 primary selection.
+    void OfferSelection() const;
     void ExtendSelection(int32_t x, int32_t y);
     void UpdateHover(int32_t x, int32_t y);
     bool PointerOutside() const;

@@ -16,6 +16,14 @@ std::string UpperExtension(const std::string& path) {
     return ext;
 }
 
+// Links the desktop opens: web pages in the browser, addresses in the mailer.
+bool IsExternalUrl(const std::string& url) {
+    std::string scheme = url.substr(0, url.find(':'));
+    for (char& c : scheme) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return url.find(':') != std::string::npos &&
+           (scheme == "http" || scheme == "https" || scheme == "mailto");
+}
+
 bool IsPageExtension(const std::string& ext) { return ext == ".HTM" || ext == ".HTML"; }
 
 bool IsImageExtension(const std::string& ext) {
@@ -72,6 +80,12 @@ void TPageViewer::FollowLink() {
     bool handled = false;
     if (OnHotSpotClick) OnHotSpotClick(FHoverUrl, handled);
     if (handled) return;
+    // The desktop opens web and mail links, through the seam of the whole view.
+    if (IsExternalUrl(FHoverUrl)) {
+        if (!TopViewer().OpenExternalUrl(FHoverUrl))
+            throw ECodelumeError("Cannot open link " + FHoverUrl);
+        return;
+    }
     TPageViewer& target = TargetViewer(FHoverTarget.empty() ? FBaseFrameTarget : FHoverTarget);
     size_t hash = FHoverUrl.find('#');
     std::string anchor = hash == std::string::npos ? "" : FHoverUrl.substr(hash);

@@ -14,6 +14,23 @@ namespace {
 constexpr int32_t FastScrollDistance = 15;
 constexpr int32_t FastScrollLines = 8;
 
+// The selection's CR LF line ends (and any lone CR) as line feeds.
+std::string WithLineFeeds(const std::string& text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r')
+            lines += text[i];
+        else if (i + 1 == text.size() || text[i + 1] != '\n')
+            lines += '\n';
+    }
+    return lines;
+}
+
+void PutOnClipboard(const std::string& text, QClipboard::Mode mode) {
+    if (!text.empty()) QApplication::clipboard()->setText(DecodeBytes(WithLineFeeds(text)), mode);
+}
+
 bool IsWordChar(char ch) {
     unsigned char c = static_cast<unsigned char>(ch);
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
@@ -69,6 +86,7 @@ void TPageViewer::PanelMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, in
         ExtendSelection(x, y);
         FocusedOnPress = false;
         StopAutoScroll();
+        OfferSelection();
         TLinkHit hit;
         if (PressPending && FDocument->SelStart >= FDocument->SelEnd && LinkAtPanel(x, y, hit)) {
             FHoverUrl = hit.Link.Url;
@@ -160,6 +178,7 @@ void TPageViewer::PanelDoubleClick(int32_t x, int32_t y) {
         !IsWordChar(ch))
         return;
     SetSelection(WordEdge(hit.Index, -1, block), WordEdge(hit.Index, 1, block));
+    OfferSelection();
 }
 
 // The first index past the word in the given direction (the start of the
@@ -182,9 +201,17 @@ void TPageViewer::SetSelectionLength(int32_t length) {
 
 std::string TPageViewer::SelText() const { return FDocument->SelectedText(); }
 
-void TPageViewer::CopyToClipboard() const {
-    std::string text = SelText();
-    if (!text.empty()) QApplication::clipboard()->setText(DecodeBytes(text));
+void TPageViewer::CopyToClipboard() const { PutOnClipboard(SelText(), QClipboard::Clipboard); }
+
+void TPageViewer::OfferSelection() const {
+    if (QApplication::clipboard()->supportsSelection())
+        PutOnClipboard(SelText(), QClipboard::Selection);
+}
+
+void TPageViewer::SelectAll() {
+    if (FNoSelect) return;
+    SetSelection(FDocument->FirstIndex, FDocument->FirstIndex + FDocument->CharCount);
+    OfferSelection();
 }
 
 }  // namespace codelume

@@ -18,6 +18,14 @@ void TPageViewer::Print(int32_t firstPage, int32_t lastPage) {
     PrintOn(*printer, firstPage, lastPage);
 }
 
+void TPageViewer::Print(std::unique_ptr<QPrinter> printer, int32_t firstPage, int32_t lastPage) {
+    std::unique_ptr<TQtPrintDevice> device =
+        TQtPrintDevice::Chosen(std::move(printer), MeasuringCanvas().PixelsPerInch());
+    PrintOn(*device, firstPage, lastPage);
+}
+
+bool TPageViewer::HasPrintableDocument() const { return !FBusy && !FDocument->Blocks.IsEmpty(); }
+
 // A load or a layout in progress leaves nothing consistent to print. The job
 // keeps the viewer busy in turn: events run between pages, and a load then
 // would free form controls that the print copy still shares. Of a frame set,

@@ -135,6 +135,8 @@ void TPageViewer::keyPressEvent(QKeyEvent* event) {
         default:
             if (event->matches(QKeySequence::Copy))
                 CopyToClipboard();
+            else if (event->matches(QKeySequence::SelectAll))
+                SelectAll();
             else
                 QWidget::keyPressEvent(event);
     }

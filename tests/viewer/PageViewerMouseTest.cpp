@@ -73,12 +73,23 @@ TEST_F(MouseSelect, CtrlCCopiesTheSelection) {
     EXPECT_EQ(SelEnd(), SelStart());
 }
 
+TEST_F(MouseSelect, CtrlASelectsThePageAndCopiesItWithLineFeeds) {
+    QTest::keyClick(&Viewer, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(SelStart(), 0);
+    EXPECT_EQ(SelEnd(), Viewer.Document().CharCount);
+    EXPECT_EQ(Viewer.SelText(), "alpha_beta gamma\r\nsecond line\r\nthird line\r\n");
+    QTest::keyClick(&Viewer, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+              "alpha_beta gamma\nsecond line\nthird line\n");
+}
+
 TEST_F(MouseSelect, NoSelectKeepsTheSelectionOff) {
     Viewer.SetNoSelect(true);
     Press(PointOf(LineStart(1)));
     DragTo(PointOf(LineStart(2)));
     Release(PointOf(LineStart(2)));
     QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(1));
+    QTest::keyClick(&Viewer, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(Viewer.SelectionLength(), 0);
 }
 
@@ -180,9 +191,31 @@ TEST_F(FollowLinks, MissingFileIsReportedAndThePageStays) {
     box->close();
 }
 
-TEST_F(FollowLinks, OtherKindsOfLinkAreIgnored) {
-    ClickLink("notes.txt");
-    EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
+TEST_F(FollowLinks, WebAndMailLinksGoToTheDesktopAndOtherKindsAreIgnored) {
+    std::vector<std::string> opened;
+    Viewer.OpenExternalUrl = [&](const std::string& url) {
+        opened.push_back(url);
+        return true;
+    };
+    for (const char* href :
+         {"http://example.org/a.htm", "HTTPS://example.org/#top", "mailto:someone@example.org",
+          "notes.txt", "ftp://example.org/x", "javascript:go()"}) {
+        SCOPED_TRACE(href);
+        ClickLink(href);
+        EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
+    }
+    EXPECT_THAT(opened,
+                ::testing::ElementsAre("http://example.org/a.htm", "HTTPS://example.org/#top",
+                                       "mailto:someone@example.org"));
+}
+
+TEST_F(FollowLinks, AWebLinkNothingOpensIsReported) {
+    Viewer.OpenExternalUrl = [](const std::string&) { return false; };
+    ClickLink("http://example.org/");
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text().toStdString(), "Cannot open link http://example.org/");
+    box->close();
 }
 
 TEST_F(FollowLinks, NoHistoryWithoutRoom) {
