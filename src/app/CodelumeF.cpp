@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
@@ -76,6 +77,7 @@ QFont TCodelumeF::ArialFont(int designPixels, QFont::Weight weight) const {
 
 void TCodelumeF::SetUpWindow() {
     setWindowTitle(QStringLiteral("Codelume"));
+    setWindowIcon(ApplicationIcon());
     move(Scaled(89), Scaled(104));
     resize(Scaled(648), Scaled(424));
     QPalette windowPalette = palette();
@@ -152,22 +154,30 @@ void TCodelumeF::CreateToolBar() {
     ToolBar1 = new QWidget(this);
     ToolBar1->setFixedHeight(Scaled(29));
     CreateSeparator(0);
-    btnInput = CreateToolButton(8, 0, "Select Pascal Source", &TCodelumeF::BtnInputClick);
-    btnHTML = CreateToolButton(31, 1, "Convert Pascal to HTML", &TCodelumeF::BtnHTMLClick);
-    doDest = CreateToolButton(54, 2, "Select Destination", &TCodelumeF::doDestClick);
+    btnInput = CreateToolButton(8, 0, {"Select Pascal Source", Qt::CTRL | Qt::Key_O},
+                                &TCodelumeF::BtnInputClick);
+    btnHTML = CreateToolButton(31, 1, {"Convert Pascal to HTML", Qt::CTRL | Qt::Key_Return},
+                               &TCodelumeF::BtnHTMLClick);
+    doDest = CreateToolButton(54, 2, {"Select Destination", Qt::CTRL | Qt::Key_S},
+                              &TCodelumeF::doDestClick);
     CreateSeparator(77);
-    btnOpen = CreateToolButton(85, 3, "Preview HTML", &TCodelumeF::BtnOpenClick);
-    btnPrint = CreateToolButton(108, 4, "Print HTML", &TCodelumeF::btnPrintClick);
+    btnOpen = CreateToolButton(85, 3, {"Preview HTML", Qt::Key_F5}, &TCodelumeF::BtnOpenClick);
+    btnPrint =
+        CreateToolButton(108, 4, {"Print HTML", Qt::CTRL | Qt::Key_P}, &TCodelumeF::btnPrintClick);
 }
 
-QToolButton* TCodelumeF::CreateToolButton(int left, int image, const char* hint, THandler handler) {
+// The tooltip names the button's shortcut after its hint: "Print HTML (Ctrl+P)".
+QToolButton* TCodelumeF::CreateToolButton(int left, int image, const TCommandKey& command,
+                                          THandler handler) {
     auto* button = new QToolButton(ToolBar1);
     button->setGeometry(left, (Scaled(29) - ButtonHeight) / 2, ButtonWidth, ButtonHeight);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(QIcon(ImageList1[static_cast<size_t>(image)]));
     button->setIconSize(QSize(16, 16));
-    button->setToolTip(QString::fromUtf8(hint));
+    button->setShortcut(command.Key);
+    button->setToolTip(QStringLiteral("%1 (%2)").arg(
+        QString::fromUtf8(command.Hint), command.Key.toString(QKeySequence::NativeText)));
     connect(button, &QToolButton::clicked, this, [this, handler] { RunHandler(handler); });
     return button;
 }
@@ -200,9 +210,12 @@ void TCodelumeF::RunHandler(THandler handler) {
 
 void TCodelumeF::BtnInputClick() {
     std::optional<std::string> source = Dialogs.Execute(this, OpenDialog1);
-    if (!source) return;
-    EditSource->setText(PathText(*source));
-    EditDest->setText(PathText(ProposedDestination(*source)));
+    if (source) SelectSource(*source);
+}
+
+void TCodelumeF::SelectSource(const std::string& source) {
+    EditSource->setText(PathText(source));
+    EditDest->setText(PathText(ProposedDestination(source)));
     btnHTML->setEnabled(true);
 }
 
@@ -233,8 +246,17 @@ void TCodelumeF::ShowResult() {
 // Preview loads the destination, but never shows a viewer that is still hidden.
 void TCodelumeF::BtnOpenClick() { LoadDestination(); }
 
-// Every page the viewer holds, up to page 9999; an empty viewer prints nothing.
-void TCodelumeF::btnPrintClick() { Viewer->Print(1, 9999); }
+// Every page the viewer holds, up to page 9999, on the default printer, or
+// without one on what the print dialog chooses. An empty viewer prints
+// nothing and asks nothing.
+void TCodelumeF::btnPrintClick() {
+    if (!Viewer->HasPrintableDocument() || Dialogs.HasDefaultPrinter()) {
+        Viewer->Print(1, 9999);
+        return;
+    }
+    if (std::unique_ptr<QPrinter> printer = Dialogs.ExecutePrintDialog(this))
+        Viewer->Print(std::move(printer), 1, 9999);
+}
 
 void TCodelumeF::LoadDestination() {
     std::string destination = PathBytes(EditDest->text());

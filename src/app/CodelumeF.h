@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QKeySequence>
 #include <QPixmap>
 #include <QWidget>
 #include <vector>
@@ -53,9 +54,16 @@ public:
     void BtnHTMLClick();
     void BtnOpenClick();
     void btnPrintClick();
+    // Fills in the source and its proposed destination, as choosing source in
+    // the Open dialog does (the program's FILE argument).
+    void SelectSource(const std::string& source);
 
 private:
     using THandler = void (TCodelumeF::*)();
+    struct TCommandKey {
+        const char* Hint;
+        QKeySequence Key;
+    };
 
     int Scaled(int designPixels) const;
     void Place(QWidget* control, int left, int top, int width, int height) const;
@@ -67,7 +75,8 @@ private:
     QLineEdit* CreateEdit(int top);
     void CreateViewer();
     void CreateToolBar();
-    QToolButton* CreateToolButton(int left, int image, const char* hint, THandler handler);
+    QToolButton* CreateToolButton(int left, int image, const TCommandKey& command,
+                                  THandler handler);
     void CreateSeparator(int left);
     void ArrangeControls();
     void RunHandler(THandler handler);

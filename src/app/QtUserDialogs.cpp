@@ -2,6 +2,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include "app/PathText.h"
 
@@ -59,6 +62,19 @@ bool TQtUserDialogs::AskYesNo(QWidget* window, const std::string& caption,
 // The box carries the main window's caption, as the application's title.
 void TQtUserDialogs::ShowError(QWidget* window, const std::string& message) {
     QMessageBox::critical(window, window->window()->windowTitle(), PathText(message));
+}
+
+bool TQtUserDialogs::HasDefaultPrinter() { return !QPrinterInfo::defaultPrinter().isNull(); }
+
+// Every page is printed, so the dialog offers no page range.
+std::unique_ptr<QPrinter> TQtUserDialogs::ExecutePrintDialog(QWidget* window) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), window);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer;
 }
 
 }  // namespace codelume

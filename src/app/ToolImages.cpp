@@ -1,5 +1,6 @@
 #include "app/ToolImages.h"
 
+#include <QDirIterator>
 #include <QPixmap>
 
 namespace codelume {
@@ -57,6 +58,14 @@ const char* const PrintImage[] = {
 std::vector<QPixmap> CreateToolImages() {
     return {QPixmap(SelectSourceImage), QPixmap(ConvertImage), QPixmap(SelectDestinationImage),
             QPixmap(PreviewImage), QPixmap(PrintImage)};
+}
+
+QIcon ApplicationIcon() {
+    QIcon builtIn;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("codelume.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext()) builtIn.addFile(sizes.next());
+    return QIcon::fromTheme(QStringLiteral("codelume"), builtIn);
 }
 
 }  // namespace codelume

@@ -1,10 +1,13 @@
 // The window's standard dialogs behind a small interface, so the window can be
-// driven without a person: a file dialog, the Yes/No question and the error box.
+// driven without a person: a file dialog, the Yes/No question, the error box
+// and the choice of a printer.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
+class QPrinter;
 class QWidget;
 
 namespace codelume {
@@ -30,6 +33,11 @@ public:
     // false only for No.
     virtual bool AskYesNo(QWidget* window, const std::string& caption, const std::string& text) = 0;
     virtual void ShowError(QWidget* window, const std::string& message) = 0;
+    // Whether the system has a default printer, which Print uses without asking.
+    virtual bool HasDefaultPrinter() = 0;
+    // The print dialog, which also offers printing to a PDF file: the printer
+    // as set up there, or nothing when the user cancels.
+    virtual std::unique_ptr<QPrinter> ExecutePrintDialog(QWidget* window) = 0;
 };
 
 }  // namespace codelume

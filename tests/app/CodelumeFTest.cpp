@@ -3,6 +3,7 @@
 
 #include <QLayout>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QTest>
 #include <QToolButton>
 #include <deque>
@@ -43,6 +44,19 @@ public:
         return answer;
     }
     void ShowError(QWidget*, const std::string& message) override { Errors.push_back(message); }
+    bool HasDefaultPrinter() override { return DefaultPrinter; }
+    std::unique_ptr<QPrinter> ExecutePrintDialog(QWidget*) override {
+        ++PrintDialogs;
+        if (PrintToFile.empty()) return nullptr;
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(QString::fromStdString(PrintToFile));
+        return printer;
+    }
+
+    bool DefaultPrinter = false;
+    std::string PrintToFile;  // what the print dialog chooses; empty cancels it
+    int PrintDialogs = 0;
 };
 
 class CodelumeFTest : public ::testing::Test {
@@ -52,6 +66,11 @@ protected:
     TTempDir Dir;
 
     static void Click(QToolButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    void ShowActive() {
+        Window.show();
+        Window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Window));
+    }
     std::string Dest() const { return Window.EditDest->text().toStdString(); }
 
     void ChooseSource(const std::string& path) {
@@ -107,8 +126,48 @@ TEST_F(CodelumeFTest, SelectSourceProposesTheDestination) {
         EXPECT_EQ(Window.EditSource->text().toStdString(), row.Source);
         EXPECT_EQ(Dest(), row.Destination);
         EXPECT_FALSE(Window.btnOpen->isEnabled());
+        // The program's FILE argument goes the same way, without the dialog.
+        Window.EditDest->clear();
+        Window.SelectSource(row.Source);
+        EXPECT_EQ(Window.EditSource->text().toStdString(), row.Source);
+        EXPECT_EQ(Dest(), row.Destination);
     }
+    EXPECT_EQ(Dialogs.FileDialogs.size(), 6u);
     EXPECT_EQ(Dialogs.FileDialogs.front(), &Window.OpenDialog1);
+}
+
+TEST_F(CodelumeFTest, ToolbarShortcutsAreNamedInTheTooltipsAndWork) {
+    struct TCase {
+        QToolButton* Button;
+        const char* ToolTip;
+        QKeySequence Key;
+    };
+    for (const TCase& row :
+         {TCase{Window.btnInput, "Select Pascal Source (Ctrl+O)", QKeySequence("Ctrl+O")},
+          TCase{Window.btnHTML, "Convert Pascal to HTML (Ctrl+Return)",
+                QKeySequence("Ctrl+Return")},
+          TCase{Window.doDest, "Select Destination (Ctrl+S)", QKeySequence("Ctrl+S")},
+          TCase{Window.btnOpen, "Preview HTML (F5)", QKeySequence("F5")},
+          TCase{Window.btnPrint, "Print HTML (Ctrl+P)", QKeySequence("Ctrl+P")}}) {
+        SCOPED_TRACE(row.ToolTip);
+        EXPECT_EQ(row.Button->toolTip().toStdString(), row.ToolTip);
+        EXPECT_EQ(row.Button->shortcut(), row.Key);
+    }
+    ShowActive();
+    Dialogs.Paths = {std::nullopt, std::nullopt};
+    QTest::keyClick(Window.windowHandle(), Qt::Key_O, Qt::ControlModifier);
+    QTest::keyClick(Window.windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(Window.windowHandle(), Qt::Key_Return, Qt::ControlModifier);
+    // A shortcut clicks its button after a short animation.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Dialogs.Errors.empty(); }));
+    EXPECT_THAT(Dialogs.FileDialogs, ElementsAre(&Window.OpenDialog1, &Window.SaveDialog1));
+    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file "));
+}
+
+TEST_F(CodelumeFTest, WindowCarriesTheApplicationIcon) {
+    QList<QSize> sizes = Window.windowIcon().availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(256, 256)));
 }
 
 TEST_F(CodelumeFTest, SelectDestinationSetsTheFieldUnlessCancelled) {
@@ -189,6 +248,7 @@ TEST_F(CodelumeFTest, PreviewBeforeAnyConversionShowsNothing) {
 TEST_F(CodelumeFTest, PrintWithAnEmptyViewerDoesNothing) {
     Click(Window.btnPrint);
     EXPECT_THAT(Dialogs.Errors, IsEmpty());
+    EXPECT_EQ(Dialogs.PrintDialogs, 0);
     EXPECT_TRUE(Window.Viewer->isHidden());
 }
 
@@ -207,6 +267,18 @@ TEST_F(CodelumeFTest, TextAndBinaryFormsConvertWhateverTheirCase) {
         EXPECT_THAT(ReadWholeFile(page), HasSubstr("<B>object</B> Form1: TForm1\r\n<B>end</B>"));
         EXPECT_EQ(Window.Viewer->LoadedPath(), page);
     }
+}
+
+TEST_F(CodelumeFTest, WithoutADefaultPrinterPrintAsksWhereToPrint) {
+    Convert("Unit1.pas", "unit Unit1;\r\n");
+    Click(Window.btnPrint);
+    EXPECT_EQ(Dialogs.PrintDialogs, 1);
+    Dialogs.PrintToFile = Dir.File("Unit1.pdf");
+    Click(Window.btnPrint);
+    EXPECT_EQ(Dialogs.PrintDialogs, 2);
+    EXPECT_THAT(Dialogs.Errors, IsEmpty());
+    EXPECT_THAT(ReadWholeFile(Dialogs.PrintToFile), ::testing::StartsWith("%PDF"));
+    EXPECT_FALSE(std::filesystem::exists(Dialogs.PrintToFile + ".part"));
 }
 
 TEST_F(CodelumeFTest, TokenizerErrorLeavesThePageAndTheWindowAsTheyWere) {
