@@ -74,7 +74,6 @@ public:
     // Shows the history entry at index (0 the newest, higher ones older) with
     // the pages its frames showed then.
     void SetHistoryIndex(int32_t index);
-    int32_t HistoryIndex() const { return History.Index(); }
     int32_t SelectionLength() const;
     void SetSelectionLength(int32_t length);
     // The selection as text, with the line breaks and indentation it shows.

@@ -158,6 +158,7 @@ TEST_F(FrameSets, HistoryStepsThroughFrameLoads) {
     EXPECT_EQ(Viewer.HistoryList()[0].Frames[1].Path, Dir.File("b.htm"));
 
     Viewer.SetHistoryIndex(1);
+    EXPECT_EQ(Viewer.HistoryList().Index(), 1);
     EXPECT_EQ(Frame("Main").LoadedPath(), Dir.File("a.htm"));
     Viewer.SetHistoryIndex(0);
     EXPECT_EQ(Frame("Main").LoadedPath(), Dir.File("b.htm"));
