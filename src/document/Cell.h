@@ -55,6 +55,8 @@ public:
     TCharHit CharIndexAt(TCanvas& canvas, int32_t x, int32_t y);
     bool CaretPoint(TCanvas& canvas, int32_t index, TPoint& point);
     bool CharAt(int32_t index, char& ch, TSectionBase*& block);
+    // Whether block is one of this cell's blocks, or one of a table among them.
+    bool Holds(const TSectionBase* block) const;
     int32_t SearchText(int32_t from, std::string_view text, TCaseSense sense);
     bool LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit);
     bool ImageAt(int32_t x, int32_t y, TImageHit& hit);

@@ -204,6 +204,11 @@ bool TCell::CharAt(int32_t index, char& ch, TSectionBase*& block) {
                        [&](const auto& b) { return b->CharAt(index, ch, block); });
 }
 
+bool TCell::Holds(const TSectionBase* block) const {
+    return std::any_of(Blocks.begin(), Blocks.end(),
+                       [block](const auto& b) { return b->Holds(block); });
+}
+
 int32_t TCell::SearchText(int32_t from, std::string_view text, TCaseSense sense) {
     for (const auto& block : Blocks)
         if (int32_t found = block->SearchText(from, text, sense); found >= 0) return found;

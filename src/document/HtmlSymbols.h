@@ -174,6 +174,7 @@ enum THtmlSymbol : uint8_t {
     MarginHeightSy,
     LoopSy,
     OnClickSy,
+    IdSy,
     // Token kinds.
     TextSymbol,
     OtherCharSymbol,

@@ -93,6 +93,8 @@ public:
     virtual int32_t SearchText(int32_t from, std::string_view text, TCaseSense sense);
     virtual bool CaretPoint(TCanvas& canvas, int32_t index, TPoint& point);
     virtual bool CharAt(int32_t index, char& ch, TSectionBase*& block);
+    // Whether block is this one or one laid out inside it (in a table's cells).
+    virtual bool Holds(const TSectionBase* block) const { return block == this; }
     virtual void RefreshFonts() { RecomputeSpacing(); }
     virtual void RecomputeSpacing() {}
     virtual void WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);

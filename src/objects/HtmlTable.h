@@ -72,6 +72,7 @@ public:
     int32_t SearchText(int32_t from, std::string_view text, TCaseSense sense) override;
     bool CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) override;
     bool CharAt(int32_t index, char& ch, TSectionBase*& block) override;
+    bool Holds(const TSectionBase* block) const override;
     void RefreshFonts() override;
     void RecomputeSpacing() override;
     void WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) override;

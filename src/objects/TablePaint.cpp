@@ -104,6 +104,13 @@ int32_t THtmlTable::SearchText(int32_t from, std::string_view text, TCaseSense s
     return -1;
 }
 
+// Only the cells of the last layout count: their blocks know their place.
+bool THtmlTable::Holds(const TSectionBase* block) const {
+    return block == this || std::any_of(Slots.begin(), Slots.end(), [block](const TCellSlot& slot) {
+               return slot.Cell->Holds(block);
+           });
+}
+
 void THtmlTable::EmitSelectedText() {
     for (const TCellSlot& slot : Slots) slot.Cell->EmitSelectedText();
 }

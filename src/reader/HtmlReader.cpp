@@ -47,10 +47,21 @@ void THtmlReader::ReadText() {
 // a cell that went with the table; the block is dropped then.
 void THtmlReader::FinishParse() {
     Attributes.Clear();
-    if (CurrentCell == &Document)
+    if (CurrentCell == &Document) {
+        if (CurrentSection) PlaceTagIds();
         AddCurrentSection();
-    else
+    } else {
         CurrentSection.reset();
+    }
+}
+
+// An element's id is an anchor at its place: the block that receives the
+// first content after its start tag, the element's own text for a heading,
+// paragraph or item, the text around it for an inline element. Taken in
+// document order, so the first of two equal names wins.
+void THtmlReader::PlaceTagIds() {
+    for (const std::string& id : TagIds) AnchorIndex.Add(id, CurrentSection.get());
+    TagIds.clear();
 }
 
 void THtmlReader::ParseTitle() {

@@ -96,6 +96,7 @@ public:
     void EnsureSection(int32_t level);
     std::unique_ptr<TSection> NewSection(int32_t level, TAlignment align);
     void StartRun();
+    void PlaceTagIds();
 
     TSectionList& Document;
     TCell* CurrentCell;

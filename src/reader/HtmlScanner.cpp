@@ -167,7 +167,7 @@ bool THtmlScanner::ReadTag() {
     Sym = LookupTag(Token, form);
     SkipSpaces();
     ReadHeadingLevel();
-    ReadTagAttributes();
+    ReadTagAttributes(form);
     while (UpCh != '>' && CurCh != EndOfSource) NextChar();
     NextChar();
     return true;
@@ -182,13 +182,19 @@ void THtmlScanner::ReadHeadingLevel() {
 }
 
 // Tags outside AttributeTags read their attributes too, but drop them, so
-// the list keeps the attributes of the last tag that stores them.
-void THtmlScanner::ReadTagAttributes() {
+// the list keeps the attributes of the last tag that stores them. The first
+// ID of any start tag is kept apart, whatever the tag.
+void THtmlScanner::ReadTagAttributes(TTagForm form) {
     bool keep = AttributeTags.test(Sym);
     if (keep) Attributes.Clear();
+    bool idSeen = form != TTagForm::tfStart;
     TParsedAttribute attribute;
-    while (ReadAttribute(attribute))
+    while (ReadAttribute(attribute)) {
         if (keep) Attributes.Add(attribute.Kind, attribute.Value, attribute.Text);
+        if (attribute.Kind != IdSy || idSeen) continue;
+        idSeen = true;
+        if (!attribute.Text.empty()) TagIds.push_back(attribute.Text);
+    }
 }
 
 bool THtmlScanner::ReadAttribute(TParsedAttribute& attribute) {

@@ -15,6 +15,7 @@
 #include "document/Attributes.h"
 #include "document/HtmlSymbols.h"
 #include "reader/ByteSource.h"
+#include "reader/SymbolTables.h"
 
 namespace codelume {
 
@@ -62,6 +63,9 @@ public:
     std::string Token;
     int32_t HeadingLevel = 0;
     TAttributeList Attributes;
+    // The ID of every start tag read since the reader last took them; the
+    // reader places them as anchors where the next content goes.
+    std::vector<std::string> TagIds;
     bool NoComments = false;
     bool InPre = false;
     bool AfterParagraphSpace = false;
@@ -75,7 +79,7 @@ private:
 
     bool ReadTag();
     void ReadHeadingLevel();
-    void ReadTagAttributes();
+    void ReadTagAttributes(TTagForm form);
     bool ReadAttribute(TParsedAttribute& attribute);
     void ReadQuotedValue(TParsedAttribute& attribute);
     void ReadNumberValue(TParsedAttribute& attribute);

@@ -90,6 +90,7 @@ void THtmlReader::ParseInline(int32_t level) {
         case TextSymbol:
             EnsureSection(level);
             CurrentSection->AppendText(Token);
+            PlaceTagIds();
             break;
         case InputSy:
         case SelectSy:
@@ -184,6 +185,7 @@ void THtmlReader::ParseAnchor(int32_t level) {
             OpenLink(*attribute);
         } else if (attribute->Kind == NameSy) {
             EnsureSection(level);
+            PlaceTagIds();
             AnchorIndex.Add(attribute->Text, CurrentSection.get());
         }
     }
@@ -203,6 +205,7 @@ void THtmlReader::OpenLink(const TAttribute& href) {
 
 void THtmlReader::InsertImage() {
     CurrentSection->InsertImage(std::make_unique<THtmlImage>(Document, Attributes));
+    PlaceTagIds();
 }
 
 void THtmlReader::StartForm() { CurrentForm = &codelume::StartForm(Document, Attributes); }
@@ -212,6 +215,7 @@ void THtmlReader::ParseFormControl(int32_t level) {
     EnsureSection(level);
     THtmlControl& control =
         InsertFormControl(*CurrentSection, Sym, Document, CurrentForm, Attributes);
+    PlaceTagIds();
     if (auto* select = dynamic_cast<TSelectControl*>(&control))
         ParseSelect(*select);
     else if (auto* area = dynamic_cast<TTextAreaControl*>(&control))

@@ -146,7 +146,9 @@ void THtmlReader::AppendPreChar() {
     if (Pending.size() > MaxPendingLength) FlushPending();
 }
 
+// A line that ends without text still holds the ids read on it.
 void THtmlReader::FlushPending() {
+    PlaceTagIds();
     if (Pending.empty()) return;
     CurrentSection->AppendText(Pending);
     Pending.clear();

@@ -23,7 +23,7 @@ struct TAttributeName {
 };
 
 // Searched in this order; VALUE appears twice and SELECTED is also a tag.
-constexpr std::array<TAttributeName, 53> AttributeNames = {{
+constexpr std::array<TAttributeName, 54> AttributeNames = {{
     {"HREF", HrefSy},
     {"NAME", NameSy},
     {"SRC", SrcSy},
@@ -77,6 +77,7 @@ constexpr std::array<TAttributeName, 53> AttributeNames = {{
     {"MARGINHEIGHT", MarginHeightSy},
     {"LOOP", LoopSy},
     {"ONCLICK", OnClickSy},
+    {"ID", IdSy},
 }};
 
 // The first four stand for & < > "; the rest for the codes 160 to 255 in order.

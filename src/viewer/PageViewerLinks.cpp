@@ -68,7 +68,7 @@ bool TPageViewer::JumpToAnchor(std::string name) {
     if (name.empty()) return false;
     // An anchor may point at a block the layout has since dropped.
     TSectionBase* block = AnchorIndex->Find(name);
-    if (!block || FDocument->Blocks.IndexOf(block) < 0) return false;
+    if (!block || !FDocument->Holds(block)) return false;
     ScrollToY(block->TopY);
     SetHorzPosition(0);
     return true;

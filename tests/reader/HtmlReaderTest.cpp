@@ -5,6 +5,7 @@
 #include "document/GapBlocks.h"
 #include "objects/HtmlTable.h"
 #include "reader/HtmlReader.h"
+#include "support/FindSection.h"
 
 namespace codelume {
 namespace {
@@ -173,6 +174,54 @@ TEST(ParseAnchor, NamesPointAtTheBlockOfTheFollowingText) {
     EXPECT_EQ(page.Anchors[1].Name, "SECOND");
     EXPECT_EQ(page.Anchors[0].Block, &page.SectionWith("bc"));
     EXPECT_EQ(page.Anchors[1].Block, &page.SectionWith("bc"));
+}
+
+// An id names the block that holds the element's first content.
+TEST(TagIds, AreAnchorsAtTheirElementsPlace) {
+    struct TCase {
+        const char* Name;
+        const char* Html;
+        const char* Id;
+        const char* Text;  // of the block the anchor points at
+    };
+    const TCase cases[] = {
+        {"heading", "a<H2 ID=h2>Title</H2>b", "h2", "Title"},
+        {"paragraph", "a<P ID=p>para", "P", "para"},
+        {"division", "a<DIV ID=d ALIGN=center>in</DIV>b", "d", "in"},
+        {"unknown inline tag", "before <SPAN ID=s>in</SPAN> after", "s", "before in after"},
+        {"unknown block tag", "a<SECTION ID=sec><H3>Head</H3>", "sec", "Head"},
+        {"link text", "a<P><A HREF=x ID=link>go</A>", "link", "go"},
+        {"empty anchor before text", "a<P><A ID=e></A>text", "e", "text"},
+        {"list item", "<UL><LI ID=li>item</UL>", "li", "item"},
+        {"definition term", "<DL><DT ID=dt>term<DD>def</DL>", "dt", "term"},
+        {"preformatted", "<PRE ID=pre>one\ntwo</PRE>", "pre", "one"},
+        {"empty preformatted line", "<PRE>one\n<A ID=e></A>\ntwo</PRE>", "e", " "},
+        {"table", "a<TABLE ID=t><TR><TD>cell</TABLE>", "t", "cell"},
+        {"table cell", "<TABLE><TR><TD>x<TD ID=td>cell</TABLE>", "td", "cell"},
+        {"caption", "<TABLE><CAPTION ID=c>cap</CAPTION><TR><TD>x</TABLE>", "c", "cap"},
+        {"image", "a<P><IMG ID=img SRC=x.png>", "img", "\x04"},
+        {"text control", "a<P><INPUT ID=in>", "in", "\x02"},
+        {"head text is discarded", "<HEAD><TITLE ID=t>T</TITLE></HEAD><BODY>body", "t", "body"},
+        {"at the end", "text<A ID=end></A>", "end", "text"},
+        {"first of two ids wins", "<P ID=dup>one<P ID=DUP>two", "dup", "one"},
+        {"first of a tag's ids", "<P ID=one ID=two>x", "one", "x"},
+        {"id before a name", "<P ID=n>one<P><A NAME=n>two", "n", "one"},
+        {"id and name without text between", "a<SPAN ID=x></SPAN><A NAME=y></A><P>text", "x", "a"},
+        {"name before an id", "<A NAME=n>one<P ID=n>two", "n", "one"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TReadPage page(c.Html);
+        const TSection* block =
+            FindSection(page.Document, [&](std::string_view text) { return text == c.Text; });
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(page.Anchors.Find(c.Id), block);
+    }
+}
+
+TEST(TagIds, EndTagsAndEmptyIdsNameNothing) {
+    TReadPage page("<P ID=\"\">a</P ID=x><B ID>b");
+    EXPECT_EQ(page.Anchors.Count(), 0);
 }
 
 TEST(ParseList, BuildsItemsAtTheirDepths) {

@@ -22,6 +22,7 @@ TEST(LookupAttribute, SharesTheSymbolsTheTablesShare) {
     EXPECT_EQ(LookupAttribute("VALUE"), ValueSy);
     EXPECT_EQ(LookupAttribute("SELECTED"), SelectedSy);
     EXPECT_EQ(LookupAttribute("ONCLICK"), OnClickSy);
+    EXPECT_EQ(LookupAttribute("ID"), IdSy);
     EXPECT_EQ(LookupAttribute("STYLE"), UnknownAttributeSymbol);
 }
 

@@ -3,6 +3,7 @@
 #include "ViewerFixture.h"
 #include "document/Section.h"
 #include "qt/QtColors.h"
+#include "support/FindSection.h"
 
 namespace codelume {
 namespace {
@@ -45,17 +46,20 @@ TEST_F(LoadFromFile, EmptyNameDoesNothing) {
 TEST_F(LoadFromFile, AnchorScrollsItsBlockToTheTop) {
     std::string lines;
     for (int i = 0; i < 50; ++i) lines += "<br>line";
-    std::string path = Page("anchored.htm", lines + "<br><a name=Middle>middle</a>" + lines +
-                                                "<br><a name=End>end</a>");
-    Viewer.LoadFromFile(path + "#middle");
-    const TSectionBase* middle = nullptr;
-    for (const auto& block : Viewer.Document().Blocks)
-        if (block->CharCount > 0 &&
-            static_cast<const TSection&>(*block).Text().starts_with("middle"))
-            middle = block.get();
-    ASSERT_NE(middle, nullptr);
-    EXPECT_EQ(Viewer.ScrollY(), middle->TopY);
-    Viewer.LoadFromFile(path + "#END");
+    std::string path =
+        Page("anchored.htm", lines + "<br><a name=Middle>middle</a>" + lines +
+                                 "<h2 id=heading>heading</h2>" + lines +
+                                 "<table><tr><td>left<td id=cell>cell text</table>" + lines);
+    for (const char* anchor : {"middle", "heading", "cell"}) {
+        SCOPED_TRACE(anchor);
+        Viewer.LoadFromFile(path + "#" + anchor);
+        const TSection* block = FindSection(
+            Viewer.Document(), [&](std::string_view text) { return text.starts_with(anchor); });
+        ASSERT_NE(block, nullptr);
+        EXPECT_GT(block->TopY, 0);
+        EXPECT_EQ(Viewer.ScrollY(), block->TopY);
+    }
+    Viewer.LoadFromFile(Page("end.htm", lines + "<br><a name=End>end</a>") + "#END");
     EXPECT_EQ(Viewer.ScrollY(), Bottom());
 }
 
