@@ -44,8 +44,11 @@ fuzz: deps
 	cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCODELUME_FUZZ=ON
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target codelume_fuzzers
 
+# Prints figures only: a benchmark that fails is named, and the rest still run.
 bench: build
-	@for b in $(BUILD)/bench/*/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/*/bench_*; do \
+	  if [ -x "$$b" ]; then "$$b" || echo "$$b did not finish"; fi; \
+	done
 
 # DESTDIR stages the files elsewhere (for packagers); a real install also
 # refreshes the desktop's MIME database so that form files are recognised.
