@@ -1,38 +1,59 @@
-// form-text FILE [--no-header]: the text rendering of a binary form file on
-// standard output. On failure the text rendered so far is still written.
-#include <cstdio>
+// form-text FILE [-o OUT] [--no-header] [--force]: the text rendering of a
+// binary form file, on standard output unless -o names a file. "-" reads the
+// form from standard input. On failure the text rendered so far still goes
+// to standard output; a file is written only whole.
+#include <memory>
 
 #include "base/Stream.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/StandardStreams.h"
+#include "convert/Conversion.h"
 #include "formfile/FormFile.h"
 
 namespace codelume {
 namespace {
 
-void WriteToStandardOutput(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
+std::unique_ptr<TStream> OpenForm(const std::string& source) {
+    if (source == StandardStream) return std::make_unique<TMemoryStream>(ReadStandardInput());
+    return std::make_unique<TFileStream>(source, TFileStream::TMode::fmOpenRead);
+}
+
+void RenderForm(const TArguments& parsed, TStream& text) {
+    std::unique_ptr<TStream> form = OpenForm(parsed.Positionals()[0]);
+    if (parsed.Has("--no-header"))
+        FormBinaryToText(*form, text);
+    else
+        FormResourceToText(*form, text);
+}
+
+void WriteText(const std::string& destination, const std::string& text, bool force) {
+    if (destination == StandardStream) {
+        WriteStandardOutput(text);
+        return;
+    }
+    if (!force && FileExists(destination))
+        throw ECodelumeError("Destination exists: " + destination + " (use --force)");
+    WritePageFile(destination, text);
 }
 
 }  // namespace
 
 int FormTextCommand(TCommandArguments arguments) {
-    TArguments parsed(arguments, {{"--no-header", TOptionKind::okFlag}});
+    TArguments parsed(arguments, {{"-o", TOptionKind::okValue},
+                                  {"--no-header", TOptionKind::okFlag},
+                                  {"--force", TOptionKind::okFlag}});
     if (parsed.Positionals().size() != 1) throw EUsageError("form-text needs exactly one file");
+    std::string destination = parsed.Value("-o").value_or(std::string(StandardStream));
     TMemoryStream text;
     try {
-        TFileStream form(parsed.Positionals()[0], TFileStream::TMode::fmOpenRead);
-        if (parsed.Has("--no-header"))
-            FormBinaryToText(form, text);
-        else
-            FormResourceToText(form, text);
+        RenderForm(parsed, text);
     } catch (const std::exception& error) {
-        WriteToStandardOutput(text.Data());
+        if (destination == StandardStream) WriteStandardOutput(text.Data());
         ReportError(error.what());
         return 1;
     }
-    WriteToStandardOutput(text.Data());
+    WriteText(destination, text.Data(), parsed.Has("--force"));
     return 0;
 }
 

@@ -9,6 +9,11 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 
+#ifdef CODELUME_QT_CANVAS
+#include <QString>
+#include <QtGlobal>
+#endif
+
 namespace codelume {
 namespace {
 
@@ -23,15 +28,23 @@ struct TCommand {
 };
 
 const TCommand Commands[] = {
-    {"convert", "convert SOURCE... [-o DEST] [--force]",
-     "Convert Pascal sources (.pas, .dpr, .dpk) and binary form files (.dfm) into\n"
-     "      highlighted HTML pages. The page of Unit1.pas is Unit1_pas.HTM beside it,\n"
-     "      unless -o names it (one source only). An existing page is kept unless\n"
-     "      --force is given.",
+    {"convert",
+     "convert SOURCE... [-o DEST | -d DIR] [--name NAME] [--force] [-j N]\n"
+     "  convert -r TREE -d DIR [--force] [-j N]",
+     "Convert Pascal sources (.pas .pp .inc .dpr .lpr .dpk) and form files (.dfm .lfm\n"
+     "      .xfm .fmx) into highlighted HTML pages. The page of Unit1.pas is Unit1_pas.HTM\n"
+     "      beside it, unless -o names it (one source; - is standard output) or -d puts\n"
+     "      the pages into DIR. A SOURCE of - is standard input, written to standard\n"
+     "      output unless -o or -d says otherwise; its page names it stdin, or NAME.\n"
+     "      -r converts every such file under TREE into the same folders under DIR and\n"
+     "      lists the pages in DIR/index.html. A file that is not a page Codelume wrote\n"
+     "      is kept unless --force is given. Several sources are converted N at a time\n"
+     "      (one per processor unless -j says otherwise).",
      ConvertCommand},
-    {"form-text", "form-text FILE [--no-header]",
-     "Write the text rendering of a binary form file to standard output;\n"
-     "      --no-header reads a bare form stream without the resource header.",
+    {"form-text", "form-text FILE [-o OUT] [--no-header] [--force]",
+     "Write the text rendering of a binary form file to standard output, or to OUT;\n"
+     "      a FILE of - is standard input. --no-header reads a bare form stream without\n"
+     "      the resource header; an existing OUT is kept unless --force is given.",
      FormTextCommand},
     {"dump", "dump FILE [--width W] [--fixed-metrics]",
      "Read an HTML file, lay it out and list its blocks, lines and anchors.", DumpCommand},
@@ -95,6 +108,14 @@ int Run(const std::vector<std::string>& arguments) {
     return command->Run(rest);
 }
 
+#ifdef CODELUME_QT_CANVAS
+// Qt's own notices (about its start-up or fonts) are not this program's
+// messages; only a fatal one, which ends the program, is shown.
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) ReportError(message.toStdString());
+}
+#endif
+
 }  // namespace
 
 void ReportError(std::string_view message) {
@@ -105,6 +126,9 @@ void ReportError(std::string_view message) {
 
 int main(int argc, char** argv) {
     using namespace codelume;
+#ifdef CODELUME_QT_CANVAS
+    qInstallMessageHandler(KeepQtQuiet);
+#endif
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const EUsageError& error) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -126,11 +127,13 @@ void WritePage(TStream& input, TStream& output, const std::string& source, TKeyw
     parser.ConvertSource();
 }
 
+}  // namespace
+
 // A binary form is highlighted as the text it renders to, form text as it is.
-void WriteSourcePage(TStream& input, TStream& output, const std::string& source) {
-    TSourceKind kind = SourceKindOf(source, input);
+void ConvertStream(TStream& input, TStream& output, const std::string& name) {
+    TSourceKind kind = SourceKindOf(name, input);
     if (kind == TSourceKind::skPascal || kind == TSourceKind::skFormText) {
-        WritePage(input, output, source, kind == TSourceKind::skFormText ? ksForm : ksPascal);
+        WritePage(input, output, name, kind == TSourceKind::skFormText ? ksForm : ksPascal);
         return;
     }
     TMemoryStream text;
@@ -139,17 +142,41 @@ void WriteSourcePage(TStream& input, TStream& output, const std::string& source)
     else
         FormBinaryToText(input, text);
     text.SetPosition(0);
-    WritePage(text, output, source, ksForm);
+    WritePage(text, output, name, ksForm);
 }
 
-}  // namespace
+bool IsGeneratedPage(const std::string& path) {
+    constexpr size_t HeadBytes = 512;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return false;
+    std::string head(HeadBytes, '\0');
+    head.resize(std::fread(head.data(), 1, HeadBytes, file));
+    std::fclose(file);
+    return head.find(PageGenerator) != std::string::npos;
+}
+
+void ConvertFile(const std::string& source, TStream& output) {
+    if (IsDirectory(source)) throw EFOpenError(source);
+    TFileStream sourceFile(source, TFileStream::TMode::fmOpenRead);
+    ConvertStream(sourceFile, output, source);
+}
 
 void ConvertToPage(const std::string& source, const std::string& destination) {
     TTemporaryFile page(destination);
-    if (IsDirectory(source)) throw EFOpenError(source);
-    TFileStream sourceFile(source, TFileStream::TMode::fmOpenRead);
-    WriteSourcePage(sourceFile, page.Stream(), source);
+    ConvertFile(source, page.Stream());
     page.Commit();
+}
+
+void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination) {
+    TTemporaryFile page(destination);
+    ConvertStream(input, page.Stream(), name);
+    page.Commit();
+}
+
+void WritePageFile(const std::string& destination, const std::string& page) {
+    TTemporaryFile file(destination);
+    file.Stream().WriteString(page);
+    file.Commit();
 }
 
 }  // namespace codelume

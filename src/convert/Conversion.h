@@ -33,4 +33,18 @@ std::string FooterCredit();
 // temporary file remains. Throws the conversion's error.
 void ConvertToPage(const std::string& source, const std::string& destination);
 
+// Writes the page of the source that input holds, named name on the page, to
+// output; input must be seekable (a file, or standard input read into memory).
+void ConvertStream(TStream& input, TStream& output, const std::string& name);
+// The same for the source file at path ("Cannot open file %s").
+void ConvertFile(const std::string& source, TStream& output);
+// ConvertStream into a page file, written as ConvertToPage writes it.
+void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination);
+// Writes a whole page made elsewhere (an index) as ConvertToPage writes one.
+void WritePageFile(const std::string& destination, const std::string& page);
+
+// The file at path is a page Codelume wrote: its head names the generator.
+// Such a page may be written again without asking.
+bool IsGeneratedPage(const std::string& path);
+
 }  // namespace codelume

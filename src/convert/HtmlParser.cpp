@@ -64,7 +64,7 @@ void AppendHtmlEscaped(std::string& out, std::string_view bytes) {
 
 std::string THtmlParser::BuildPageHead(const std::string& fileName) {
     return "<HTML><HEAD>\r\n<TITLE>File: " + Escaped(ExtractFileName(fileName)) + "</TITLE>" +
-           "\r\n" + "<META NAME=\"GENERATOR\" CONTENT=\"Tidequill[Vannory]\">\r\n" + "</HEAD>\r\n" +
+           "\r\n" + std::string(PageGenerator) + "\r\n" + "</HEAD>\r\n" +
            "<BODY BGCOLOR=\"#FFFFFF\">\r\n";
 }
 

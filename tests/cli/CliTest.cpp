@@ -16,6 +16,7 @@ namespace codelume {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 struct TRun {
@@ -32,16 +33,20 @@ std::string Quoted(const std::string& text) {
 
 class CodelumeCli : public ::testing::Test {
 protected:
-    // Runs the program inside the folder, so paths are relative.
-    TRun Run(const std::vector<std::string>& arguments) {
+    // Runs the program inside the folder, so paths are relative, with input
+    // on its standard input.
+    TRun Run(const std::vector<std::string>& arguments, const std::string& input = "") {
+        WriteWholeFile(Out.File("in"), input);
         std::string command = "cd " + Quoted(Dir.Path().string()) + " && " + Quoted(CODELUME_CLI);
         for (const std::string& argument : arguments) command += " " + Quoted(argument);
-        command += " >" + Quoted(Out.File("out")) + " 2>" + Quoted(Out.File("err")) + " </dev/null";
+        command += " >" + Quoted(Out.File("out")) + " 2>" + Quoted(Out.File("err")) + " <" +
+                   Quoted(Out.File("in"));
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(Out.File("out")),
                 ReadWholeFile(Out.File("err"))};
     }
     void Write(const std::string& name, const std::string& bytes) {
+        std::filesystem::create_directories(std::filesystem::path(Dir.File(name)).parent_path());
         WriteWholeFile(Dir.File(name), bytes);
     }
     std::string Read(const std::string& name) { return ReadWholeFile(Dir.File(name)); }
@@ -66,8 +71,8 @@ TEST_F(CodelumeCli, HelpAndVersionAnswerOnStandardOutput) {
         const char* Expected;
     };
     for (const TCase& row : {
-             TCase{{"--help"}, "convert SOURCE... [-o DEST] [--force]"},
-             TCase{{"--help"}, "form-text FILE [--no-header]"},
+             TCase{{"--help"}, "convert -r TREE -d DIR [--force] [-j N]"},
+             TCase{{"--help"}, "form-text FILE [-o OUT] [--no-header]"},
              TCase{{"--version"}, "codelume-cli " CODELUME_VERSION "\n"},
              TCase{{"convert", "--help"}, "Usage: codelume-cli convert SOURCE..."},
              TCase{{"form-text", "x.dfm", "--help"}, "Usage: codelume-cli form-text FILE"},
@@ -93,6 +98,12 @@ TEST_F(CodelumeCli, WrongUsageExitsWithTwo) {
         {"convert", "a.pas", "b.pas", "-o", "x.htm"},
         {"form-text"},
         {"form-text", "a", "b"},
+        {"convert", "-r", "tree"},
+        {"convert", "-r", "tree", "-d", "site", "a.pas"},
+        {"convert", "-", "-"},
+        {"convert", "a.pas", "--name", "x.pas"},
+        {"convert", "a.pas", "-o", "x.htm", "-d", "out"},
+        {"convert", "-j", "0", "a.pas", "b.pas"},
     };
     for (const auto& arguments : wrong) {
         TRun run = Run(arguments);
@@ -101,6 +112,7 @@ TEST_F(CodelumeCli, WrongUsageExitsWithTwo) {
     }
     EXPECT_FALSE(Exists("a_pas.HTM"));
     EXPECT_FALSE(Exists("x.htm"));
+    EXPECT_FALSE(Exists("site"));
 }
 
 TEST_F(CodelumeCli, ConvertWritesTheProposedPage) {
@@ -137,8 +149,9 @@ TEST_F(CodelumeCli, EveryGoodSourceIsConvertedWhenOthersFail) {
     TRun run = Run({"convert", "good.pas", "bad.pas", "x.pas", "also.pas"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err,
-              "codelume-cli: Invalid string constant on line 3\n"
+              "codelume-cli: bad.pas: Invalid string constant on line 3\n"
               "codelume-cli: Cannot open file x.pas\n");
+    EXPECT_EQ(run.Out, "2 of 4 files converted, 2 failed\n");
     EXPECT_TRUE(Exists("good_pas.HTM"));
     EXPECT_TRUE(Exists("also_pas.HTM"));
     EXPECT_FALSE(Exists("bad_pas.HTM"));
@@ -194,7 +207,144 @@ TEST_F(CodelumeCli, FormTextReportsTheSystemsMessages) {
     EXPECT_EQ(missing.Err, "codelume-cli: Cannot open file none.dfm\n");
 }
 
+TEST_F(CodelumeCli, StandardInputAndOutputStandInForFiles) {
+    TFormWriter form;
+    form.Object("TForm1", "Form1").Prop("Tag").Int(7).End().End();
+    std::string binaryForm = WrapInResource("TFORM1", form.Data());
+    struct TCase {
+        std::vector<std::string> Arguments;
+        std::string Input;
+        const char* Expected;
+    };
+    for (const TCase& row : {
+             TCase{{"convert", "-", "-o", "-"}, "begin end.", "<TITLE>File: stdin</TITLE>"},
+             TCase{{"convert", "-"}, "begin end.", "<B>begin</B> <B>end</B>."},
+             TCase{{"convert", "-", "--name", "Main.lfm"},
+                   "object F: TF\nend\n",
+                   "<B>object</B> F: TF"},
+             TCase{{"convert", "-", "--name", "Main.dfm"}, binaryForm, "<H3>MAIN.DFM</H3>"},
+             TCase{{"form-text", "-"}, binaryForm, "object Form1: TForm1\r\n  Tag = 7"},
+             TCase{{"form-text", "-", "-o", "-", "--no-header"}, form.Data(), "  Tag = 7"},
+         }) {
+        SCOPED_TRACE(::testing::PrintToString(row.Arguments));
+        TRun run = Run(row.Arguments, row.Input);
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Err, "");
+        EXPECT_THAT(run.Out, HasSubstr(row.Expected));
+    }
+    EXPECT_EQ(Run({"convert", "-", "-o", "page.htm"}, "x").Out, "");
+    EXPECT_THAT(Read("page.htm"), HasSubstr("<TITLE>File: stdin</TITLE>"));
+    EXPECT_EQ(Run({"convert", "-", "-d", "pages", "--name", "U.pas"}, "x").Status, 0);
+    EXPECT_THAT(Read("pages/U_pas.HTM"), HasSubstr("<TITLE>File: U.pas</TITLE>"));
+    EXPECT_EQ(Run({"form-text", "-", "-o", "form.txt"}, binaryForm).Status, 0);
+    EXPECT_THAT(Read("form.txt"), StartsWith("object Form1: TForm1"));
+}
+
+TEST_F(CodelumeCli, FolderTakesThePagesOfSeveralSources) {
+    Write("a.pas", "x");
+    Write("b.dpr", "y");
+    TRun run = Run({"convert", "-d", "out/pages", "a.pas", "b.dpr", "-j", "2"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Out, "2 files converted\n");
+    EXPECT_EQ(Read("out/pages/a_pas.HTM"), LibraryPage("a.pas"));
+    EXPECT_THAT(Read("out/pages/b_dpr.HTM"), HasSubstr("<TITLE>File: b.dpr</TITLE>"));
+    EXPECT_FALSE(Exists("a_pas.HTM"));
+}
+
+// A page Codelume wrote is written again; a file of the user's needs --force.
+TEST_F(CodelumeCli, RunningAgainReplacesOnlyOwnPages) {
+    Write("a.pas", "x");
+    Write("b.pas", "y");
+    ASSERT_EQ(Run({"convert", "a.pas", "b.pas"}).Status, 0);
+    Write("a.pas", "begin");
+    Write("b_pas.HTM", "notes of mine");
+    TRun again = Run({"convert", "a.pas", "b.pas"});
+    EXPECT_EQ(again.Status, 1);
+    EXPECT_EQ(again.Err, "codelume-cli: Destination exists: b_pas.HTM (use --force)\n");
+    EXPECT_THAT(Read("a_pas.HTM"), HasSubstr("<B>begin</B>"));
+    EXPECT_EQ(Read("b_pas.HTM"), "notes of mine");
+}
+
+class ConvertTree : public CodelumeCli {
+protected:
+    void SetUp() override {
+        Write("rtl/system.pp", "unit system;");
+        Write("rtl/inc/heap.inc", "{ heap }");
+        Write("rtl/inc/Types.PAS", "type");
+        Write("rtl/inc/notes.txt", "not Pascal");
+        Write("rtl/unix/deep/Form1.lfm", "object Form1: TForm1\nend\n");
+        Write("rtl/a b&c.dpr", "program p;");
+    }
+};
+
+TEST_F(ConvertTree, KeepsTheFoldersAndListsEveryPageInTheIndex) {
+    TRun run = Run({"convert", "-r", "rtl", "-d", "site", "-j", "2"});
+    EXPECT_EQ(run.Status, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out, "5 files converted\n");
+    for (const char* page :
+         {"site/system_pp.HTM", "site/inc/heap_inc.HTM", "site/inc/Types_PAS.HTM",
+          "site/unix/deep/Form1_lfm.HTM", "site/a b&c_dpr.HTM"})
+        EXPECT_TRUE(Exists(page)) << page;
+    EXPECT_FALSE(Exists("site/inc/notes_txt.HTM"));
+    EXPECT_THAT(Read("site/unix/deep/Form1_lfm.HTM"), HasSubstr("<B>object</B> Form1"));
+    std::string index = Read("site/index.html");
+    EXPECT_THAT(index, HasSubstr("<TITLE>Index of rtl</TITLE>"));
+    EXPECT_THAT(index, HasSubstr("<P>5 files in 3 folders.</P>"));
+    // Folders in order, each with its files in order, links escaped.
+    EXPECT_THAT(
+        index, ::testing::ContainsRegex("<H2><A NAME=\"folder1\">rtl</A></H2>\r\n<UL>\r\n"
+                                        "<LI><A HREF=\"a%20b%26c_dpr.HTM\">a b&amp;c.dpr</A>\r\n"
+                                        "<LI><A HREF=\"system_pp.HTM\">system.pp</A>\r\n</UL>\r\n"
+                                        "<H2><A NAME=\"folder2\">rtl/inc</A></H2>\r\n<UL>\r\n"
+                                        "<LI><A HREF=\"inc/Types_PAS.HTM\">Types.PAS</A>\r\n"
+                                        "<LI><A HREF=\"inc/heap_inc.HTM\">heap.inc</A>\r\n</UL>\r\n"
+                                        "<H2><A NAME=\"folder3\">rtl/unix/deep</A></H2>"));
+    EXPECT_THAT(index, HasSubstr("<LI><A HREF=\"#folder3\">rtl/unix/deep</A>"));
+    EXPECT_EQ(Run({"convert", "-r", "rtl/", "-d", "site"}).Status, 0);
+}
+
+TEST_F(ConvertTree, AFailedFileDoesNotStopTheOthers) {
+    Write("rtl/bad.pas", "s := 'open");
+    Write("rtl/inc/heap_inc.HTM", "mine");
+    TRun run = Run({"convert", "-r", "rtl", "-d", "rtl", "-j", "2"});
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err,
+              "codelume-cli: rtl/bad.pas: Invalid string constant on line 1\n"
+              "codelume-cli: Destination exists: rtl/inc/heap_inc.HTM (use --force)\n");
+    EXPECT_EQ(run.Out, "4 of 6 files converted, 2 failed\n");
+    EXPECT_TRUE(Exists("rtl/unix/deep/Form1_lfm.HTM"));
+    EXPECT_THAT(Read("rtl/index.html"), Not(HasSubstr("bad_pas.HTM")));
+}
+
+// On a terminal the count of converted files shows how far a batch has come.
+TEST_F(ConvertTree, ShowsProgressOnlyOnATerminal) {
+    if (std::system("command -v script >/dev/null") != 0) GTEST_SKIP() << "no script(1)";
+    std::string command = "cd " + Quoted(Dir.Path().string()) + " && script -qec " +
+                          Quoted(Quoted(CODELUME_CLI) + " convert -r rtl -d site -j 1") +
+                          " /dev/null >" + Quoted(Out.File("tty"));
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string terminal = ReadWholeFile(Out.File("tty"));
+    EXPECT_THAT(terminal, HasSubstr("1/5"));
+    EXPECT_THAT(terminal, HasSubstr("5/5"));
+    EXPECT_THAT(terminal, HasSubstr("5 files converted"));
+}
+
 #ifdef CODELUME_VIEWER
+// Qt's start-up notice about a missing runtime folder, say, is not ours to show.
+TEST_F(CodelumeCli, ViewerCommandsSayNothingButTheirOwnMessages) {
+    unsetenv("XDG_RUNTIME_DIR");
+    Write("p.htm", "<p>x</p>");
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"render", "p.htm", "-o", "p.png"},
+          std::vector<std::string>{"print", "p.htm", "-o", "p.pdf"},
+          std::vector<std::string>{"dump", "p.htm"}}) {
+        TRun run = Run(arguments);
+        EXPECT_EQ(run.Status, 0) << arguments.front();
+        EXPECT_EQ(run.Err, "") << arguments.front();
+    }
+}
+
 TEST_F(CodelumeCli, PictureAndPrintNumbersAreCheckedWhole) {
     Write("p.htm", "<p>x</p>");
     const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {

@@ -1,0 +1,34 @@
+#include "cli/StandardStreams.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "base/Errors.h"
+
+namespace codelume {
+
+namespace {
+
+std::string WithReason(const char* text, int errorNumber) {
+    return std::string(text) + " (" + std::strerror(errorNumber) + ")";
+}
+
+}  // namespace
+
+std::string ReadStandardInput() {
+    std::string bytes;
+    char buffer[65536];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) bytes.append(buffer, got);
+    if (std::ferror(stdin)) throw EReadError(WithReason("Cannot read standard input", errno));
+    return bytes;
+}
+
+void WriteStandardOutput(std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0)
+        throw EWriteError(WithReason("Cannot write standard output", errno));
+}
+
+}  // namespace codelume
