@@ -1,6 +1,7 @@
 // convert: sources become pages through the same workflow as the window's
 // Convert. One source, several (-d DIR), standard input ("-") or a whole tree
 // (-r TREE -d DIR, with an index page); batches run on every processor.
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -18,6 +19,9 @@ namespace codelume {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Enough for any machine's processors; each worker holds one page in memory.
+constexpr int32_t MaxWorkers = 64;
 
 struct TConvertOptions {
     std::vector<std::string> Sources;
@@ -63,7 +67,8 @@ TConvertOptions ReadOptions(TCommandArguments arguments) {
     options.Tree = parsed.Value("-r");
     options.StdinName = parsed.Value("--name").value_or(options.StdinName);
     options.Force = parsed.Has("--force");
-    options.Workers = parsed.Number("-j", AvailableProcessors(), 1, 1024);
+    options.Workers =
+        parsed.Number("-j", std::min(AvailableProcessors(), MaxWorkers), 1, MaxWorkers);
     CheckCombinations(parsed, options);
     return options;
 }
