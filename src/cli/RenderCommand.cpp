@@ -1,5 +1,6 @@
 // render FILE -o OUT.png [--width W] [--height H] [--scroll Y]: what the
-// viewer shows of FILE at that size and scroll offset, as a PNG picture.
+// viewer shows of FILE at that size and scroll offset, as a picture in the
+// format OUT's extension names.
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "viewer/PageRender.h"
@@ -19,6 +20,9 @@ int RenderCommand(TCommandArguments arguments) {
     if (parsed.Positionals().size() != 1) throw EUsageError("render needs exactly one file");
     std::optional<std::string> output = parsed.Value("-o");
     if (!output) throw EUsageError("render needs -o OUT.png");
+    if (!PictureFormatOf(*output))
+        throw EUsageError("render writes " + WritablePictureFormats() +
+                          " pictures, as the extension of OUT says");
     TRenderRequest request;
     request.Source = parsed.Positionals()[0];
     request.Output = *output;

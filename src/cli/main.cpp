@@ -51,7 +51,8 @@ const TCommand Commands[] = {
 #ifdef CODELUME_VIEWER
     {"render", "render FILE -o OUT.png [--width W] [--height H] [--scroll Y]",
      "Show an HTML file in an offscreen viewer of W by H pixels (800 by 600), scrolled\n"
-     "      to Y, and save what it shows, border and scroll bars included, as a PNG picture.",
+     "      to Y, and save what it shows, border and scroll bars included, as a picture in\n"
+     "      the format OUT's extension names (png, jpg, bmp, ...).",
      RenderCommand},
     {"print", "print FILE -o OUT.pdf [--first N] [--last M] [--dpi D]",
      "Print pages N to M (1 to 9999) of what the viewer shows of an HTML file into a\n"

@@ -1,6 +1,8 @@
 #include "viewer/PageRender.h"
 
 #include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QPixmap>
 #include <filesystem>
 #include <memory>
@@ -14,28 +16,42 @@ namespace codelume {
 
 namespace {
 
-QByteArray Shot(const TRenderRequest& request) {
+QByteArray Shot(const TRenderRequest& request, const std::string& format) {
     TPageViewer viewer;
     viewer.resize(request.Width, request.Height);
     viewer.show();
     viewer.LoadFromFile(request.Source);
     viewer.ScrollToY(request.ScrollY);
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray picture;
+    QBuffer buffer(&picture);
     buffer.open(QIODevice::WriteOnly);
-    viewer.grab().save(&buffer, "PNG");
-    return png;
+    viewer.grab().save(&buffer, format.c_str());
+    return picture;
 }
 
 }  // namespace
 
+std::optional<std::string> PictureFormatOf(const std::string& path) {
+    QByteArray extension =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).suffix().toLower().toLatin1();
+    if (extension.isEmpty() || !QImageWriter::supportedImageFormats().contains(extension))
+        return std::nullopt;
+    return extension.toStdString();
+}
+
+std::string WritablePictureFormats() {
+    return QImageWriter::supportedImageFormats().join(", ").toStdString();
+}
+
 void RenderPage(const TRenderRequest& request) {
     std::unique_ptr<QApplication> application = EnsureApplication();
-    QByteArray png = Shot(request);
-    if (png.isEmpty()) throw EFCreateError(request.Output);
+    std::optional<std::string> format = PictureFormatOf(request.Output);
+    if (!format) throw ECodelumeError("No picture format is named " + request.Output);
+    QByteArray picture = Shot(request, *format);
+    if (picture.isEmpty()) throw EFCreateError(request.Output);
     TFileStream file(request.Output, TFileStream::TMode::fmCreate);
     try {
-        file.WriteBuffer(png.constData(), CheckedNarrow(png.size()));
+        file.WriteBuffer(picture.constData(), CheckedNarrow(picture.size()));
         file.Close();
     } catch (...) {
         std::error_code ignored;

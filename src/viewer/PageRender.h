@@ -1,8 +1,10 @@
 // Renders an HTML file the way a viewer of a given size shows it, border and
-// scroll bars included, into a PNG file. Runs without a display.
+// scroll bars included, into a picture file (PNG, JPEG, BMP...). Runs without
+// a display.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace codelume {
@@ -15,8 +17,15 @@ struct TRenderRequest {
     int32_t ScrollY = 0;
 };
 
-// Raises the viewer's load errors, or "Cannot create file %s" when the PNG
-// cannot be written; no partial file is left behind.
+// Raises the viewer's load errors, or "Cannot create file %s" when the
+// picture cannot be written; no partial file is left behind. The picture's
+// format is the one its name's extension asks for.
 void RenderPage(const TRenderRequest& request);
+
+// The format the extension of path asks for ("png", "jpg"), when pictures of
+// it can be written.
+std::optional<std::string> PictureFormatOf(const std::string& path);
+// The extensions of every writable format: "bmp, jpeg, jpg, png, ...".
+std::string WritablePictureFormats();
 
 }  // namespace codelume

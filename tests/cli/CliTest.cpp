@@ -345,6 +345,24 @@ TEST_F(CodelumeCli, ViewerCommandsSayNothingButTheirOwnMessages) {
     }
 }
 
+TEST_F(CodelumeCli, RenderWritesTheFormatTheNameAsksFor) {
+    Write("p.htm", "<p>x</p>");
+    const std::pair<const char*, std::string> rows[] = {
+        {"p.png", "\x89PNG"}, {"p.JPG", "\xFF\xD8\xFF"}, {"p.bmp", "BM"}};
+    for (const auto& [name, magic] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Run({"render", "p.htm", "-o", name, "--width", "64", "--height", "64"}).Status,
+                  0);
+        EXPECT_THAT(Read(name), StartsWith(magic));
+    }
+    for (const char* name : {"p.xyz", "picture"}) {
+        TRun run = Run({"render", "p.htm", "-o", name});
+        EXPECT_EQ(run.Status, 2) << name;
+        EXPECT_THAT(run.Err, HasSubstr("pictures, as the extension of OUT says")) << name;
+        EXPECT_FALSE(Exists(name));
+    }
+}
+
 TEST_F(CodelumeCli, PictureAndPrintNumbersAreCheckedWhole) {
     Write("p.htm", "<p>x</p>");
     const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
