@@ -43,6 +43,13 @@ public:
     explicit EInOutError(const std::string& fileName);
 };
 
+// A load or a print asked of a viewer that is still loading, laying out or
+// printing: the caller learns why nothing happened.
+class EViewerBusy : public ECodelumeError {
+public:
+    EViewerBusy();
+};
+
 enum THTMLBorderStyle : uint8_t { htFocused, htNone, htSingle };
 enum TScrollStyle : uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
 
@@ -54,7 +61,8 @@ public:
     explicit TPageViewer(QWidget* parent = nullptr);
     ~TPageViewer() override;
 
-    // The name may end in "#" and an anchor to scroll to.
+    // The name may end in "#" and an anchor to scroll to. Loading and printing
+    // raise EViewerBusy while a load, a layout or a print is in progress.
     void LoadFromFile(const std::string& name);
     void LoadFromString(const std::string& html);
     // Prints pages firstPage to lastPage on the system's default printer.
@@ -200,6 +208,7 @@ private:
     void CreateBars();
     void ApplyDefaults();
     void SetBusy(bool busy);
+    void RaiseIfBusy() const;
     void RefreshFonts(const std::string& fontName, const std::string& preFontName);
     void RelayoutIfShown();
     QRegion BorderRegion() const;

@@ -41,12 +41,20 @@ std::string FullPath(const std::string& name) {
 EInOutError::EInOutError(const std::string& fileName)
     : ECodelumeError("Can't locate file: " + fileName) {}
 
+EViewerBusy::EViewerBusy() : ECodelumeError("The viewer is still busy with another page") {}
+
+void TPageViewer::RaiseIfBusy() const {
+    if (FBusy) throw EViewerBusy();
+}
+
 void TPageViewer::LoadFromFile(const std::string& name) { LoadWithHistory(name, lkHtml); }
 
 // A load into a frame goes into the history of the whole view.
 void TPageViewer::LoadWithHistory(const std::string& name, TLoadKind kind) {
+    if (name.empty()) return;
     TPageViewer& top = TopViewer();
-    if (FBusy || top.FBusy || name.empty()) return;
+    RaiseIfBusy();
+    top.RaiseIfBusy();
     THistoryEntry previous = top.CurrentPlace();
     LoadKind(name, kind);
     if (!SamePages(previous, top.CurrentPlace())) top.RecordHistory(previous);
@@ -145,7 +153,7 @@ void TPageViewer::StopSound() {
 }
 
 void TPageViewer::LoadFromString(const std::string& html) {
-    if (FBusy) return;
+    RaiseIfBusy();
     TBusyScope busy(*this);
     ResetForLoad();
     ReadAndFinish([&] { return ReadString(html); },

@@ -28,12 +28,14 @@ bool TPageViewer::HasPrintableDocument() const { return !FBusy && !FDocument->Bl
 
 // A load or a layout in progress leaves nothing consistent to print. The job
 // keeps the viewer busy in turn: events run between pages, and a load then
-// would free form controls that the print copy still shares. Of a frame set,
-// the frame with the focus is printed, or the first one.
+// would free form controls that the print copy still shares. A refused job
+// leaves the running job's page counter alone. Of a frame set, the frame with
+// the focus is printed, or the first one.
 void TPageViewer::PrintOn(TPrintDevice& device, int32_t firstPage, int32_t lastPage) {
-    FPageCounter = 0;
+    RaiseIfBusy();
     TPageViewer& shown = PrintedViewer();
-    if (FBusy || shown.FBusy) return;
+    shown.RaiseIfBusy();
+    FPageCounter = 0;
     TBusyScope busy(*this);
     TBusyScope shownBusy(shown);
     PrintDocument(*shown.FDocument, PrintSettings(), device, firstPage, lastPage, FPageCounter);

@@ -1,13 +1,19 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "ViewerFixture.h"
+#include "print/FakePrintDevice.h"
 #include "qt/QtPrintDevice.h"
 
 namespace codelume {
 namespace {
+
+using ::testing::ElementsAre;
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 using PrintOn = ViewerFixture;
 
@@ -22,23 +28,36 @@ TEST_F(PrintOn, PrintsTheShownPageWithTheMarginCallbacks) {
     EXPECT_TRUE(std::filesystem::exists(Dir.File("out.pdf")));
 }
 
-TEST_F(PrintOn, RefusesLoadsUntilTheJobEnds) {
-    std::string longPage = LongPage("long.htm", 200, "<title>Long</title>");
+// Events run between pages, so a click can ask for a load or another print
+// mid-job: each is refused with the reason, and the job goes on.
+TEST_F(PrintOn, RefusesLoadsAndPrintsUntilTheJobEnds) {
     std::string other = Page("other.htm", "<html><body><input type=text value=x></body></html>");
-    Viewer.LoadFromFile(longPage);
-    std::vector<bool> busy;
-    Viewer.OnPrintHeader = [&](TCanvas&, int32_t, int32_t, int32_t, bool&) {
-        busy.push_back(Viewer.Busy());
-        Viewer.LoadFromFile(other);
+    TFakePrintDevice second;
+    struct TRow {
+        const char* Name;
+        std::function<void()> Ask;
     };
-    auto pdf = TQtPrintDevice::PdfFile(Dir.File("out.pdf"), 72, 96);
-    Viewer.PrintOn(*pdf, 1, 2);
-    EXPECT_EQ(pdf->PagesWritten(), 2);
-    EXPECT_THAT(busy, ::testing::ElementsAre(true, true));
-    EXPECT_EQ(Viewer.PageTitle(), "Long");
-    EXPECT_FALSE(Viewer.Busy());
-    Viewer.LoadFromFile(other);
-    EXPECT_EQ(Viewer.PageTitle(), "");
+    for (const TRow& row : {TRow{"LoadFromFile", [&] { Viewer.LoadFromFile(other); }},
+                            TRow{"LoadFromString", [&] { Viewer.LoadFromString("<p>x"); }},
+                            TRow{"PrintOn", [&] { Viewer.PrintOn(second, 1, 1); }}}) {
+        SCOPED_TRACE(row.Name);
+        Viewer.LoadFromFile(LongPage("long.htm", 200, "<title>Long</title>"));
+        std::vector<bool> busy;
+        Viewer.OnPrintHeader = [&](TCanvas&, int32_t, int32_t, int32_t, bool&) {
+            busy.push_back(Viewer.Busy());
+            EXPECT_THAT(row.Ask, ThrowsMessage<EViewerBusy>(
+                                     StrEq("The viewer is still busy with another page")));
+        };
+        auto pdf = TQtPrintDevice::PdfFile(Dir.File("out.pdf"), 72, 96);
+        Viewer.PrintOn(*pdf, 1, 2);
+        EXPECT_EQ(pdf->PagesWritten(), 2);
+        EXPECT_THAT(busy, ElementsAre(true, true));
+        EXPECT_EQ(Viewer.PageTitle(), "Long");
+        EXPECT_TRUE(second.Calls.empty());
+        EXPECT_FALSE(Viewer.Busy());
+        Viewer.OnPrintHeader = nullptr;
+        EXPECT_NO_THROW(row.Ask());
+    }
 }
 
 TEST_F(PrintOn, AnEmptyViewerPrintsNothing) {
