@@ -131,12 +131,13 @@ bool AnswerForFile(F scan) {
     }
 }
 
-// Any error of a buffer, line list or stream scan answers false.
+// A read or parse error of a buffer, line list or stream scan answers false;
+// a failure of the machine itself, such as running out of memory, propagates.
 template <typename F>
 bool AnswerForSource(F scan) {
     try {
         return scan();
-    } catch (const std::exception&) {
+    } catch (const ECodelumeError&) {
         return false;
     }
 }

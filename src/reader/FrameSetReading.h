@@ -13,7 +13,7 @@ namespace codelume {
 
 // Scans until the first structural tag: FRAMESET answers true, any tag of body
 // content or the end of the input false. A file that ends inside a comment is
-// no frame set; for the other sources any error answers false.
+// no frame set; for the other sources any read or parse error answers false.
 bool IsFrameSetDocument(const std::string& fileName, TIncludeType onInclude = {});
 bool IsFrameSetDocument(std::unique_ptr<TByteSource> source, TIncludeType onInclude = {});
 

@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+
 #include "objects/HtmlTable.h"
 #include "objects/MapItem.h"
 #include "reader/DocumentReader.h"
@@ -186,6 +189,47 @@ TEST(IsFrameSetDocument, TheFirstStructuralTagDecides) {
     for (const auto& [html, expected] : cases) {
         SCOPED_TRACE(html);
         EXPECT_EQ(IsFrameSetDocument(Source(html)), expected);
+    }
+}
+
+// Delivers its text, then fails every read with the given error.
+class TFailingSource : public TByteSource {
+public:
+    TFailingSource(std::string text, std::function<void()> fail)
+        : Text(std::move(text)), Fail(std::move(fail)) {}
+    char ReadSourceChar() override {
+        if (At < Text.size()) return Text[At++];
+        Fail();
+        return EndOfSource;
+    }
+
+private:
+    std::string Text;
+    std::function<void()> Fail;
+    size_t At = 0;
+};
+
+// Both scans answer "no frame set" for an error of the source or of the markup,
+// and let a failure of the machine through.
+TEST(IsFrameSetDocument, AnswersNoOnReadErrorsOnly) {
+    struct TRow {
+        const char* Name;
+        std::function<void()> Fail;
+        bool Propagates;
+    };
+    for (const TRow& row : {TRow{"ReadError", [] { throw EReadError(); }, false},
+                            TRow{"Overflow", [] { throw EIntOverflow(); }, false},
+                            TRow{"OutOfMemory", [] { throw std::bad_alloc(); }, true}}) {
+        SCOPED_TRACE(row.Name);
+        auto source = [&] { return std::make_unique<TFailingSource>("<HTML><HEAD>", row.Fail); };
+        TFrameSet set;
+        if (row.Propagates) {
+            EXPECT_THROW(IsFrameSetDocument(source()), std::bad_alloc);
+            EXPECT_THROW(ParseFrameSetDocument(set, source()), std::bad_alloc);
+        } else {
+            EXPECT_FALSE(IsFrameSetDocument(source()));
+            EXPECT_FALSE(ParseFrameSetDocument(set, source()));
+        }
     }
 }
 
