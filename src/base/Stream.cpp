@@ -87,8 +87,11 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin) {
     int whence = origin == TSeekOrigin::soBeginning ? SEEK_SET
                  : origin == TSeekOrigin::soCurrent ? SEEK_CUR
                                                     : SEEK_END;
-    if (fseeko(file_, offset, whence) != 0) return -1;
-    return ftello(file_);
+    // A position before the start, or a file that cannot seek (a pipe), would
+    // leave the reader at the wrong byte.
+    int64_t position = fseeko(file_, offset, whence) == 0 ? ftello(file_) : -1;
+    if (position < 0) throw EStreamError("Stream seek error");
+    return position;
 }
 
 void TFileStream::Close() {

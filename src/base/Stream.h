@@ -18,7 +18,8 @@ public:
     virtual int32_t Read(void* buffer, int32_t count) = 0;
     // Writes count bytes and returns how many were written.
     virtual int32_t Write(const void* buffer, int32_t count) = 0;
-    // Moves the position and returns the new one.
+    // Moves the position and returns the new one; a file stream that cannot
+    // move there raises "Stream seek error".
     virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
 
     int64_t Position() { return Seek(0, TSeekOrigin::soCurrent); }

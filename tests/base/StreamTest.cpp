@@ -1,12 +1,17 @@
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "base/Errors.h"
 #include "base/Stream.h"
+#include "support/TempDir.h"
 
 namespace codelume {
 namespace {
+
+using ::testing::StrEq;
+using ::testing::ThrowsMessage;
 
 TEST(MemoryStream, WritesReadsAndSeeks) {
     TMemoryStream stream;
@@ -28,23 +33,37 @@ TEST(MemoryStream, ShortReadBufferIsAReadError) {
     EXPECT_THROW(stream.ReadBuffer(buffer, 4), EReadError);
 }
 
-TEST(FileStream, MissingFilesGiveTheUsersMessages) {
-    try {
-        TFileStream stream("/nonexistent/x.pas", TFileStream::TMode::fmOpenRead);
-        FAIL();
-    } catch (const EFOpenError& error) {
-        EXPECT_STREQ(error.what(), "Cannot open file /nonexistent/x.pas");
+// Every failure of a file stream raises the user's message; none is a quiet result.
+TEST(FileStream, FailuresRaiseTheUsersMessages) {
+    TTempDir dir;
+    std::string path = dir.File("three.bin");
+    WriteWholeFile(path, "abc");
+    TFileStream three(path, TFileStream::TMode::fmOpenRead);
+    struct TRow {
+        const char* Name;
+        std::function<void()> Act;
+        const char* Message;
+    };
+    for (const TRow& row : {
+             TRow{"OpenMissing",
+                  [] { TFileStream("/nonexistent/x.pas", TFileStream::TMode::fmOpenRead); },
+                  "Cannot open file /nonexistent/x.pas"},
+             TRow{"CreateNoName", [] { TFileStream("", TFileStream::TMode::fmCreate); },
+                  "Cannot create file "},
+             TRow{"SeekBeforeTheStart", [&] { three.Seek(-1, TSeekOrigin::soBeginning); },
+                  "Stream seek error"},
+             TRow{"SeekBackPastTheStart", [&] { three.Seek(-4, TSeekOrigin::soEnd); },
+                  "Stream seek error"},
+         }) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_THAT(row.Act, ThrowsMessage<EStreamError>(StrEq(row.Message)));
     }
-    try {
-        TFileStream stream("", TFileStream::TMode::fmCreate);
-        FAIL();
-    } catch (const EFCreateError& error) {
-        EXPECT_STREQ(error.what(), "Cannot create file ");
-    }
+    EXPECT_EQ(three.Position(), 0);
 }
 
 TEST(FileStream, CreateTruncatesAndRoundTrips) {
-    auto path = std::filesystem::temp_directory_path() / "codelume_stream_test.bin";
+    TTempDir dir;
+    std::filesystem::path path = dir.File("stream.bin");
     {
         TFileStream out(path.string(), TFileStream::TMode::fmCreate);
         out.WriteString("old content that is long");
