@@ -2,6 +2,7 @@
 
 #include "base/Arith.h"
 #include "base/Format.h"
+#include "canvas/Utf8.h"
 
 namespace codelume {
 
@@ -36,7 +37,7 @@ TTextMetrics TFixedCanvas::TextMetrics(const TFont& font) {
 }
 
 int32_t TFixedCanvas::TextExtent(const TFont& font, std::string_view bytes) {
-    return CheckedMul(CheckedLength(bytes.size()), (PixelSize(font.Size) + 1) / 2);
+    return CheckedMul(Utf8CharCount(bytes), (PixelSize(font.Size) + 1) / 2);
 }
 
 void TFixedCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,

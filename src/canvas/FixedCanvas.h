@@ -1,6 +1,7 @@
 // A canvas with metrics simple enough to compute layouts by hand: at 96 pixels per
 // inch a p-point font is s = MulDiv(p, 96, 72) pixels high, descends s div 4 and
-// every byte is (s + 1) div 2 wide. Every draw call is kept as a line of text.
+// every character (not byte) is (s + 1) div 2 wide. Every draw call is kept as a
+// line of text.
 #pragma once
 
 #include <string>
@@ -42,8 +43,8 @@ private:
     std::vector<std::string> FCalls;
 };
 
-// Writes bytes as the dump and the call log quote them: backslash before a
-// backslash or a double quote, bytes below 32 as \xHH.
+// Writes text as the dump and the call log quote it: backslash before a
+// backslash or a double quote, bytes below 32 as \xHH, the rest as they are (UTF-8).
 std::string QuoteBytes(std::string_view bytes);
 
 }  // namespace codelume

@@ -1,10 +1,10 @@
 #include "canvas/Utf8.h"
 
+#include "base/Arith.h"
+
 namespace codelume {
 
 namespace {
-
-bool IsContinuation(unsigned char c) { return c >= 0x80 && c <= 0xBF; }
 
 // The bounds of the second byte after a lead byte: they exclude overlong forms,
 // surrogates and code points above U+10FFFF.
@@ -19,7 +19,7 @@ bool SecondByteFits(unsigned char lead, unsigned char second) {
         case 0xF4:
             return second >= 0x80 && second <= 0x8F;
         default:
-            return IsContinuation(second);
+            return IsUtf8Continuation(static_cast<char>(second));
     }
 }
 
@@ -39,7 +39,7 @@ int Utf8SequenceLength(std::string_view text) {
     if (length == 0 || static_cast<int>(text.size()) < length) return 0;
     if (!SecondByteFits(lead, static_cast<unsigned char>(text[1]))) return 0;
     for (int i = 2; i < length; ++i)
-        if (!IsContinuation(static_cast<unsigned char>(text[static_cast<size_t>(i)]))) return 0;
+        if (!IsUtf8Continuation(text[static_cast<size_t>(i)])) return 0;
     return length;
 }
 
@@ -48,6 +48,60 @@ int32_t Utf8SafeCut(std::string_view text, int32_t n) {
     for (int32_t back = 1; back <= 3 && back <= n; ++back)
         if (Utf8SequenceLength(text.substr(static_cast<size_t>(n - back))) > back) return n - back;
     return n;
+}
+
+int32_t Utf8CharLength(std::string_view text) {
+    int length = Utf8SequenceLength(text);
+    return length > 0 ? length : 1;
+}
+
+char32_t DecodeUtf8(std::string_view text) {
+    auto lead = static_cast<unsigned char>(text[0]);
+    if (lead < 0x80) return lead;
+    int length = Utf8SequenceLength(text);
+    if (length == 0) return ReplacementChar;
+    // The lead keeps 5, 4 or 3 bits for sequences of 2, 3 or 4 bytes.
+    char32_t code = lead & (0x7Fu >> length);
+    for (int i = 1; i < length; ++i)
+        code = (code << 6) | (static_cast<unsigned char>(text[static_cast<size_t>(i)]) & 0x3Fu);
+    return code;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) code = ReplacementChar;
+    auto byte = [&](char32_t bits) { out += static_cast<char>(bits); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | (code >> 6));
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | (code >> 18));
+        byte(0x80 | ((code >> 12) & 0x3F));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+}
+
+int32_t Utf8CharCount(std::string_view text) {
+    size_t count = 0;
+    for (char c : text)
+        if (!IsUtf8Continuation(c)) ++count;
+    return CheckedLength(count);
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) continue;
+        int length = Utf8SequenceLength(text.substr(at));
+        if (length == 0) return false;
+        at += static_cast<size_t>(length - 1);
+    }
+    return true;
 }
 
 }  // namespace codelume

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/Arith.h"
+#include "canvas/Utf8.h"
 #include "document/IndentManager.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
@@ -84,7 +85,9 @@ int32_t TLineBuilder::Run() {
     while (start < Section.CharCount) {
         int32_t remaining = Section.CharCount - start;
         int32_t width = Section.LineWidthAt(Manager, Y);
-        int32_t n = std::max(1, CountThatFits(width, remaining, start));
+        // Every line takes at least one whole character.
+        int32_t first = Utf8CharLength(Section.Text().substr(static_cast<size_t>(start)));
+        int32_t n = std::max(first, CountThatFits(width, remaining, start));
         n = ChooseBreak(start, n, remaining);
         CloseLine(start, n);
         start += n;

@@ -1,6 +1,6 @@
 // Qt fonts for canvas fonts, built once per font and resolution: the QFont, its
-// metrics and the advance of every single byte, so that measuring a byte range
-// is a table walk rather than a text-shaping call.
+// metrics and the advance of every character met so far, so that measuring a
+// piece of text is a table walk rather than a text-shaping call.
 #pragma once
 
 #include <QFont>
@@ -9,13 +9,14 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "canvas/CanvasTypes.h"
 
 namespace codelume {
 
-// Bytes as they are shown: UTF-8 where a valid sequence stands, Windows-1252 elsewhere.
+// The engine's UTF-8 text as Qt text; a byte that starts no valid sequence shows U+FFFD.
 QString DecodeBytes(std::string_view bytes);
 
 // One cache serves one resolution. Its owner (a viewer, a print device) keeps it
@@ -28,12 +29,13 @@ public:
         QFont Font;
         QFontMetricsF Metrics;
         TTextMetrics TextMetrics;
-        std::array<double, 256> Advance;  // each byte shown on its own
+        std::array<double, 128> AsciiAdvance;
+        std::unordered_map<char32_t, double> WideAdvance;  // filled as characters are met
     };
 
     explicit TFontCache(int32_t pixelsPerInch) : Ppi(pixelsPerInch) {}
 
-    const TEntry& Lookup(const TFont& font);
+    TEntry& Lookup(const TFont& font);
     int32_t TextExtent(const TFont& font, std::string_view bytes);
     int32_t PixelsPerInch() const { return Ppi; }
 
@@ -43,6 +45,7 @@ private:
     TEntry* LastHit = nullptr;
 
     std::unique_ptr<TEntry> MakeEntry(const TFont& font) const;
+    static double WideAdvance(TEntry& entry, char32_t code);
 };
 
 }  // namespace codelume

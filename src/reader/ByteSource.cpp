@@ -1,40 +1,38 @@
 #include "reader/ByteSource.h"
 
-#include <algorithm>
+#include <array>
 
 namespace codelume {
+namespace {
 
-TStreamSource::TStreamSource(TStream& stream) : Stream(stream) { Stream.SetPosition(0); }
-
-char TStreamSource::ReadSourceChar() {
-    if (Position >= ChunkLength) {
-        // A short chunk is the stream's last one: the end mark follows its bytes.
-        ChunkLength = std::max(0, Stream.Read(Chunk.data(), ChunkSize));
-        if (ChunkLength < ChunkSize) Chunk[static_cast<size_t>(ChunkLength++)] = EndOfSource;
-        Position = 0;
-    }
-    return Chunk[static_cast<size_t>(Position++)];
+std::string ReadToEnd(TStream& stream) {
+    std::string bytes;
+    std::array<char, 65536> chunk;
+    for (int32_t n; (n = stream.Read(chunk.data(), static_cast<int32_t>(chunk.size()))) > 0;)
+        bytes.append(chunk.data(), static_cast<size_t>(n));
+    return bytes;
 }
 
-char TFileSource::ReadSourceChar() {
-    if (Position >= BufferLength) {
-        if (AtEnd) return EndOfSource;
-        BufferLength = std::max(0, File.Read(Buffer.data(), BufferSize));
-        Position = 0;
-        if (BufferLength < BufferSize) AtEnd = true;
-        if (BufferLength == 0) return EndOfSource;
-    }
-    return Buffer[static_cast<size_t>(Position++)];
+}  // namespace
+
+std::string TBufferSource::ReadAll() {
+    return Length > 0 ? std::string(Start, static_cast<size_t>(Length)) : std::string();
 }
 
-char TStringsSource::ReadSourceChar() {
-    if (Position >= Current.size()) {
-        if (NextLine >= Lines.size()) return EndOfSource;
-        Current = Lines[NextLine++];
-        Current += '\r';
-        Position = 0;
+std::string TStreamSource::ReadAll() {
+    Stream.SetPosition(0);
+    return ReadToEnd(Stream);
+}
+
+std::string TFileSource::ReadAll() { return ReadToEnd(File); }
+
+std::string TStringsSource::ReadAll() {
+    std::string bytes;
+    for (const std::string& line : Lines) {
+        bytes += line;
+        bytes += '\r';
     }
-    return Current[Position++];
+    return bytes;
 }
 
 }  // namespace codelume

@@ -49,13 +49,15 @@ TReadResult ParseDocumentStream(TSectionList& document, TAnchorIndex& anchorInde
 
 TReadResult ParseTextFile(TSectionList& document, TAnchorIndex& anchorIndex,
                           const std::string& fileName) {
-    THtmlReader reader(document, anchorIndex, std::make_unique<TFileSource>(fileName));
+    THtmlReader reader(document, anchorIndex, std::make_unique<TFileSource>(fileName), {}, {},
+                       TTextKind::tkPlainText);
     return Read(reader, &THtmlReader::ReadText, TErrorPolicy::KeepOnOpenComment);
 }
 
 TReadResult ParseTextStrings(TSectionList& document, TAnchorIndex& anchorIndex,
                              const std::vector<std::string>& lines) {
-    THtmlReader reader(document, anchorIndex, std::make_unique<TStringsSource>(lines));
+    THtmlReader reader(document, anchorIndex, std::make_unique<TStringsSource>(lines), {}, {},
+                       TTextKind::tkPlainText);
     return Read(reader, &THtmlReader::ReadText, TErrorPolicy::Propagate);
 }
 

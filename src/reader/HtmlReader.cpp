@@ -8,8 +8,8 @@ namespace codelume {
 
 THtmlReader::THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex,
                          std::unique_ptr<TByteSource> source, TIncludeType onInclude,
-                         TSoundType onSoundRequest)
-    : THtmlScanner(std::move(source), std::move(onInclude)),
+                         TSoundType onSoundRequest, TTextKind kind)
+    : THtmlScanner(std::move(source), std::move(onInclude), kind),
       Document(document),
       CurrentCell(&document),
       AnchorIndex(anchorIndex),

@@ -52,7 +52,7 @@ public:
 
     THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex,
                 std::unique_ptr<TByteSource> source, TIncludeType onInclude = {},
-                TSoundType onSoundRequest = {});
+                TSoundType onSoundRequest = {}, TTextKind kind = TTextKind::tkHtml);
 
     // One whole read as HTML or as plain text; the open block is kept also
     // when an exception ends the read.

@@ -1,12 +1,14 @@
 #include "reader/HtmlScanner.h"
 
+#include <algorithm>
+
 #include "base/Ascii.h"
+#include "canvas/Utf8.h"
 #include "reader/SymbolTables.h"
 
 namespace codelume {
 namespace {
 
-constexpr size_t MaxReferenceDigits = 4;
 constexpr size_t MaxEntityNameLength = 7;
 constexpr size_t MaxScriptTagLetters = 7;
 
@@ -24,6 +26,28 @@ const TSymbolSet ContentSymbols =
 bool IsLetter(char upper) { return upper >= 'A' && upper <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// The value of a digit in base 10 or 16, or -1 for any other character.
+int DigitValue(char c, int base) {
+    if (IsDigit(c)) return c - '0';
+    char upper = UpperAscii(c);
+    if (base == 16 && upper >= 'A' && upper <= 'F') return upper - 'A' + 10;
+    return -1;
+}
+
+constexpr char32_t BeyondUnicode = 0x110000;
+
+// Appends the character a numeric reference stands for; false when the code
+// is a control character that is no reference. The codes 128 to 159 name the
+// characters Windows-1252 puts there, as pages written on that charset mean them.
+bool AppendReferencedChar(std::string& text, char32_t code) {
+    if (code == 9) code = ' ';
+    if (code != 0 && code < 32 && code != 10) return false;
+    if (code >= 128 && code < 160) code = Windows1252Char(static_cast<uint8_t>(code));
+    if (code == 0) code = ReplacementChar;
+    AppendUtf8(text, code);
+    return true;
+}
+
 // A character that a text run collects: a line end, or any byte from 32 up
 // other than the three that start markup.
 bool IsTextChar(char c) {
@@ -33,15 +57,16 @@ bool IsTextChar(char c) {
 
 }  // namespace
 
-THtmlScanner::THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude)
-    : Source(std::move(source)), OnInclude(std::move(onInclude)) {}
+THtmlScanner::THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude,
+                           TTextKind kind)
+    : Text(DecodeDocument(source->ReadAll(), kind)), OnInclude(std::move(onInclude)) {}
 
 char THtmlScanner::ReadSourceChar() {
     if (InInclude) {
         if (IncludePosition < IncludeBlock.size()) return IncludeBlock[IncludePosition++];
         InInclude = false;
     }
-    return Source->ReadSourceChar();
+    return TextPosition < Text.size() ? Text[TextPosition++] : EndOfSource;
 }
 
 void THtmlScanner::ReadChar() {
@@ -121,7 +146,7 @@ void THtmlScanner::ParseInclude() {
     SkipCommentBody();
     std::string block = OnInclude(command, params);
     if (block.empty()) return;
-    IncludeBlock = std::move(block);
+    IncludeBlock = DecodeUndeclared(block);
     IncludePosition = 0;
     InInclude = true;
 }
@@ -278,8 +303,8 @@ bool THtmlScanner::ReadEntity() {
     return true;
 }
 
-// Reads a character reference from its '&': the decoded byte, or the text as
-// typed when it decodes to nothing.
+// Reads a character reference from its '&': the decoded character, or the
+// text as typed when it is no reference.
 std::string THtmlScanner::ReadReference() {
     NextChar();
     if (UpCh != '#') return ReadNamedReference();
@@ -288,21 +313,27 @@ std::string THtmlScanner::ReadReference() {
 }
 
 std::string THtmlScanner::ReadNumericReference() {
-    std::string digits;
-    while (IsDigit(CurCh)) {
-        digits += CurCh;
+    std::string typed = "&#";
+    int base = 10;
+    if (UpCh == 'X') {
+        base = 16;
+        typed += CurCh;
         NextChar();
-        if (digits.size() == MaxReferenceDigits) return "&#" + digits;
+    }
+    size_t digitsStart = typed.size();
+    char32_t code = 0;
+    for (int digit; (digit = DigitValue(CurCh, base)) >= 0; NextChar()) {
+        typed += CurCh;
+        // Past the last code point the value stops growing, so it cannot overflow.
+        code = std::min<char32_t>(code * static_cast<char32_t>(base) + static_cast<char32_t>(digit),
+                                  BeyondUnicode);
     }
     bool semicolon = CurCh == ';';
     if (semicolon) NextChar();
-    if (!digits.empty()) {
-        int code = std::stoi(digits);
-        if (code == 9) return " ";
-        if (code <= 255 && (code == 10 || code >= 32))
-            return std::string(1, static_cast<char>(code));
-    }
-    return "&#" + digits + (semicolon ? ";" : "");
+    std::string text;
+    if (typed.size() == digitsStart || !AppendReferencedChar(text, code))
+        return typed + (semicolon ? ";" : "");
+    return text;
 }
 
 std::string THtmlScanner::ReadNamedReference() {
@@ -310,16 +341,24 @@ std::string THtmlScanner::ReadNamedReference() {
     while (IsDigit(UpCh) || IsLetter(UpCh)) {
         name += CurCh;
         NextChar();
-        if (name.size() == MaxEntityNameLength) return "&" + name;
+        // Names stop at seven characters unless that would cut a known one.
+        if (name.size() >= MaxEntityNameLength && !StartsLongerEntity(name)) {
+            if (!LookupEntity(name)) return "&" + name;
+            break;
+        }
     }
     bool semicolon = CurCh == ';';
     if (semicolon) NextChar();
-    if (std::optional<char> c = LookupEntity(name)) return std::string(1, *c);
-    return "&" + name + (semicolon ? ";" : "");
+    std::optional<char32_t> code = LookupEntity(name);
+    if (!code) return "&" + name + (semicolon ? ";" : "");
+    std::string text;
+    AppendUtf8(text, *code);
+    return text;
 }
 
+// A run ends at a character start, so that no character is split between two runs.
 bool THtmlScanner::ReadTextRun() {
-    while (Token.size() < MaxRunLength && IsTextChar(CurCh)) {
+    while (IsTextChar(CurCh) && (Token.size() < MaxRunLength || IsUtf8Continuation(CurCh))) {
         if (!InPre && (CurCh == ' ' || CurCh == '\r')) {
             Token += ' ';
             SkipSpaces();
@@ -367,8 +406,11 @@ void THtmlScanner::ReadTextAreaTag() {
     Token = "<";
     NextChar();
     Sym = UnknownTagSymbol;
+    bool full = false;
     while (CurCh != '\r' && CurCh != ' ' && CurCh != '>' && CurCh != EndOfSource) {
-        AppendToken(CurCh);
+        // The bytes of a character that went in follow it past the limit.
+        if (!IsUtf8Continuation(CurCh)) full = Token.size() >= MaxTokenLength;
+        if (!full) Token += CurCh;
         NextChar();
     }
     if (LowerAscii(Token) == "</textarea") Sym = TextAreaEndSy;
@@ -391,7 +433,7 @@ void THtmlScanner::ReadScriptTag() {
 
 // Text without whitespace folding up to a stop character, the end or 100 bytes.
 void THtmlScanner::ReadRawRun(std::string_view stops) {
-    while (Token.size() < MaxRunLength && CurCh != EndOfSource &&
+    while ((Token.size() < MaxRunLength || IsUtf8Continuation(CurCh)) && CurCh != EndOfSource &&
            stops.find(CurCh) == std::string_view::npos) {
         Token += CurCh;
         NextChar();

@@ -1,7 +1,7 @@
-// The reader's tokenizer: normalises the bytes of a source into characters,
-// skips comments and declarations, and turns the characters into symbols with
-// their token text and parsed attributes. Owns its source and the attributes
-// of the current tag.
+// The reader's tokenizer: decodes a source's bytes into UTF-8 text once,
+// normalises its line ends, skips comments and declarations, and turns the
+// characters into symbols with their token text and parsed attributes. Owns
+// the decoded text and the attributes of the current tag.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include "document/HtmlSymbols.h"
 #include "reader/ByteSource.h"
 #include "reader/SymbolTables.h"
+#include "reader/TextDecoding.h"
 
 namespace codelume {
 
@@ -43,7 +44,8 @@ public:
     static constexpr size_t MaxTokenLength = 150;
     static constexpr size_t MaxRunLength = 100;
 
-    explicit THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude = {});
+    explicit THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude = {},
+                          TTextKind kind = TTextKind::tkHtml);
     virtual ~THtmlScanner() = default;
 
     // The character layer: ReadChar normalises line ends and tabs; NextChar
@@ -95,7 +97,8 @@ private:
     void ReadRawRun(std::string_view stops);
     void AppendToken(char c);
 
-    std::unique_ptr<TByteSource> Source;
+    std::string Text;  // the whole source, decoded
+    size_t TextPosition = 0;
     TIncludeType OnInclude;
     std::string IncludeBlock;
     size_t IncludePosition = 0;

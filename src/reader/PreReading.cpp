@@ -1,5 +1,6 @@
 // Preformatted text and plain-text files: read character by character, one
 // TPreformatted block per source line.
+#include "canvas/Utf8.h"
 #include "document/GapBlocks.h"
 #include "reader/HtmlReader.h"
 #include "reader/ReaderSymbols.h"
@@ -7,7 +8,7 @@
 namespace codelume {
 namespace {
 
-// Pending text goes to its line once it exceeds this many characters.
+// Pending text goes to its line once it exceeds this many bytes.
 constexpr size_t MaxPendingLength = 200;
 
 // Raw bytes that a block's characters reserve for the end mark, form
@@ -140,10 +141,11 @@ bool THtmlReader::ReadPreTag(int32_t level) {
     }
 }
 
+// Pending text is handed on at a character start, so that no character is split.
 void THtmlReader::AppendPreChar() {
     if (IsReservedByte(CurCh)) return;
+    if (Pending.size() > MaxPendingLength && !IsUtf8Continuation(CurCh)) FlushPending();
     Pending += CurCh;
-    if (Pending.size() > MaxPendingLength) FlushPending();
 }
 
 // A line that ends without text still holds the ids read on it.

@@ -80,23 +80,6 @@ constexpr std::array<TAttributeName, 54> AttributeNames = {{
     {"ID", IdSy},
 }};
 
-// The first four stand for & < > "; the rest for the codes 160 to 255 in order.
-constexpr std::array<std::string_view, 100> EntityNames = {
-    "amp",    "lt",     "gt",     "quot",   "nbsp",   "iexcl",  "cent",   "pound",  "curren",
-    "yen",    "brvbar", "sect",   "uml",    "copy",   "ordf",   "laquo",  "not",    "shy",
-    "reg",    "macr",   "deg",    "plusmn", "sup2",   "sup3",   "acute",  "micro",  "para",
-    "middot", "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12", "frac34", "iquest",
-    "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil", "Egrave",
-    "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde",
-    "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "times",  "Oslash", "Ugrave", "Uacute",
-    "Ucirc",  "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute", "acirc",  "atilde",
-    "auml",   "aring",  "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",   "igrave",
-    "iacute", "icirc",  "iuml",   "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde",
-    "ouml",   "divide", "oslash", "ugrave", "uacute", "ucirc",  "uuml",   "yacute", "thorn",
-    "yuml"};
-constexpr std::string_view BasicEntityChars = "&<>\"";
-constexpr int FirstLatinEntityCode = 160;
-
 }  // namespace
 
 THtmlSymbol LookupTag(std::string_view upperName, TTagForm form) {
@@ -112,15 +95,6 @@ THtmlSymbol LookupAttribute(std::string_view upperName) {
     for (const TAttributeName& entry : AttributeNames)
         if (entry.Name == upperName) return entry.Symbol;
     return UnknownAttributeSymbol;
-}
-
-std::optional<char> LookupEntity(std::string_view name) {
-    for (size_t i = 0; i < EntityNames.size(); ++i) {
-        if (EntityNames[i] != name) continue;
-        if (i < BasicEntityChars.size()) return BasicEntityChars[i];
-        return static_cast<char>(FirstLatinEntityCode + (i - BasicEntityChars.size()));
-    }
-    return std::nullopt;
 }
 
 std::string TrimControls(std::string_view text) {

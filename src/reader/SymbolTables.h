@@ -28,8 +28,11 @@ THtmlSymbol LookupTag(std::string_view upperName, TTagForm form);
 // The symbol of an upper-cased attribute name, or UnknownAttributeSymbol.
 THtmlSymbol LookupAttribute(std::string_view upperName);
 
-// The byte a named character reference stands for (case-sensitive name).
-std::optional<char> LookupEntity(std::string_view name);
+// The character a named character reference stands for (case-sensitive name).
+std::optional<char32_t> LookupEntity(std::string_view name);
+
+// Whether some reference name is longer than name and starts with it.
+bool StartsLongerEntity(std::string_view name);
 
 // The text without leading and trailing bytes of code 32 or less.
 std::string TrimControls(std::string_view text);

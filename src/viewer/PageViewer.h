@@ -273,7 +273,6 @@ private:
     void StartAutoScroll();
     void AutoScrollStep();
     void StopAutoScroll();
-    int32_t WordEdge(int32_t index, int32_t step, const TSectionBase* block) const;
     void OpenLinked(const std::string& path, const std::string& anchor, TLoadKind kind);
     void JumpRecordingHistory(const std::string& anchor);
     void RecordHistory(const THistoryEntry& previous);

@@ -2,6 +2,8 @@
 #include <QClipboard>
 #include <algorithm>
 
+#include "canvas/Utf8.h"
+#include "document/Section.h"
 #include "document/SectionList.h"
 #include "qt/FontCache.h"
 #include "viewer/PageViewer.h"
@@ -31,10 +33,36 @@ void PutOnClipboard(const std::string& text, QClipboard::Mode mode) {
     if (!text.empty()) QApplication::clipboard()->setText(DecodeBytes(WithLineFeeds(text)), mode);
 }
 
-bool IsWordChar(char ch) {
-    unsigned char c = static_cast<unsigned char>(ch);
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-           (c >= 192 && c <= 214) || (c >= 216 && c <= 246) || c >= 248;
+// Letters and digits: ASCII, Latin-1 without its two signs, and the other
+// scripts outside the blocks of punctuation and symbols.
+bool IsWordChar(char32_t c) {
+    if (c < 0x100)
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+               (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+    return !(c >= 0x2000 && c <= 0x2BFF) && !(c >= 0x3000 && c <= 0x303F) &&
+           !(c >= 0xFE30 && c <= 0xFE6F) && !(c >= 0xFF01 && c <= 0xFF0F) && c < 0xFFF0;
+}
+
+int32_t CharStart(std::string_view text, int32_t at) {
+    while (at > 0 && IsUtf8Continuation(text[static_cast<size_t>(at)])) --at;
+    return at;
+}
+
+bool IsWordCharAt(std::string_view text, int32_t at) {
+    return IsWordChar(DecodeUtf8(text.substr(static_cast<size_t>(at))));
+}
+
+// The byte range of the word holding the character at `at`; empty when that
+// character belongs to no word.
+std::pair<int32_t, int32_t> WordAround(std::string_view text, int32_t at) {
+    int32_t start = CharStart(text, at), end = start;
+    int32_t length = static_cast<int32_t>(text.size());
+    while (end < length && IsWordCharAt(text, end))
+        end += Utf8CharLength(text.substr(static_cast<size_t>(end)));
+    if (end == start) return {start, start};
+    while (start > 0 && IsWordCharAt(text, CharStart(text, start - 1)))
+        start = CharStart(text, start - 1);
+    return {start, end};
 }
 
 }  // namespace
@@ -174,21 +202,14 @@ void TPageViewer::PanelDoubleClick(int32_t x, int32_t y) {
     TSectionBase* block = nullptr;
     // A click beyond a line's end gives the index of the next line's start.
     if (!FDocument->CaretPoint(MeasuringCanvas(), hit.Index, caret) ||
-        caret.Y - FDocument->TopY > hit.LineTop || !FDocument->CharAt(hit.Index, ch, block) ||
-        !IsWordChar(ch))
+        caret.Y - FDocument->TopY > hit.LineTop || !FDocument->CharAt(hit.Index, ch, block))
         return;
-    SetSelection(WordEdge(hit.Index, -1, block), WordEdge(hit.Index, 1, block));
+    // Only text blocks answer CharAt.
+    const auto& section = static_cast<const TSection&>(*block);
+    auto [start, end] = WordAround(section.Text(), hit.Index - section.FirstIndex);
+    if (start == end) return;
+    SetSelection(section.FirstIndex + start, section.FirstIndex + end);
     OfferSelection();
-}
-
-// The first index past the word in the given direction (the start of the
-// word when going back), staying inside the block.
-int32_t TPageViewer::WordEdge(int32_t index, int32_t step, const TSectionBase* block) const {
-    char ch = 0;
-    TSectionBase* other = nullptr;
-    int32_t next = index + step;
-    while (FDocument->CharAt(next, ch, other) && other == block && IsWordChar(ch)) next += step;
-    return step < 0 ? next + 1 : next;
 }
 
 int32_t TPageViewer::SelectionLength() const { return FDocument->SelectionLength(); }

@@ -14,7 +14,7 @@ TFont FontOf(int32_t points, TFontStyles style = 0) {
 
 TEST(FixedCanvasMetrics, FollowThePixelSize) {
     struct TRow {
-        int32_t Points, Height, Descent, ByteWidth;
+        int32_t Points, Height, Descent, CharWidth;
     };
     // s = MulDiv(p, 96, 72): 12 pt is 16 px, 10 pt 13.33 -> 13, 9 pt exactly 12, 7 pt 9.33 -> 9.
     for (TRow row : {TRow{12, 16, 4, 8}, TRow{10, 13, 3, 7}, TRow{9, 12, 3, 6}, TRow{7, 9, 2, 5}}) {
@@ -26,7 +26,10 @@ TEST(FixedCanvasMetrics, FollowThePixelSize) {
         EXPECT_EQ(metrics.Ascent + metrics.Descent, metrics.Height);
         EXPECT_EQ(metrics.ExternalLeading, 0);
         EXPECT_EQ(metrics.Overhang, 0);
-        EXPECT_EQ(canvas.TextExtent(FontOf(row.Points), "abc"), 3 * row.ByteWidth);
+        EXPECT_EQ(canvas.TextExtent(FontOf(row.Points), "abc"), 3 * row.CharWidth);
+        // Widths count characters, not the bytes of their UTF-8 sequences.
+        EXPECT_EQ(canvas.TextExtent(FontOf(row.Points), "\u00E9\u20AC\U0001F600"),
+                  3 * row.CharWidth);
     }
 }
 

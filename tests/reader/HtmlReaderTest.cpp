@@ -378,6 +378,12 @@ TEST(ParsePre, CutsLongLinesIntoPiecesWithoutLosingText) {
     std::string line(1000, 'x');
     TReadPage page("<PRE>" + line + "</PRE>");
     EXPECT_EQ(page.Section(1).Text(), line);
+    // Pieces end between characters, so a block that stops growing keeps whole ones.
+    std::string wide;
+    for (int i = 0; i < 7000; ++i) wide += "\u4E2D";
+    TReadPage cjk("<PRE>" + wide + "</PRE>");
+    EXPECT_EQ(cjk.Section(1).Text(), wide.substr(0, cjk.Section(1).Text().size()));
+    EXPECT_EQ(cjk.Section(1).Text().size() % 3, 0u);
 }
 
 }  // namespace

@@ -33,13 +33,6 @@ std::vector<std::pair<THtmlSymbol, std::string>> Symbols(const std::string& text
     return result;
 }
 
-std::string Characters(TByteSource& source) {
-    std::string result;
-    for (char c = source.ReadSourceChar(); c != EndOfSource; c = source.ReadSourceChar())
-        result += c;
-    return result;
-}
-
 TEST(NextChar, SkipsCommentsAndDeclarations) {
     EXPECT_THAT(Symbols("a<!-- x -- >b"), ElementsAre(Pair(TextSymbol, "ab")));
     EXPECT_THAT(Symbols("a<!---->b<!-x>c"), ElementsAre(Pair(TextSymbol, "abc")));
@@ -161,19 +154,35 @@ TEST_P(ReadEntity, DecodesOrKeepsTheReference) {
 
 INSTANTIATE_TEST_SUITE_P(
     References, ReadEntity,
-    ::testing::Values(TEntityCase{"Decimal", "&#65;", {"A"}}, TEntityCase{"Tab", "&#9;", {" "}},
-                      TEntityCase{"LineFeed", "&#10;", {"\n"}},
-                      TEntityCase{"Control", "&#8;", {"&#8;"}},
-                      TEntityCase{"FourDigits", "&#0065;", {"&#0065", ";"}},
-                      TEntityCase{"TooLarge", "&#300;", {"&#300;"}},
-                      TEntityCase{"NoDigits", "&#x41;", {"&#", "x41;"}},
-                      TEntityCase{"Basic", "&amp;&lt;&gt;&quot;", {"&", "<", ">", "\""}},
-                      TEntityCase{"CaseSensitive", "&Amp;", {"&Amp;"}},
-                      TEntityCase{"Nbsp", "&nbsp;", {"\xA0"}},
-                      TEntityCase{"LastLatin", "&yuml!", {"\xFF", "!"}},
-                      TEntityCase{"UpperLatin", "&THORN;&thorn;", {"\xDE", "\xFE"}},
-                      TEntityCase{"BareAmpersand", "& b", {"&", " b"}},
-                      TEntityCase{"SevenLetters", "&abcdefghi;", {"&abcdefg", "hi;"}}),
+    ::testing::Values(
+        TEntityCase{"Decimal", "&#65;", {"A"}}, TEntityCase{"Tab", "&#9;", {" "}},
+        TEntityCase{"LineFeed", "&#10;", {"\n"}}, TEntityCase{"Control", "&#8;", {"&#8;"}},
+        TEntityCase{"LeadingZeros", "&#0065;", {"A"}},
+        TEntityCase{"BeyondLatin1", "&#8212;&#300", {"\u2014", "\u012C"}},
+        TEntityCase{"Hexadecimal", "&#x41;&#X2013;&#x1F600;", {"A", "\u2013", "\U0001F600"}},
+        TEntityCase{"HexWithoutDigits", "&#xg;", {"&#x", "g;"}},
+        TEntityCase{"NoDigits", "&#;", {"&#;"}},
+        TEntityCase{"Windows1252Range", "&#150;&#128;", {"\u2013", "\u20AC"}},
+        TEntityCase{"NulIsReplaced", "&#0;", {"\uFFFD"}},
+        TEntityCase{"SurrogateIsReplaced", "&#xD800;", {"\uFFFD"}},
+        TEntityCase{"BeyondUnicodeIsReplaced", "&#x110000;&#99999999999999;", {"\uFFFD", "\uFFFD"}},
+        TEntityCase{"Basic", "&amp;&lt;&gt;&quot;", {"&", "<", ">", "\""}},
+        TEntityCase{"CaseSensitive", "&Amp;", {"&Amp;"}}, TEntityCase{"Nbsp", "&nbsp;", {"\u00A0"}},
+        TEntityCase{"LastLatin", "&yuml!", {"\u00FF", "!"}},
+        TEntityCase{"UpperLatin", "&THORN;&thorn;", {"\u00DE", "\u00FE"}},
+        TEntityCase{"Punctuation",
+                    "&ndash;&mdash;&rsquo;&hellip;&euro;&trade;",
+                    {"\u2013", "\u2014", "\u2019", "\u2026", "\u20AC", "\u2122"}},
+        TEntityCase{"CaseMakesTheArrow",
+                    "&rarr;&rArr;&Prime;&prime;",
+                    {"\u2192", "\u21D2", "\u2033", "\u2032"}},
+        TEntityCase{"GreekAndMaths",
+                    "&Omega;&sigmaf;&forall;&there4;&diams;",
+                    {"\u03A9", "\u03C2", "\u2200", "\u2234", "\u2666"}},
+        TEntityCase{"SevenLetterNames", "&epsilon;&Upsilon", {"\u03B5", "\u03A5"}},
+        TEntityCase{"LongestName", "&thetasym;", {"\u03D1"}},
+        TEntityCase{"BareAmpersand", "& b", {"&", " b"}},
+        TEntityCase{"SevenLetters", "&abcdefghi;", {"&abcdefg", "hi;"}}),
     [](const auto& row) { return row.param.Name; });
 
 TEST(NextSymbol, SplitsAParagraphIntoItsSymbols) {
@@ -262,26 +271,20 @@ TEST(ParseInclude, ReadsTheHandlersBytesInPlaceOfTheDirective) {
     EXPECT_THAT(params, ElementsAre("FILE=\"x.htm\"", "VIRTUAL=\"y\""));
 }
 
-TEST(ReadSourceChar, EverySourceEndsWithTheEndMark) {
+TEST(ReadAll, EverySourceDeliversAllItsBytes) {
     std::vector<std::string> lines = {"ab", "", "c"};
-    TStringsSource strings(lines);
-    EXPECT_EQ(Characters(strings), "ab\r\rc\r");
-    EXPECT_EQ(strings.ReadSourceChar(), EndOfSource);
+    EXPECT_EQ(TStringsSource(lines).ReadAll(), "ab\r\rc\r");
 
-    std::string big(600, 'q');
+    // A stream is read from its start; the end mark inside the bytes is kept.
+    std::string big(70000, 'q');
+    big[300] = EndOfSource;
     TMemoryStream stream(big);
     stream.SetPosition(100);
-    TStreamSource fromStream(stream);
-    EXPECT_EQ(Characters(fromStream), big);
-    EXPECT_EQ(fromStream.ReadSourceChar(), EndOfSource);
+    EXPECT_EQ(TStreamSource(stream).ReadAll(), big);
 
     TTempDir dir;
-    std::string bytes(4500, 'f');
-    bytes += "end";
-    WriteWholeFile(dir.File("a.htm"), bytes);
-    TFileSource file(dir.File("a.htm"));
-    EXPECT_EQ(Characters(file), bytes);
-    EXPECT_EQ(file.ReadSourceChar(), EndOfSource);
+    WriteWholeFile(dir.File("a.htm"), big);
+    EXPECT_EQ(TFileSource(dir.File("a.htm")).ReadAll(), big);
     EXPECT_THAT([&] { TFileSource missing(dir.File("none.htm")); },
                 ::testing::ThrowsMessage<EFOpenError>(::testing::HasSubstr("Cannot open file")));
 }

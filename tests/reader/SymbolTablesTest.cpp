@@ -26,15 +26,27 @@ TEST(LookupAttribute, SharesTheSymbolsTheTablesShare) {
     EXPECT_EQ(LookupAttribute("STYLE"), UnknownAttributeSymbol);
 }
 
-TEST(LookupEntity, MapsTheLatinNamesToTheirCodes) {
-    EXPECT_EQ(LookupEntity("quot"), '"');
-    EXPECT_EQ(LookupEntity("nbsp"), '\xA0');
-    EXPECT_EQ(LookupEntity("copy"), '\xA9');
-    EXPECT_EQ(LookupEntity("times"), '\xD7');
-    EXPECT_EQ(LookupEntity("szlig"), '\xDF');
-    EXPECT_EQ(LookupEntity("divide"), '\xF7');
-    EXPECT_EQ(LookupEntity("yuml"), '\xFF');
-    EXPECT_EQ(LookupEntity("Yuml"), std::nullopt);
+TEST(LookupEntity, KnowsTheLatinSymbolAndSpecialSets) {
+    struct TRow {
+        std::string_view Name;
+        std::optional<char32_t> Code;
+    };
+    for (TRow row :
+         {TRow{"quot", U'"'}, TRow{"nbsp", 0xA0}, TRow{"times", 0xD7}, TRow{"yuml", 0xFF},
+          TRow{"Yuml", 0x178}, TRow{"fnof", 0x192}, TRow{"Alpha", 0x391}, TRow{"alpha", 0x3B1},
+          TRow{"piv", 0x3D6}, TRow{"image", 0x2111}, TRow{"crarr", 0x21B5}, TRow{"lArr", 0x21D0},
+          TRow{"sdot", 0x22C5}, TRow{"rang", 0x232A}, TRow{"euro", 0x20AC}, TRow{"zwj", 0x200D},
+          TRow{"apos", std::nullopt}, TRow{"Nbsp", std::nullopt}}) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(LookupEntity(row.Name), row.Code);
+    }
+}
+
+TEST(StartsLongerEntity, FindsOnlyProperPrefixes) {
+    EXPECT_TRUE(StartsLongerEntity("thetasy"));
+    EXPECT_TRUE(StartsLongerEntity("epsilo"));
+    EXPECT_FALSE(StartsLongerEntity("thetasym"));
+    EXPECT_FALSE(StartsLongerEntity("abcdefg"));
 }
 
 TEST(TrimControls, DropsControlBytesAtBothEnds) {

@@ -1,6 +1,7 @@
 #include "PageExpectation.h"
 
 #include "canvas/Utf8.h"
+#include "reader/TextDecoding.h"
 
 namespace codelume {
 namespace {
@@ -49,15 +50,6 @@ size_t SkipStringLiteral(std::string_view s, size_t p) {
         p = hex ? SkipWhile(s, p + 2, IsHexDigit) : SkipWhile(s, p + 1, IsDigit);
     }
     return p;
-}
-
-bool IsValidUtf8(std::string_view s) {
-    for (size_t p = 0; p < s.size();) {
-        int length = static_cast<unsigned char>(s[p]) < 0x80 ? 1 : Utf8SequenceLength(s.substr(p));
-        if (length == 0) return false;
-        p += static_cast<size_t>(length);
-    }
-    return true;
 }
 
 // The page text as it grows, with the column of its last line for the tab stops.
@@ -152,7 +144,8 @@ std::string ExpectedPageText(std::string_view source) {
     }
 }
 
-std::vector<std::string> ExpectedPreLines(std::string_view pageText) {
+std::vector<std::string> ExpectedPreLines(std::string_view pageBytes) {
+    std::string pageText = DecodeUndeclared(pageBytes);
     std::vector<std::string> lines{" "};
     std::string line;
     for (size_t p = 0; p < pageText.size();) {

@@ -15,9 +15,10 @@ namespace codelume {
 // comments and string literals as they stand.
 std::string ExpectedPageText(std::string_view source);
 
-// The lines of the preformatted block as the reader keeps them: split at CR,
-// LF, CR LF and LF CR, tabs as spaces, bytes 0, 2 and 4 dropped, an empty
-// line as one space; the empty line after the block's opening tag first.
-std::vector<std::string> ExpectedPreLines(std::string_view pageText);
+// The lines of the preformatted block as the reader keeps them: the bytes as
+// UTF-8 where they are valid and as Windows-1252 elsewhere, split at CR, LF,
+// CR LF and LF CR, tabs as spaces, bytes 0, 2 and 4 dropped, an empty line
+// as one space; the empty line after the block's opening tag first.
+std::vector<std::string> ExpectedPreLines(std::string_view pageBytes);
 
 }  // namespace codelume

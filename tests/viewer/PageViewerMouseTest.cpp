@@ -55,6 +55,19 @@ TEST_F(MouseSelect, DoubleClickSelectsTheWordUnderThePointer) {
     EXPECT_EQ(SelEnd(), 5);  // the underscore ends the word
 }
 
+TEST_F(MouseSelect, DoubleClickTakesWholeCharactersAndStopsAtPunctuation) {
+    Viewer.LoadFromFile(Page("utf8.htm", "<pre>caf&eacute;&ndash;na&iuml;ve \u4E2D\u6587 x</pre>"));
+    struct TRow {
+        int32_t Offset;  // a byte of the word, from the line start
+        const char* Word;
+    };
+    for (TRow row : {TRow{1, "caf\u00E9"}, TRow{9, "na\u00EFve"}, TRow{15, "\u4E2D\u6587"}}) {
+        SCOPED_TRACE(row.Word);
+        QTest::mouseDClick(&Viewer.Panel(), Qt::LeftButton, {}, PointOf(LineStart(0) + row.Offset));
+        EXPECT_EQ(Viewer.SelText(), row.Word);
+    }
+}
+
 TEST_F(MouseSelect, DoubleClickBeyondTheLineEndSelectsNothing) {
     QPoint past = PointOf(LineStart(1) + 3);
     past.setX(380);
