@@ -152,6 +152,7 @@ private:
     bool ReadPreChar(int32_t level);
     bool ReadPreTag(int32_t level);
     void AppendPreChar();
+    int32_t PreColumn() const;
     void FlushPending();
     void NewPreLine(int32_t level);
     std::unique_ptr<TPreformatted> NewPreSection(int32_t level);

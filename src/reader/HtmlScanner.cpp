@@ -80,9 +80,9 @@ void THtmlScanner::ReadChar() {
         char second = ReadSourceChar();
         if (second != (c == '\n' ? '\r' : '\n')) PushedBackCh = second;
         c = '\r';
-    } else if (c == '\t') {
-        c = ' ';
     }
+    CurIsTab = c == '\t';
+    if (CurIsTab) c = ' ';
     CurCh = c;
     UpCh = UpperAscii(c);
     if (CurCh == EndOfSource && InComment) RaiseError();

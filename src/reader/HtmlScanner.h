@@ -61,6 +61,7 @@ public:
 
     char CurCh = 0;
     char UpCh = 0;
+    bool CurIsTab = false;  // CurCh is the space a tab became
     THtmlSymbol Sym = EofSymbol;
     std::string Token;
     int32_t HeadingLevel = 0;

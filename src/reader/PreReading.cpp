@@ -1,5 +1,6 @@
 // Preformatted text and plain-text files: read character by character, one
 // TPreformatted block per source line.
+#include "base/Arith.h"
 #include "canvas/Utf8.h"
 #include "document/GapBlocks.h"
 #include "reader/HtmlReader.h"
@@ -10,6 +11,7 @@ namespace {
 
 // Pending text goes to its line once it exceeds this many bytes.
 constexpr size_t MaxPendingLength = 200;
+constexpr int32_t TabColumns = 8;
 
 // Raw bytes that a block's characters reserve for the end mark, form
 // controls and images; as text they would corrupt the block.
@@ -145,7 +147,15 @@ bool THtmlReader::ReadPreTag(int32_t level) {
 void THtmlReader::AppendPreChar() {
     if (IsReservedByte(CurCh)) return;
     if (Pending.size() > MaxPendingLength && !IsUtf8Continuation(CurCh)) FlushPending();
-    Pending += CurCh;
+    if (CurIsTab)
+        Pending.append(static_cast<size_t>(TabColumns - PreColumn() % TabColumns), ' ');
+    else
+        Pending += CurCh;
+}
+
+// The characters of the current line so far; an image or control is one.
+int32_t THtmlReader::PreColumn() const {
+    return CheckedAdd(Utf8CharCount(CurrentSection->Text()), Utf8CharCount(Pending));
 }
 
 // A line that ends without text still holds the ids read on it.

@@ -54,7 +54,7 @@ TEST(ParseText, ShowsEveryLineAsItStands) {
     TSectionList fromLines;
     ParseTextStrings(fromLines, anchors, {"x\ty", std::string("\0z", 2)});
     EXPECT_THAT(BlocksOf(fromLines),
-                ElementsAre("section \"\"", "pre \"x y\"", "pre \"z\"", "pre \" \""));
+                ElementsAre("section \"\"", "pre \"x       y\"", "pre \"z\"", "pre \" \""));
 }
 
 // A page in the form the converter writes reads back into one preformatted

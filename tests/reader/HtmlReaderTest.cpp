@@ -386,5 +386,29 @@ TEST(ParsePre, CutsLongLinesIntoPiecesWithoutLosingText) {
     EXPECT_EQ(cjk.Section(1).Text().size() % 3, 0u);
 }
 
+TEST(ParsePre, TabsAdvanceToTheNextStopOfEightCharacters) {
+    struct TRow {
+        const char* Name;
+        std::string Html;
+        std::string Line;
+    };
+    for (const TRow& row : {
+             TRow{"AfterOneCharacter", "<PRE>a\tb</PRE>", "a       b"},
+             TRow{"AtTheLineStart", "<PRE>\tb</PRE>", "        b"},
+             TRow{"OnAStop", "<PRE>abcdefgh\tb</PRE>", "abcdefgh        b"},
+             TRow{"TwoInARow", "<PRE>ab\t\tc</PRE>", "ab              c"},
+             TRow{"ColumnsAreCharacters", "<PRE>\u00E9\u4E2D\tb</PRE>", "\u00E9\u4E2D      b"},
+             TRow{"AfterARunChange", "<PRE><B>ab</B>\tc</PRE>", "ab      c"},
+             TRow{"AfterAReference", "<PRE>a&amp;\tb</PRE>", "a&      b"},
+             TRow{"ReferenceIsOneSpace", "<PRE>a&#9;b</PRE>", "a b"},
+             TRow{"OutsidePreIsWhiteSpace", "<P>a\t\tb", "a b"},
+         }) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(TReadPage(row.Html).Blocks().back(),
+                  std::string(row.Html.starts_with("<PRE>") ? "pre" : "section") + " \"" +
+                      row.Line + "\"");
+    }
+}
+
 }  // namespace
 }  // namespace codelume
