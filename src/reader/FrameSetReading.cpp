@@ -144,27 +144,37 @@ bool AnswerForSource(F scan) {
 
 }  // namespace
 
+// The scans are made inside the answers, since making one reads its source.
 bool IsFrameSetDocument(const std::string& fileName, TIncludeType onInclude) {
-    TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude), {}, fileName);
-    return AnswerForFile([&] { return scan.IsFrameSet(); });
+    return AnswerForFile([&] {
+        TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude), {},
+                           fileName);
+        return scan.IsFrameSet();
+    });
 }
 
 bool IsFrameSetDocument(std::unique_ptr<TByteSource> source, TIncludeType onInclude) {
-    TFrameSetScan scan(std::move(source), std::move(onInclude), {}, {});
-    return AnswerForSource([&] { return scan.IsFrameSet(); });
+    return AnswerForSource([&] {
+        TFrameSetScan scan(std::move(source), std::move(onInclude), {}, {});
+        return scan.IsFrameSet();
+    });
 }
 
 bool ParseFrameSetDocument(TFrameSet& frameSet, const std::string& fileName, TIncludeType onInclude,
                            TSoundType onSoundRequest) {
-    TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude),
-                       std::move(onSoundRequest), fileName);
-    return AnswerForFile([&] { return scan.ReadInto(frameSet); });
+    return AnswerForFile([&] {
+        TFrameSetScan scan(std::make_unique<TFileSource>(fileName), std::move(onInclude),
+                           std::move(onSoundRequest), fileName);
+        return scan.ReadInto(frameSet);
+    });
 }
 
 bool ParseFrameSetDocument(TFrameSet& frameSet, std::unique_ptr<TByteSource> source,
                            TIncludeType onInclude, TSoundType onSoundRequest) {
-    TFrameSetScan scan(std::move(source), std::move(onInclude), std::move(onSoundRequest), {});
-    return AnswerForSource([&] { return scan.ReadInto(frameSet); });
+    return AnswerForSource([&] {
+        TFrameSetScan scan(std::move(source), std::move(onInclude), std::move(onSoundRequest), {});
+        return scan.ReadInto(frameSet);
+    });
 }
 
 }  // namespace codelume
