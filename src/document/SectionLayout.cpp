@@ -5,6 +5,7 @@
 #include "base/Arith.h"
 #include "canvas/Utf8.h"
 #include "document/IndentManager.h"
+#include "document/LineBreaks.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
 #include "document/TextFit.h"
@@ -29,6 +30,8 @@ public:
 
     int32_t Run();
     int32_t ClearDrop() const;
+    // How far right of the left base the lines that ran past their edge reach.
+    int32_t OverflowRight() const { return MaxRight; }
 
 private:
     TSection& Section;
@@ -37,13 +40,15 @@ private:
     int32_t Y;
     std::vector<TImageObj*> Deferred;
     int32_t FloatHeight = 0;
+    int32_t MaxRight = 0;
 
     const char* Chars() const { return Section.Chars.get(); }
     void AddClearLine();
     int32_t CountThatFits(int32_t width, int32_t count, int32_t start);
     bool FitObject(int32_t at, int32_t& used, bool& atLineStart);
     int32_t ChooseBreak(int32_t start, int32_t n, int32_t remaining) const;
-    void CloseLine(int32_t start, int32_t n);
+    bool CanBreakBefore(int32_t at) const;
+    void CloseLine(int32_t start, int32_t n, int32_t fitted);
     void MeasureTextHeight(LineRec& line, int32_t start, int32_t n, int32_t& lastDescent) const;
     void AddObjectGaps(LineRec& line, int32_t start, int32_t n, int32_t lastDescent) const;
     int32_t AlignedLeft(int32_t start, int32_t n) const;
@@ -85,11 +90,11 @@ int32_t TLineBuilder::Run() {
     while (start < Section.CharCount) {
         int32_t remaining = Section.CharCount - start;
         int32_t width = Section.LineWidthAt(Manager, Y);
+        int32_t fitted = CountThatFits(width, remaining, start);
         // Every line takes at least one whole character.
         int32_t first = Utf8CharLength(Section.Text().substr(static_cast<size_t>(start)));
-        int32_t n = std::max(first, CountThatFits(width, remaining, start));
-        n = ChooseBreak(start, n, remaining);
-        CloseLine(start, n);
+        int32_t n = ChooseBreak(start, std::max(first, fitted), remaining);
+        CloseLine(start, n, fitted);
         start += n;
     }
     return Y;
@@ -152,14 +157,20 @@ int32_t TLineBuilder::ChooseBreak(int32_t start, int32_t n, int32_t remaining) c
         return at;
     };
     if (chars[last] == ' ') return skipSpaces(last + 1) - start;
-    if (IsPlaceholder(chars[last + 1])) return n;
-    int32_t back = last;
-    while (back > start && !IsBreak(chars[back])) --back;
-    if (back > start) return back - start + 1;
+    if (IsPlaceholder(chars[last + 1]) || CanBreakBefore(last + 1)) return n;
+    // Back to the nearest break: after a space or an object, or around an ideograph.
+    for (int32_t back = last; back > start; --back) {
+        if (IsBreak(chars[back])) return back - start + 1;
+        if (CanBreakBefore(back)) return back - start;
+    }
     // The word is wider than the line: it runs on to its end and its spaces.
     int32_t wordEnd = last + 1;
-    while (wordEnd < end && !IsBreak(chars[wordEnd])) ++wordEnd;
+    while (wordEnd < end && !IsBreak(chars[wordEnd]) && !CanBreakBefore(wordEnd)) ++wordEnd;
     return skipSpaces(wordEnd) - start;
+}
+
+bool TLineBuilder::CanBreakBefore(int32_t at) const {
+    return IsIdeographicBreak(Section.Text(), at);
 }
 
 void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n,
@@ -204,11 +215,13 @@ int32_t TLineBuilder::AlignedLeft(int32_t start, int32_t n) const {
     if (Section.Align == taLeftJustify) return left;
     int32_t right = Manager.RightEdgeAt(Y);
     int32_t w = Section.TextWidthOf(Canvas, start, TTrim::TrailingSpaces, n);
+    // A line wider than its room starts at the left edge and runs past the right one.
     if (Section.Align == taCenter) return std::max(left, (right + left - w) / 2);
-    return right - w;
+    return std::max(left, right - w);
 }
 
-void TLineBuilder::CloseLine(int32_t start, int32_t n) {
+// A line that holds more than fitted may run past its edge: then it widens the block.
+void TLineBuilder::CloseLine(int32_t start, int32_t n, int32_t fitted) {
     auto line = std::make_unique<LineRec>();
     int32_t lastDescent = 0;
     MeasureTextHeight(*line, start, n, lastDescent);
@@ -216,6 +229,10 @@ void TLineBuilder::CloseLine(int32_t start, int32_t n) {
     line->StartAt = Chars() + start;
     line->CharsInLine = n;
     line->LeftX = AlignedLeft(start, n);
+    if (n > fitted)
+        MaxRight = std::max(
+            MaxRight, CheckedAdd(line->LeftX - Manager.LeftBase,
+                                 Section.TextWidthOf(Canvas, start, TTrim::TrailingSpaces, n)));
     AppendLine(std::move(line));
 }
 
@@ -283,6 +300,7 @@ int32_t TSection::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, i
     maxWidth = manager.AvailWidth;
     LayoutObjects(canvas, y, manager, maxWidth);
     builder.Run();
+    maxWidth = std::max(maxWidth, builder.OverflowRight());
     curs = CheckedAdd(FirstIndex, CharCount);
     if (Depth > 0) BlockHeight = std::max(BlockHeight, manager.NestBottom() - TopY);
     PaintHeight = std::max(manager.FloatBottom() - TopY, BlockHeight);

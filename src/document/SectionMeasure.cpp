@@ -3,6 +3,7 @@
 
 #include "base/Arith.h"
 #include "canvas/Utf8.h"
+#include "document/LineBreaks.h"
 #include "document/Section.h"
 #include "document/TextFit.h"
 
@@ -94,13 +95,22 @@ void TSection::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth
     }
     maxWidth =
         CheckedAdd(CheckedAdd(floatSum, TextWidthOf(canvas, 0, TTrim::Keep, CharCount)), IndentPx);
-    // Words end at spaces and images; a control belongs to the word it stands in.
-    const char* chars = Chars.get();
+    // Words end at spaces and images and around ideographs; a control belongs to
+    // the word it stands in.
+    std::string_view text = Text();
+    auto isGap = [&](int32_t i) {
+        return text[static_cast<size_t>(i)] == ' ' ||
+               text[static_cast<size_t>(i)] == ImagePlaceholder;
+    };
     for (int32_t at = 0; at < CharCount;) {
-        int32_t end = at;
-        while (end < CharCount && chars[end] != ' ' && chars[end] != ImagePlaceholder) ++end;
-        if (end > at) minWidth = std::max(minWidth, TextWidthOf(canvas, at, TTrim::Keep, end - at));
-        at = end + 1;
+        if (isGap(at)) {
+            ++at;
+            continue;
+        }
+        int32_t end = at + 1;
+        while (end < CharCount && !isGap(end) && !IsIdeographicBreak(text, end)) ++end;
+        minWidth = std::max(minWidth, TextWidthOf(canvas, at, TTrim::Keep, end - at));
+        at = end;
     }
     minWidth = CheckedAdd(minWidth, CheckedAdd(floatSum, IndentPx));
 }

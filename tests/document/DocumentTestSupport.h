@@ -1,5 +1,5 @@
 // A document built by hand on the fixed-metrics canvas: 12-point text is 16 px
-// high with descent 4, and every byte is 8 px wide.
+// high with descent 4, and every character is 8 px wide.
 #pragma once
 
 #include <memory>

@@ -24,6 +24,58 @@ TEST(LayoutDocument, RunsATooLongWordOnToItsEndAndSpaces) {
     EXPECT_THAT(LineTexts(section), ElementsAre("aaaaaaaaaaaa  ", "bb"));
 }
 
+TEST(LayoutDocument, BreaksAroundIdeographsKanaAndHangul) {
+    struct TRow {
+        const char* Name;
+        const char* Text;
+        int32_t Chars;  // the width in characters of 8 px
+        std::vector<std::string> Lines;
+    };
+    for (const TRow& row : {
+             TRow{"Ideographs", "一二三四五六七", 3, {"一二三", "四五六", "七"}},
+             TRow{"Kana", "ひらがなカタカナ", 3, {"ひらが", "なカタ", "カナ"}},
+             TRow{"Hangul", "한국어문장", 2, {"한국", "어문", "장"}},
+             TRow{"AfterALatinWord", "ab中文字", 3, {"ab中", "文字"}},
+             TRow{"BeforeALatinWord", "中abcd", 3, {"中", "abcd"}},
+             TRow{"AfterASpace", "ab 中文", 4, {"ab 中", "文"}},
+             TRow{"BeforePunctuation", "中文。", 2, {"中文", "。"}},
+             TRow{"OneAtLeast", "中文", 0, {"中", "文"}},
+             TRow{"LatinAsBefore", "abc def", 5, {"abc ", "def"}},
+         }) {
+        SCOPED_TRACE(row.Name);
+        TDocumentTest test;
+        TSection& section = test.AddText(row.Text);
+        test.Layout(row.Chars * 8 + 4);
+        EXPECT_EQ(LineTexts(section), row.Lines);
+    }
+}
+
+TEST(LayoutDocument, AWordWiderThanTheLineWidensTheDocument) {
+    struct TRow {
+        const char* Name;
+        const char* Text;
+        TAlignment Align;
+        int32_t Depth;
+        int32_t Width;
+    };
+    for (TRow row : {
+             TRow{"Left", "aaaaaaaaaaaa bb", taLeftJustify, 0, 12 * 8},
+             TRow{"Indented", "aaaaaaaaaaaa bb", taLeftJustify, 1, 35 + 12 * 8},
+             TRow{"Centred", "aaaaaaaaaaaa", taCenter, 0, 12 * 8},
+             TRow{"RightStartsAtTheLeftEdge", "aaaaaaaaaaaa", taRightJustify, 0, 12 * 8},
+             TRow{"Fits", "aaaa bbbb", taLeftJustify, 0, 40},
+             TRow{"TrailingSpacesDoNot", "aaaaa     b", taLeftJustify, 0, 40},
+         }) {
+        SCOPED_TRACE(row.Name);
+        TDocumentTest test;
+        TSection& section = test.AddText(row.Text, row.Align, row.Depth);
+        int32_t maxWidth = 0, curs = 0;
+        test.Doc.LayoutDocument(test.Canvas, 0, 40, maxWidth, curs);
+        EXPECT_EQ(maxWidth, row.Width);
+        EXPECT_GE(section.Lines[0]->LeftX, row.Depth * 35);
+    }
+}
+
 TEST(LayoutDocument, TakesTheSpacesThatFollowTheLastFittedSpace) {
     TDocumentTest test;
     auto section = test.Make<TPreformatted>(0, taLeftJustify, TUrlTarget{});
@@ -151,6 +203,12 @@ TEST(WidthBounds, MeasuresTheWidestWordAndTheWholeText) {
     section->WidthBounds(test.Canvas, minWidth, maxWidth);
     EXPECT_EQ(minWidth, 32);
     EXPECT_EQ(maxWidth, 72);
+    // Ideographs are words of their own; a Latin word beside them stays whole.
+    for (auto [text, widest] : {std::pair{"中文字", 8}, std::pair{"ab中  文", 16}}) {
+        SCOPED_TRACE(text);
+        test.MakeText(text)->WidthBounds(test.Canvas, minWidth, maxWidth);
+        EXPECT_EQ(minWidth, widest);
+    }
     auto pre = test.Make<TPreformatted>(1, taLeftJustify, TUrlTarget{});
     pre->AppendText(std::string(100, 'x'));
     pre->WidthBounds(test.Canvas, minWidth, maxWidth);

@@ -80,6 +80,12 @@ TEST_F(ScrollKeys, BarActionsMoveTheView) {
     EXPECT_EQ(Viewer.ScrollY(), Bottom() - Viewer.VScrollBar().LargeChange());
 }
 
+TEST_F(ScrollKeys, AWideWordGivesTheHorizontalBar) {
+    Viewer.LoadFromFile(Page("word.htm", "<p>a " + std::string(100, 'w') + " b"));
+    EXPECT_TRUE(Viewer.HScrollBar().isVisible());
+    EXPECT_GT(Viewer.ContentWidth(), Viewer.Panel().width());
+}
+
 TEST_F(ScrollKeys, HorizontalKeysStayInsideTheWidestLine) {
     std::string wide(400, 'w');
     Viewer.LoadFromFile(Page("wide.htm", "<pre>" + wide + "</pre>"));
