@@ -38,7 +38,8 @@ struct LineRec {
     int32_t Extent = 0;  // vertical space covered, floats that start on the line included
     int32_t CharsInLine = 0;
     int32_t LineDescent = 0;
-    int32_t LeftX = 0;     // layout coordinates, after alignment
+    int32_t LeftX = 0;     // layout coordinates, after alignment and indent
+    int32_t Indent = 0;    // a printed continuation line's indent, where its mark stands
     int32_t PaintedX = 0;  // screen coordinates of the last paint
     int32_t PaintedY = 0;  // document Y of the text top at the last paint
 
@@ -46,6 +47,9 @@ struct LineRec {
 };
 
 enum class TTrim : uint8_t { Keep, TrailingSpaces };
+// Where a block's lines may break: at spaces, or after any character (a
+// preformatted line on paper, whose continuation lines are indented).
+enum class TLineBreaks : uint8_t { AtSpaces, AnyCharacter };
 
 // The marker text of an ordered item: a letter, a Roman numeral or a number, and
 // "."; letters stop at Z, numerals at XX, and the text at 7 characters.
@@ -118,6 +122,7 @@ protected:
     void AppendBytes(std::string_view s);
     // The width a line starting at y may fill.
     virtual int32_t LineWidthAt(const IndentManager& manager, int32_t y) const;
+    virtual TLineBreaks LineBreaks() const { return TLineBreaks::AtSpaces; }
 
 private:
     friend class TLineBuilder;
@@ -144,6 +149,12 @@ public:
 
 protected:
     int32_t LineWidthAt(const IndentManager& manager, int32_t y) const override;
+    TLineBreaks LineBreaks() const override;
+
+private:
+    // On paper a line wider than the page goes on in the next lines, so no text
+    // is lost; on screen it stays whole and the viewer scrolls sideways.
+    bool WrapsLines() const;
 };
 
 class TUListItem : public TSection {

@@ -47,8 +47,11 @@ private:
     int32_t CountThatFits(int32_t width, int32_t count, int32_t start);
     bool FitObject(int32_t at, int32_t& used, bool& atLineStart);
     int32_t ChooseBreak(int32_t start, int32_t n, int32_t remaining) const;
+    int32_t ChooseBreak(int32_t start, int32_t n, int32_t remaining) const;
     bool CanBreakBefore(int32_t at) const;
-    void CloseLine(int32_t start, int32_t n, int32_t fitted);
+    int32_t CharacterBreak(int32_t start, int32_t n, int32_t remaining) const;
+    int32_t ContinuationIndent() const;
+    void CloseLine(int32_t start, int32_t n, int32_t fitted, int32_t indent);
     void MeasureTextHeight(LineRec& line, int32_t start, int32_t n, int32_t& lastDescent) const;
     void AddObjectGaps(LineRec& line, int32_t start, int32_t n, int32_t lastDescent) const;
     int32_t AlignedLeft(int32_t start, int32_t n) const;
@@ -86,15 +89,18 @@ void TLineBuilder::AddClearLine() {
 
 int32_t TLineBuilder::Run() {
     AddClearLine();
+    bool anyCharacter = Section.LineBreaks() == TLineBreaks::AnyCharacter;
     int32_t start = 0;
     while (start < Section.CharCount) {
         int32_t remaining = Section.CharCount - start;
-        int32_t width = Section.LineWidthAt(Manager, Y);
+        int32_t indent = anyCharacter && start > 0 ? ContinuationIndent() : 0;
+        int32_t width = Section.LineWidthAt(Manager, Y) - indent;
         int32_t fitted = CountThatFits(width, remaining, start);
         // Every line takes at least one whole character.
         int32_t first = Utf8CharLength(Section.Text().substr(static_cast<size_t>(start)));
-        int32_t n = ChooseBreak(start, std::max(first, fitted), remaining);
-        CloseLine(start, n, fitted);
+        int32_t n = std::max(first, fitted);
+        n = anyCharacter ? CharacterBreak(start, n, remaining) : ChooseBreak(start, n, remaining);
+        CloseLine(start, n, fitted, indent);
         start += n;
     }
     return Y;
@@ -173,6 +179,20 @@ bool TLineBuilder::CanBreakBefore(int32_t at) const {
     return IsIdeographicBreak(Section.Text(), at);
 }
 
+// After the last character that fits, never inside a UTF-8 sequence; a line
+// takes at least one whole character.
+int32_t TLineBuilder::CharacterBreak(int32_t start, int32_t n, int32_t remaining) const {
+    if (n >= remaining) return remaining;
+    std::string_view rest(Chars() + start, static_cast<size_t>(remaining));
+    int32_t cut = Utf8SafeCut(rest, n);
+    return cut > 0 ? cut : Utf8CharLength(rest);
+}
+
+// Two spaces of the block's first font: room for the mark of a continuation.
+int32_t TLineBuilder::ContinuationIndent() const {
+    return Canvas.TextExtent(Section.Runs.RunAt(0)->Face, "  ");
+}
+
 void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n,
                                      int32_t& lastDescent) const {
     const char* chars = Chars();
@@ -221,14 +241,15 @@ int32_t TLineBuilder::AlignedLeft(int32_t start, int32_t n) const {
 }
 
 // A line that holds more than fitted may run past its edge: then it widens the block.
-void TLineBuilder::CloseLine(int32_t start, int32_t n, int32_t fitted) {
+void TLineBuilder::CloseLine(int32_t start, int32_t n, int32_t fitted, int32_t indent) {
     auto line = std::make_unique<LineRec>();
     int32_t lastDescent = 0;
     MeasureTextHeight(*line, start, n, lastDescent);
     AddObjectGaps(*line, start, n, lastDescent);
     line->StartAt = Chars() + start;
     line->CharsInLine = n;
-    line->LeftX = AlignedLeft(start, n);
+    line->LeftX = AlignedLeft(start, n) + indent;
+    line->Indent = indent;
     if (n > fitted)
         MaxRight = std::max(
             MaxRight, CheckedAdd(line->LeftX - Manager.LeftBase,
@@ -267,7 +288,15 @@ int32_t TSection::LineWidthAt(const IndentManager& manager, int32_t y) const {
     return manager.RightEdgeAt(y) - manager.LeftEdgeAt(y);
 }
 
-int32_t TPreformatted::LineWidthAt(const IndentManager&, int32_t) const { return NoWrapWidth; }
+bool TPreformatted::WrapsLines() const { return Owner != nullptr && Owner->ForPrinter; }
+
+int32_t TPreformatted::LineWidthAt(const IndentManager& manager, int32_t y) const {
+    return WrapsLines() ? TSection::LineWidthAt(manager, y) : NoWrapWidth;
+}
+
+TLineBreaks TPreformatted::LineBreaks() const {
+    return WrapsLines() ? TLineBreaks::AnyCharacter : TLineBreaks::AtSpaces;
+}
 
 void TSection::LayoutObjects(TCanvas& canvas, int32_t y, const IndentManager& manager,
                              int32_t& maxWidth) {
@@ -309,6 +338,7 @@ int32_t TSection::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager, i
 
 int32_t TPreformatted::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager,
                                 int32_t& maxWidth, int32_t& curs) {
+    if (WrapsLines()) return TSection::LayoutAt(canvas, y, manager, maxWidth, curs);
     int32_t available = manager.AvailWidth;
     manager.AvailWidth = NoWrapWidth;
     int32_t height = TSection::LayoutAt(canvas, y, manager, maxWidth, curs);

@@ -93,6 +93,7 @@ private:
 
     bool CrossesPageEnd(const LineRec& line, int32_t y) const;
     void PaintMarker(const LineRec& line, int32_t y);
+    void PaintContinuationMark(const LineRec& line, int32_t y);
     void PaintPieces(LineRec& line, int32_t y);
     int32_t PaintImage(TImageObj& image, const LineRec& line, int32_t penX, int32_t y,
                        int32_t floatTop);
@@ -141,12 +142,28 @@ void TBlockPainter::PaintMarker(const LineRec& line, int32_t y) {
     }
 }
 
+// A hooked arrow in the indent of a line that goes on from the one above, as
+// lines, so that it is no text: the text of the printout stays the source's.
+void TBlockPainter::PaintContinuationMark(const LineRec& line, int32_t y) {
+    TColor color = Canvas.IsMonochrome() ? clBlack : clGray;
+    int32_t right = X + line.LeftX - 2;
+    int32_t left = right - std::max(4, line.Indent * 2 / 3);
+    int32_t middle = y - line.LineDescent - line.TextHeight / 4 - Document.ScrollY;
+    int32_t top = middle - line.TextHeight / 3;
+    int32_t head = std::max(2, (right - left) / 3);
+    Canvas.Line(TPoint{left, top}, TPoint{left, middle}, color);
+    Canvas.Line(TPoint{left, middle}, TPoint{right, middle}, color);
+    Canvas.Line(TPoint{right - head, middle - head}, TPoint{right, middle}, color);
+    Canvas.Line(TPoint{right - head, middle + head}, TPoint{right, middle}, color);
+}
+
 void TBlockPainter::PaintPieces(LineRec& line, int32_t y) {
     int32_t penX = X + line.LeftX;
     line.PaintedX = penX;
     line.PaintedY = y - line.TextHeight;
     int32_t lineTop = line.PaintedY - line.GapAbove - Document.ScrollY;
     if (lineTop >= Rect.Bottom || y + line.GapBelow - Document.ScrollY <= Rect.Top) return;
+    if (line.Indent > 0) PaintContinuationMark(line, y);
     int32_t at = static_cast<int32_t>(line.StartAt - Section.Chars.get());
     int32_t end = at + line.CharsInLine;
     for (bool lineStart = true; at < end; lineStart = false) {

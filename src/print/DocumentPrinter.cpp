@@ -1,5 +1,6 @@
 #include "print/DocumentPrinter.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "base/Arith.h"
@@ -38,6 +39,7 @@ public:
     void PrintPages(int32_t firstPage, int32_t lastPage);
 
 private:
+    int32_t LayOutAt(int32_t width);
     void SelectPage(int32_t y);
     void SetOrigin(int32_t originY);
     bool PrintMargins(int32_t y);
@@ -51,12 +53,26 @@ private:
     TPageGeometry Page;
 };
 
+// A document still wider than the paper when laid out at its width (a wide
+// table or picture) is laid out again at the width it needs and printed
+// smaller: more screen pixels to the inch, until it fits between the margins.
 void TPageLoop::LayOut() {
     Page = MeasurePage(Printer.Device(), Settings.Margins, Canvas.PixelsPerInch());
+    int32_t contentWidth = LayOutAt(Page.WidthScr);
+    if (contentWidth <= Page.WidthScr) return;
+    contentWidth = std::max(LayOutAt(contentWidth), contentWidth);
+    for (int32_t ppi = PpiToFit(contentWidth, Page.WidthPrn, Page.DpiX);
+         Page.WidthScr < contentWidth; ++ppi)
+        Page = MeasurePage(Printer.Device(), Settings.Margins, ppi);
+}
+
+// Returns the width the laid-out document takes.
+int32_t TPageLoop::LayOutAt(int32_t width) {
     SetOrigin(0);
     int32_t contentWidth = 0;
     int32_t curs = 0;
-    Copy.LayoutDocument(Canvas, 0, Page.WidthScr, contentWidth, curs);
+    Copy.LayoutDocument(Canvas, 0, width, contentWidth, curs);
+    return contentWidth;
 }
 
 // One drawing unit is one screen pixel, scaled to the printer's resolution,

@@ -26,14 +26,28 @@ struct TPageAxis {
     int32_t StartPrn, StartScr, SizePrn, SizeScr, PrintableScr;
 };
 
+// a * b / c rounded down or up; c is positive.
+int32_t ScaleDown(int32_t a, int32_t b, int32_t c) {
+    int64_t product = int64_t{a} * b;
+    return CheckedNarrow(product >= 0 ? product / c : -((-product + c - 1) / c));
+}
+
+int32_t ScaleUp(int32_t a, int32_t b, int32_t c) {
+    int64_t product = int64_t{a} * b;
+    return CheckedNarrow(product >= 0 ? (product + c - 1) / c : -(-product / c));
+}
+
+// The text area in screen pixels is rounded inward, so that everything drawn
+// in it lands inside the margins on paper.
 TPageAxis MeasureAxis(double startMargin, double endMargin, int32_t printable, int32_t offset,
                       int32_t strip, int32_t dpi, int32_t ppi) {
     TPageAxis axis;
     axis.StartPrn = CheckedSub(MarginToPixels(startMargin, dpi), offset);
-    axis.StartScr = MulDiv(axis.StartPrn, ppi, dpi);
+    axis.StartScr = ScaleUp(axis.StartPrn, ppi, dpi);
     int32_t endPrn = CheckedSub(MarginToPixels(endMargin, dpi), strip);
     axis.SizePrn = CheckedSub(printable, CheckedAdd(axis.StartPrn, endPrn));
-    axis.SizeScr = MulDiv(axis.SizePrn, ppi, dpi);
+    int32_t endScr = ScaleDown(CheckedAdd(axis.StartPrn, axis.SizePrn), ppi, dpi);
+    axis.SizeScr = CheckedSub(endScr, axis.StartScr);
     axis.PrintableScr = MulDiv(printable, ppi, dpi);
     return axis;
 }
@@ -76,8 +90,12 @@ TPageGeometry MeasurePage(const TPrintDevice& device, const TPrintMargins& margi
 }
 
 TRect PageClip(const TPageGeometry& page) {
-    return TRect{0, page.TopPrn - 1, page.WidthPrn + page.LeftPrn + 2,
-                 page.TopPrn + page.HeightPrn + 2};
+    return TRect{page.LeftPrn, page.TopPrn, page.LeftPrn + page.WidthPrn,
+                 page.TopPrn + page.HeightPrn};
+}
+
+int32_t PpiToFit(int32_t contentWidth, int32_t widthPrn, int32_t dpi) {
+    return ScaleUp(contentWidth, dpi, widthPrn);
 }
 
 }  // namespace codelume

@@ -32,8 +32,11 @@ int32_t MarginToPixels(double centimetres, int32_t dpi);
 TPageGeometry MeasurePage(const TPrintDevice& device, const TPrintMargins& margins, int32_t ppi);
 
 // The part of the page the document may mark, in printer pixels: the text
-// area's height, and from the printable area's left edge to two pixels past
-// the right margin.
+// area between the four margins.
 TRect PageClip(const TPageGeometry& page);
+
+// The screen pixels per inch at which contentWidth screen pixels fill the
+// text area's width (widthPrn printer pixels at dpi), rounded up so they fit.
+int32_t PpiToFit(int32_t contentWidth, int32_t widthPrn, int32_t dpi);
 
 }  // namespace codelume

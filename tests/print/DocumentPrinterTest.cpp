@@ -1,6 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "canvas/FixedCanvas.h"
 #include "document/GapBlocks.h"
 #include "document/Section.h"
 #include "print/DocumentPrinter.h"
@@ -42,17 +45,26 @@ protected:
     void Print(int32_t firstPage, int32_t lastPage) {
         PrintDocument(Document, Settings, Device, firstPage, lastPage, PageCounter);
     }
-    // The texts drawn at the text area's left edge, page by page.
-    TPageTexts PageTexts() const {
+    // Every text drawn, as "x text", page by page.
+    TPageTexts PrintedLines() const {
         TPageTexts pages;
         for (const auto& draws : Device.PageDraws) {
             pages.emplace_back();
-            for (const std::string& call : draws)
-                if (call.starts_with("TextOut 75,")) {
-                    size_t open = call.find('"');
-                    pages.back().push_back(
-                        call.substr(open + 1, call.find('"', open + 1) - open - 1));
-                }
+            for (const std::string& call : draws) {
+                if (!call.starts_with("TextOut ")) continue;
+                size_t open = call.find('"');
+                pages.back().push_back(call.substr(8, call.find(',') - 8) + " " +
+                                       call.substr(open + 1, call.find('"', open + 1) - open - 1));
+            }
+        }
+        return pages;
+    }
+    // The texts drawn at the text area's left edge, page by page.
+    TPageTexts PageTexts() const {
+        TPageTexts pages = PrintedLines();
+        for (auto& page : pages) {
+            std::erase_if(page, [](const std::string& line) { return !line.starts_with("75 "); });
+            for (std::string& line : page) line.erase(0, 3);
         }
         return pages;
     }
@@ -76,14 +88,111 @@ TEST_F(PrintDocumentTest, CutsPagesBetweenLines) {
     // The second page's top, 96, falls on the top margin's edge at 75.
     EXPECT_THAT(Device.PageDraws[1],
                 testing::IsSupersetOf(
-                    {"SetMapping 1 1,1 0,0", "SetClip 0,74,227,177", "SetMapping 96 96,96 0,21"}));
+                    {"SetMapping 1 1,1 0,0", "SetClip 75,75,225,175", "SetMapping 96 96,96 0,21"}));
 }
 
 TEST_F(PrintDocumentTest, CutsALineTallerThanThePageAtTheBand) {
-    AddLine("tall", 96);  // 128 pixels
+    AddLine("T", 96);  // 128 pixels
     AddLine("after");
     Print(1, 9999);
-    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("tall"), ElementsAre("tall", "after")));
+    EXPECT_THAT(PageTexts(), ElementsAre(ElementsAre("T"), ElementsAre("T", "after")));
+}
+
+// 18 characters fill the 150-pixel line; continuation lines are indented by
+// two characters and hold 16.
+TEST_F(PrintDocumentTest, APreformattedLineWiderThanThePaperGoesOnBelow) {
+    AddLine("abcdefghijklmnopqrstuvwxyz0123456789");
+    Print(1, 9999);
+    EXPECT_THAT(PrintedLines(),
+                ElementsAre(ElementsAre("75 abcdefghijklmnopqr", "91 stuvwxyz01234567", "91 89")));
+    // Each continuation is marked in its indent, with lines rather than text.
+    int marks = 0;
+    for (const std::string& call : Device.PageDraws[0]) {
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        if (std::sscanf(call.c_str(), "Line %d,%d %d,%d", &x1, &y1, &x2, &y2) != 4) continue;
+        ++marks;
+        EXPECT_THAT(std::min(x1, x2), testing::Ge(75)) << call;
+        EXPECT_THAT(std::max(x1, x2), testing::Lt(91)) << call;
+    }
+    EXPECT_EQ(marks, 8);
+    // The screen keeps the line whole.
+    TFixedCanvas screen;
+    int32_t width = 0, curs = 0;
+    Document.LayoutDocument(screen, 0, 150, width, curs);
+    EXPECT_EQ(static_cast<TSection&>(*Document.Blocks[0]).Lines.Count(), 1);
+    EXPECT_EQ(width, 36 * 8);
+}
+
+TEST_F(PrintDocumentTest, WrappedLinesAreCutBetweenPagesLikeOthers) {
+    std::string text;
+    for (int i = 0; i < 130; ++i) text += static_cast<char>('a' + i % 26);
+    AddLine(text);
+    Print(1, 9999);
+    TPageTexts pages = PrintedLines();
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].size(), 6u);
+    EXPECT_EQ(pages[1].size(), 2u);
+    std::string printed;
+    for (const auto& page : pages)
+        for (const std::string& line : page) printed += line.substr(3);
+    EXPECT_EQ(printed, text);
+}
+
+TEST_F(PrintDocumentTest, AWrappedLineNeverBreaksInsideAUtf8Sequence) {
+    const std::string rows[] = {
+        std::string(17, 'a') + "\xC3\xA9" + std::string(20, 'b'),
+        std::string(16, 'a') + "\xE2\x82\xAC\xE2\x82\xAC" + std::string(20, 'b'),
+        std::string(17, 'a') + "\xF0\x9F\x98\x80" + std::string(30, 'b'),
+        "\xE2\x82\xAC" + std::string(40, '\xE9'),
+    };
+    for (const std::string& text : rows) {
+        SCOPED_TRACE(text);
+        Document.ClearDocument();
+        Device.PageDraws.clear();
+        AddLine(text);
+        Print(1, 9999);
+        TPageTexts pages = PrintedLines();
+        ASSERT_EQ(pages.size(), 1u);
+        std::string printed;
+        for (const std::string& line : pages[0]) {
+            std::string piece = line.substr(3);
+            EXPECT_NE(static_cast<uint8_t>(piece[0]) & 0xC0, 0x80) << piece;
+            printed += piece;
+        }
+        EXPECT_EQ(printed, text);
+    }
+}
+
+// A block that takes 300 pixels whatever the width it is given.
+class TWideBlock : public TSectionBase {
+public:
+    TWideBlock() { BlockHeight = 20; }
+    TWideBlock(TSectionList& list, const TWideBlock& source) : TSectionBase(list, source) {}
+    TBlockKind Kind() const override { return TBlockKind::Table; }
+    std::unique_ptr<TSectionBase> CloneFor(TSectionList& list) const override {
+        return std::make_unique<TWideBlock>(list, *this);
+    }
+    int32_t LayoutAt(TCanvas&, int32_t, IndentManager&, int32_t& maxWidth, int32_t&) override {
+        maxWidth = 300;
+        PaintHeight = BlockHeight;
+        return BlockHeight;
+    }
+    int32_t PaintAt(TCanvas& canvas, const TRect&, IndentManager&, int32_t x, int32_t y) override {
+        canvas.FillRect(TRect{x, y, x + 300, y + BlockHeight}, clBlack);
+        return y + BlockHeight;
+    }
+};
+
+TEST_F(PrintDocumentTest, APageWiderThanThePaperIsPrintedSmaller) {
+    Document.AddSection(std::make_unique<TWideBlock>());
+    AddLine("after");
+    Print(1, 9999);
+    // At 192 screen pixels to the inch the 300 pixels fill the 150 printer
+    // pixels between the margins, which now start at screen pixel 150.
+    EXPECT_THAT(Device.PageDraws[0],
+                testing::IsSupersetOf({"SetClip 75,75,225,175", "SetMapping 192 96,96 0,-150",
+                                       "FillRect 150,0,450,20 000000"}));
+    EXPECT_THAT(PrintedLines(), ElementsAre(ElementsAre("150 after")));
 }
 
 TEST_F(PrintDocumentTest, APageBreakBelowThePageTopEndsThePage) {

@@ -24,14 +24,16 @@ TEST(MeasurePage, TwoCentimetreMarginsOnAnA4SheetAt600Dpi) {
     TPageGeometry page = MeasurePage(device, TPrintMargins{}, 96);
     EXPECT_EQ(page.LeftPrn, 472);
     EXPECT_EQ(page.WidthPrn, 4961 - 2 * 472);
-    EXPECT_EQ(page.LeftScr, 76);    // 472 * 96 / 600 = 75.52
-    EXPECT_EQ(page.WidthScr, 643);  // 4017 * 96 / 600 = 642.72
+    // The text area in screen pixels is rounded inward: it starts at 472 * 96 / 600
+    // = 75.52 rounded up and ends at 4489 * 96 / 600 = 718.24 rounded down.
+    EXPECT_EQ(page.LeftScr, 76);
+    EXPECT_EQ(page.WidthScr, 718 - 76);
     EXPECT_EQ(page.TopScr, 76);
     EXPECT_EQ(page.HeightPrn, 7016 - 2 * 472);
-    EXPECT_EQ(page.HeightScr, 972);       // 6072 * 96 / 600 = 971.52
-    EXPECT_EQ(page.PageWidthScr, 794);    // 793.76
-    EXPECT_EQ(page.PageHeightScr, 1123);  // 1122.56
-    EXPECT_EQ(PageClip(page), (TRect{0, 471, 4017 + 472 + 2, 472 + 6072 + 2}));
+    EXPECT_EQ(page.HeightScr, 1047 - 76);  // 6544 * 96 / 600 = 1047.04
+    EXPECT_EQ(page.PageWidthScr, 794);     // 793.76
+    EXPECT_EQ(page.PageHeightScr, 1123);   // 1122.56
+    EXPECT_EQ(PageClip(page), (TRect{472, 472, 472 + 4017, 472 + 6072}));
 }
 
 TEST(MeasurePage, TakesTheUnprintableStripsOffTheMargins) {
@@ -44,6 +46,12 @@ TEST(MeasurePage, TakesTheUnprintableStripsOffTheMargins) {
     EXPECT_EQ(page.WidthPrn, 4800 - (136 + 472 - 200));
     EXPECT_EQ(page.TopPrn, 708 - 50);
     EXPECT_EQ(page.HeightPrn, 6400 - (658 + 944 - 150));
+}
+
+TEST(PpiToFit, GivesTheFirstResolutionAtWhichTheWidthFits) {
+    EXPECT_EQ(PpiToFit(300, 150, 96), 192);
+    EXPECT_EQ(PpiToFit(1000, 4017, 600), 150);  // 149.36
+    EXPECT_EQ(PpiToFit(643, 4017, 600), 97);    // 96.04
 }
 
 TEST(MeasurePage, RefusesMarginsThatLeaveNoRoom) {
