@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "canvas/CanvasTypes.h"
+#include "canvas/Picture.h"
 
 namespace codelume {
 
@@ -28,6 +29,10 @@ public:
     virtual void FillRect(const TRect& rect, TColor color) = 0;
     virtual void Line(TPoint from, TPoint to, TColor color) = 0;
     virtual void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) = 0;
+    // Draws one frame of a picture scaled into dest, only inside clip when one
+    // is given. A picture comes from the platform this canvas draws on.
+    virtual void DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
+                           std::optional<TRect> clip) = 0;
     virtual void SetClip(const TRect& rect) = 0;
     virtual void ResetClip() = 0;
     virtual void SetMapping(const TMapping& mapping) = 0;

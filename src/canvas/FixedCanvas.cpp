@@ -65,6 +65,14 @@ void TFixedCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor> 
                      (fill ? " fill=" + ColorText(*fill) : ""));
 }
 
+void TFixedCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
+                             std::optional<TRect> clip) {
+    std::string call = Format("DrawImage %s %dx%d frame=%d", RectText(dest).c_str(),
+                              picture.Size.Width, picture.Size.Height, frame);
+    if (clip) call += " clip=" + RectText(*clip);
+    FCalls.push_back(call);
+}
+
 void TFixedCanvas::SetClip(const TRect& rect) { FCalls.push_back("SetClip " + RectText(rect)); }
 
 void TFixedCanvas::ResetClip() { FCalls.push_back("ResetClip"); }

@@ -27,6 +27,8 @@ public:
     void FillRect(const TRect& rect, TColor color) override;
     void Line(TPoint from, TPoint to, TColor color) override;
     void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) override;
+    void DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
+                   std::optional<TRect> clip) override;
     void SetClip(const TRect& rect) override;
     void ResetClip() override;
     void SetMapping(const TMapping& mapping) override;

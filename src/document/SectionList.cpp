@@ -28,7 +28,8 @@ TSectionList::TSectionList(const TSectionList& source)
       CharSet(source.CharSet),
       PageColor(source.PageColor),
       OnScript(source.OnScript),
-      BackgroundName(source.BackgroundName) {
+      BackgroundName(source.BackgroundName),
+      Pictures(source.Pictures) {
     CopyBlocksFrom(source);
 }
 
@@ -38,6 +39,7 @@ void TSectionList::ClearDocument() {
     FormControlList.clear();
     FormList.Clear();
     MapList.Clear();
+    OwnPictures.Clear();
     SelStart = SelEnd = 0;
 }
 

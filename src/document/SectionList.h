@@ -1,6 +1,6 @@
 // The document: the top cell of blocks plus the document-wide settings (default
-// fonts and colours, scroll offset, selection) and the lists of forms, form
-// controls and image maps. One per viewer; printing lays out a copy.
+// fonts and colours, scroll offset, selection), its pictures and the lists of
+// forms, form controls and image maps. One per viewer; printing lays out a copy.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +12,7 @@
 #include "base/FreeList.h"
 #include "document/Cell.h"
 #include "document/FormControl.h"
+#include "document/ImageSource.h"
 #include "document/MyFont.h"
 #include "document/SelTextCount.h"
 
@@ -24,7 +25,8 @@ class TSectionList : public TCell {
 public:
     TSectionList();
     // The print copy: every block cloned, the settings from ImagesOn to PageColor
-    // copied, no page-colour notification, no forms or maps.
+    // copied, no page-colour notification, no forms or maps; it draws from the
+    // pictures of its source, which outlives it.
     TSectionList(const TSectionList& source);
 
     bool ImagesOn = false;
@@ -50,10 +52,13 @@ public:
     TFreeList<TFormBase> FormList;
     std::vector<TFormControlObj*> FormControlList;  // every control of every form
     TFreeList<TMapBase> MapList;
+    TPictureCache* Pictures = &OwnPictures;
     int32_t PageCut = 0;  // when printing: the Y at which the page being painted ends
     SelTextCount* TextSink = nullptr;
 
     void ClearDocument();
+    // Where this document's pictures come from; borrowed.
+    void SetImageSource(TImageSource* source) { OwnPictures.Source = source; }
     void SetDefaults(const std::string& fontName, const std::string& preFontName, TColor pageColor,
                      TColor linkColor, TColor textColor, int32_t fontSize);
     void SetPageColor(TColor color);
@@ -73,6 +78,8 @@ public:
     std::string SelectedText();
 
 private:
+    TPictureCache OwnPictures;
+
     int32_t EmitTo(SelTextCount& sink);
 };
 

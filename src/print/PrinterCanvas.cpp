@@ -36,6 +36,11 @@ void TPrinterCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor
     Surface().Ellipse(rect, pen, fill);
 }
 
+void TPrinterCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
+                               std::optional<TRect> clip) {
+    Surface().DrawImage(picture, frame, dest, clip);
+}
+
 void TPrinterCanvas::SetClip(const TRect& rect) { Surface().SetClip(rect); }
 
 void TPrinterCanvas::ResetClip() { Surface().ResetClip(); }

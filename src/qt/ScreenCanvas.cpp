@@ -1,8 +1,11 @@
 #include "qt/ScreenCanvas.h"
 
 #include <QPaintDevice>
+#include <algorithm>
+#include <cassert>
 
 #include "qt/QtColors.h"
+#include "qt/QtPicture.h"
 
 namespace codelume {
 
@@ -62,6 +65,23 @@ void TScreenCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor>
     Painter->setBrush(fill ? QBrush(ToQColor(*fill)) : QBrush(Qt::NoBrush));
     Painter->drawEllipse(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1);
     Painter->setBrush(Qt::NoBrush);
+}
+
+// A printer's painter scales the whole frame to the device, so the page gets
+// the picture at its own resolution rather than a screen-sized copy.
+void TScreenCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
+                              std::optional<TRect> clip) {
+    const auto* qtPicture = dynamic_cast<const TQtPicture*>(&picture);
+    assert(qtPicture && "a picture from another platform");
+    if (!Painter || !qtPicture || qtPicture->Frames.empty()) return;
+    int32_t last = static_cast<int32_t>(qtPicture->Frames.size()) - 1;
+    const QImage& image = qtPicture->Frames[static_cast<size_t>(std::clamp(frame, 0, last))];
+    Painter->save();
+    if (clip) Painter->setClipRect(ToQRect(*clip), Qt::IntersectClip);
+    Painter->setRenderHint(QPainter::SmoothPixmapTransform,
+                           dest.Width() != image.width() || dest.Height() != image.height());
+    Painter->drawImage(ToQRect(dest), image);
+    Painter->restore();
 }
 
 void TScreenCanvas::SetClip(const TRect& rect) {

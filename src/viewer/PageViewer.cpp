@@ -13,6 +13,7 @@
 #include "qt/ScreenCanvas.h"
 #include "viewer/32ScrollBar.h"
 #include "viewer/PaintPanel.h"
+#include "viewer/ViewerImageSource.h"
 #include "viewer/ViewerScopes.h"
 
 namespace codelume {
@@ -37,7 +38,8 @@ TPageViewer::TPageViewer(QWidget* parent)
     : QWidget(parent),
       AnchorIndex(std::make_unique<TAnchorIndex>()),
       ScreenFonts(std::make_unique<TFontCache>(ScreenPixelsPerInch)),
-      Measurer(std::make_unique<TScreenCanvas>(*ScreenFonts)) {
+      Measurer(std::make_unique<TScreenCanvas>(*ScreenFonts)),
+      ImageSource(std::make_unique<TViewerImageSource>(*this)) {
     resize(150, 150);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::IBeamCursor);
@@ -45,6 +47,7 @@ TPageViewer::TPageViewer(QWidget* parent)
     FPanel->move(1, 1);
     CreateBars();
     FDocument = std::make_unique<TSectionList>();
+    FDocument->SetImageSource(ImageSource.get());
     FDocument->OnPageColor = [this](TColor color) { FPanel->Color = ToQColor(color); };
     FDocument->OnLayoutError = [this](const std::string& message) { ShowError(message); };
     OpenExternalUrl = [](const std::string& url) {

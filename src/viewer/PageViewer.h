@@ -35,6 +35,7 @@ class TFrameView;
 class TPaintPanel;
 class TSectionList;
 class T32ScrollBar;
+class TViewerImageSource;
 struct TReadResult;
 
 // A file to load is missing.
@@ -282,6 +283,7 @@ private:
     std::unique_ptr<TAnchorIndex> AnchorIndex;
     std::unique_ptr<TFontCache> ScreenFonts;  // lent to the measuring and painting canvases
     std::unique_ptr<TCanvas> Measurer;
+    std::unique_ptr<TViewerImageSource> ImageSource;
     TPaintPanel* FPanel = nullptr;
     TFrameView* FFrameView = nullptr;
     TPageViewer* FFrameOwner = nullptr;

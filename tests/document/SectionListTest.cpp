@@ -4,6 +4,7 @@
 #include "DocumentTestSupport.h"
 #include "document/AnchorIndex.h"
 #include "document/SectionList.h"
+#include "support/FakeImageSource.h"
 
 namespace codelume {
 namespace {
@@ -32,6 +33,30 @@ TEST(SectionListCopy, LaysOutLikeTheOriginalWithoutItsNotification) {
     EXPECT_EQ(copied.Lines[1]->LeftX, static_cast<TSection&>(*test.Doc.Blocks[0]).Lines[1]->LeftX);
     EXPECT_EQ(static_cast<TOListItem&>(*copy.Blocks[2]).NumberStyle, 'i');
     EXPECT_EQ(copy.Blocks[2]->Kind(), TBlockKind::OListItem);
+}
+
+TEST(PictureCache, AsksForEachFileOnceAndSharesItWithThePrintCopy) {
+    TFakeImageSource source;
+    source.Add("a.png", {30, 20});
+    TSectionList document;
+    EXPECT_EQ(document.Pictures->Find("a.png"), nullptr);  // no source yet
+    document.SetImageSource(&source);
+    const TPicture* picture = document.Pictures->Find("a.png");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Size, (TSize{30, 20}));
+    EXPECT_EQ(document.Pictures->Find("./a.png"), picture);
+    EXPECT_EQ(document.Pictures->Find("missing.png"), nullptr);
+    EXPECT_EQ(document.Pictures->Find("missing.png"), nullptr);
+    EXPECT_EQ(document.Pictures->Find("http://host/a.png"), nullptr);
+    EXPECT_EQ(document.Pictures->Find(""), nullptr);
+    EXPECT_EQ(source.Loads, 2);
+    TSectionList copy(document);
+    EXPECT_EQ(copy.Pictures->Find("a.png"), picture);
+    copy.ClearDocument();
+    EXPECT_EQ(document.Pictures->Find("a.png"), picture);
+    document.ClearDocument();
+    document.Pictures->Find("a.png");
+    EXPECT_EQ(source.Loads, 3);
 }
 
 TEST(SetDefaults, RederivesEveryRunFont) {
