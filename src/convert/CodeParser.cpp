@@ -16,10 +16,11 @@ TCodeParser::TCodeParser(TStream& input, TStream& output)
     : TCodeParser(input, output, input.Position()) {}
 
 TCodeParser::TCodeParser(TStream& input, TStream& output, int64_t inputStart)
-    : TNewParser(input), InputStream(input), OutputStream(output), InputStart(inputStart) {
-    OutputText.resize(InitialOutputSize);
-    OutputText.clear();
-}
+    : TNewParser(input),
+      InputStream(input),
+      OutputStream(output),
+      OutputText(InitialOutputSize),
+      InputStart(inputStart) {}
 
 void TCodeParser::SelectKeywords(TKeywordSet kind) {
     switch (kind) {
@@ -49,7 +50,7 @@ void TCodeParser::ConvertSource() {
         ReadToken();
     }
     EndDocument();
-    OutputStream.WriteBuffer(OutputText.data(), CheckedLength(OutputText.size()));
+    OutputStream.WriteBuffer(OutputText.Data(), CheckedLength(OutputText.Size()));
 }
 
 // Room for the whole page at once, so it is never copied while it grows: a
@@ -58,14 +59,14 @@ void TCodeParser::ConvertSource() {
 void TCodeParser::ReserveOutput() {
     int64_t size = InputStream.Size();
     if (size > 0)
-        OutputText.reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
+        OutputText.Reserve(static_cast<size_t>(std::min<int64_t>(size + size / 2, MaxReserve)));
 }
 
 // Line breaks up to the token's line, then the whitespace before the token
 // on it; whitespace at the end of a line is dropped.
 void TCodeParser::WriteLayout() {
     if (LineNumber() > OutputLine) {
-        for (int32_t line = OutputLine; line < LineNumber(); ++line) OutputText.append("\r\n", 2);
+        for (int32_t line = OutputLine; line < LineNumber(); ++line) OutputText += "\r\n";
         OutputLine = LineNumber();
         OutputPos = TokenLineStart();
         Columns.StartLine();
@@ -74,12 +75,12 @@ void TCodeParser::WriteLayout() {
 }
 
 void TCodeParser::WriteWhitespace(std::string_view whitespace) {
-    if (whitespace.find('\t') == std::string_view::npos) {
-        OutputText.append(whitespace.size(), ' ');
+    if (std::find(whitespace.begin(), whitespace.end(), '\t') == whitespace.end()) {
+        OutputText.AppendRepeated(whitespace.size(), ' ');
         Columns.AdvanceAscii(whitespace);
         return;
     }
-    for (char c : whitespace) Columns.AppendSpaceFor(OutputText, c);
+    for (char c : whitespace) OutputText.AppendRepeated(Columns.SpacesFor(c), ' ');
 }
 
 void TCodeParser::WriteToken() {
@@ -126,20 +127,18 @@ void TCodeParser::WriteStringLiteral() {
 
 void TCodeParser::WriteComment() {
     BeginComment();
-    OutputText += ConvertComment(Columns.Expand(TokenView(), Expanded));
+    ConvertComment(OutputText, Columns.Expand(TokenView(), Expanded));
     EndComment();
 }
 
 std::string TCodeParser::ConvertChar(uint8_t ch) { return std::string(1, static_cast<char>(ch)); }
 
-void TCodeParser::AppendConverted(std::string& out, std::string_view bytes) {
+void TCodeParser::AppendConverted(TOutputBuffer& out, std::string_view bytes) {
     for (char c : bytes) out += ConvertChar(static_cast<uint8_t>(c));
 }
 
-std::string TCodeParser::ConvertComment(std::string_view text) {
-    std::string result;
-    AppendConverted(result, text);
-    return result;
+void TCodeParser::ConvertComment(TOutputBuffer& out, std::string_view text) {
+    AppendConverted(out, text);
 }
 
 }  // namespace codelume

@@ -11,6 +11,7 @@
 #include "convert/ColumnCounter.h"
 #include "convert/Keywords.h"
 #include "convert/NewParser.h"
+#include "convert/OutputBuffer.h"
 
 namespace codelume {
 
@@ -23,7 +24,7 @@ public:
     // Converts every remaining token and writes the output in one write.
     void ConvertSource();
 
-    const std::string& Output() const { return OutputText; }
+    std::string_view Output() const { return OutputText.View(); }
 
 protected:
     virtual void BeginString() = 0;
@@ -35,14 +36,15 @@ protected:
     virtual void BeginDocument() = 0;
     virtual void EndDocument() = 0;
     virtual std::string ConvertChar(uint8_t ch);
-    virtual std::string ConvertComment(std::string_view text);
+    // Appends the converted text of a comment: AppendConverted of it.
+    virtual void ConvertComment(TOutputBuffer& out, std::string_view text);
     // Appends ConvertChar of every byte of bytes. A subclass that overrides
     // ConvertChar may override this with an equivalent that works on runs.
-    virtual void AppendConverted(std::string& out, std::string_view bytes);
+    virtual void AppendConverted(TOutputBuffer& out, std::string_view bytes);
 
     TStream& InputStream;
     TStream& OutputStream;
-    std::string OutputText;
+    TOutputBuffer OutputText;
     const TKeywordTable* Keywords = &PascalKeywords;
     int32_t OutputLine = 1;
     int32_t OutputPos = 0;

@@ -78,30 +78,41 @@ void TColumnCounter::Advance(std::string_view text) {
 }
 
 std::string_view TColumnCounter::Expand(std::string_view text, std::string& scratch) {
-    bool hasTab = text.find('\t') != std::string_view::npos;
-    if (hasTab) scratch.clear();
+    if (text.find('\t') == std::string_view::npos) {
+        AdvanceOver(text);
+        return text;
+    }
+    scratch.clear();
     size_t run = 0;
     for (size_t i = 0; i <= text.size(); ++i) {
         if (i < text.size() && text[i] != '\t' && !IsLineBreak(text[i])) continue;
         std::string_view piece = text.substr(run, i - run);
         Advance(piece);
-        if (hasTab) scratch += piece;
+        scratch += piece;
         if (i == text.size()) break;
         if (text[i] == '\t') {
-            AppendSpaceFor(scratch, '\t');
+            scratch.append(SpacesFor('\t'), ' ');
         } else {
             StartLine();
-            if (hasTab) scratch += text[i];
+            scratch += text[i];
         }
         run = i + 1;
     }
-    return hasTab ? std::string_view(scratch) : text;
+    return scratch;
 }
 
-void TColumnCounter::AppendSpaceFor(std::string& out, char whitespace) {
+// Only the text after the last line break counts towards the column.
+void TColumnCounter::AdvanceOver(std::string_view text) {
+    size_t lineStart = text.size();
+    while (lineStart > 0 && !IsLineBreak(text[lineStart - 1])) --lineStart;
+    if (lineStart > 0) StartLine();
+    Advance(text.substr(lineStart));
+}
+
+size_t TColumnCounter::SpacesFor(char whitespace) {
     int32_t spaces = whitespace == '\t' ? SpacesToNextStop() : 1;
-    out.append(static_cast<size_t>(spaces), ' ');
     Column = CheckedAdd(Column, spaces);
+    return static_cast<size_t>(spaces);
 }
 
 }  // namespace codelume

@@ -34,12 +34,14 @@ public:
     // text with its tabs expanded: text itself when it has none, else scratch
     // filled with it. A CR or LF in text starts a new line.
     std::string_view Expand(std::string_view text, std::string& scratch);
-    // Appends what a whitespace byte between tokens becomes: the spaces up to
-    // the next stop for a tab, one space for any other.
-    void AppendSpaceFor(std::string& out, char whitespace);
+    // How many spaces a whitespace byte between tokens becomes, counted: the
+    // spaces up to the next stop for a tab, one for any other.
+    size_t SpacesFor(char whitespace);
 
 private:
     int32_t ColumnsOf(std::string_view text) const;
+    // Counts text that holds no tab; a CR or LF in it starts a new line.
+    void AdvanceOver(std::string_view text);
     int32_t SpacesToNextStop() const { return TabSize - Column % TabSize; }
 
     TColumnUnit Unit;

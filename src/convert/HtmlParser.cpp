@@ -1,14 +1,16 @@
 #include "convert/HtmlParser.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "convert/FileNames.h"
 
 namespace codelume {
 namespace {
 
-constexpr std::array<const char*, 256> MakeReferences() {
-    std::array<const char*, 256> references{};
+constexpr std::array<std::string_view, 256> MakeReferences() {
+    std::array<std::string_view, 256> references{};
     references['"'] = "&quot;";
     references['&'] = "&amp;";
     references['<'] = "&lt;";
@@ -16,7 +18,34 @@ constexpr std::array<const char*, 256> MakeReferences() {
     return references;
 }
 
-constexpr std::array<const char*, 256> References = MakeReferences();
+// The character reference of each reserved byte; empty for the others.
+constexpr std::array<std::string_view, 256> References = MakeReferences();
+
+bool IsReserved(char c) { return !References[static_cast<uint8_t>(c)].empty(); }
+
+constexpr uint64_t EveryByte = 0x0101010101010101u;
+
+// Whether one of the eight bytes of word is byte: a byte of word ^ pattern is
+// 0 there, and subtracting 1 from a 0 byte sets its high bit.
+bool HasByte(uint64_t word, char byte) {
+    uint64_t x = word ^ (EveryByte * static_cast<uint8_t>(byte));
+    return ((x - EveryByte) & ~x & (EveryByte << 7)) != 0;
+}
+
+bool HasReserved(uint64_t word) {
+    return HasByte(word, '"') | HasByte(word, '&') | HasByte(word, '<') | HasByte(word, '>');
+}
+
+// The first reserved byte at or after at, eight bytes at a time; the size of
+// bytes when there is none.
+size_t NextReserved(std::string_view bytes, size_t at) {
+    for (uint64_t word; at + sizeof word <= bytes.size(); at += sizeof word) {
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if (HasReserved(word)) break;
+    }
+    while (at < bytes.size() && !IsReserved(bytes[at])) ++at;
+    return at;
+}
 
 constexpr std::string_view KeywordOpen = "<B>";
 constexpr std::string_view KeywordClose = "</B>";
@@ -24,9 +53,9 @@ constexpr std::string_view CommentOpen = "<FONT COLOR=\"#000080\"><I>";
 constexpr std::string_view CommentClose = "</I></FONT>";
 
 std::string Escaped(std::string_view bytes) {
-    std::string result;
+    TOutputBuffer result(bytes.size());
     AppendHtmlEscaped(result, bytes);
-    return result;
+    return std::string(result.View());
 }
 
 std::string UpperAscii(std::string text) {
@@ -39,27 +68,28 @@ std::string UpperAscii(std::string text) {
 bool NeedsQuotes(std::string_view value) {
     for (char c : value) {
         auto byte = static_cast<uint8_t>(c);
-        if (byte <= 32 || c == '\'' || References[byte] != nullptr) return true;
+        if (byte <= 32 || c == '\'' || IsReserved(c)) return true;
     }
     return false;
 }
 
 }  // namespace
 
-void AppendHtmlEscaped(std::string& out, std::string_view bytes) {
-    if (bytes.size() == 1 && References[static_cast<uint8_t>(bytes[0])] == nullptr) {
-        out += bytes[0];
+void AppendHtmlEscaped(TOutputBuffer& out, std::string_view bytes) {
+    if (bytes.size() == 1) {
+        if (IsReserved(bytes[0]))
+            out += References[static_cast<uint8_t>(bytes[0])];
+        else
+            out += bytes[0];
         return;
     }
     size_t run = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const char* reference = References[static_cast<uint8_t>(bytes[i])];
-        if (reference == nullptr) continue;
-        out.append(bytes.data() + run, i - run);
-        out += reference;
-        run = i + 1;
+    for (size_t at = NextReserved(bytes, 0); at < bytes.size(); at = NextReserved(bytes, run)) {
+        out += bytes.substr(run, at - run);
+        out += References[static_cast<uint8_t>(bytes[at])];
+        run = at + 1;
     }
-    out.append(bytes.data() + run, bytes.size() - run);
+    out += bytes.substr(run);
 }
 
 std::string THtmlParser::BuildPageHead(const std::string& fileName) {
@@ -97,11 +127,11 @@ void THtmlParser::EndDocument() {
 }
 
 std::string THtmlParser::ConvertChar(uint8_t ch) {
-    const char* reference = References[ch];
-    return reference != nullptr ? reference : std::string(1, static_cast<char>(ch));
+    return IsReserved(static_cast<char>(ch)) ? std::string(References[ch])
+                                             : std::string(1, static_cast<char>(ch));
 }
 
-void THtmlParser::AppendConverted(std::string& out, std::string_view bytes) {
+void THtmlParser::AppendConverted(TOutputBuffer& out, std::string_view bytes) {
     AppendHtmlEscaped(out, bytes);
 }
 

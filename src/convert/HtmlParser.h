@@ -38,10 +38,10 @@ protected:
     void BeginDocument() override;
     void EndDocument() override;
     std::string ConvertChar(uint8_t ch) override;
-    void AppendConverted(std::string& out, std::string_view bytes) override;
+    void AppendConverted(TOutputBuffer& out, std::string_view bytes) override;
 };
 
 // Appends bytes with " & < > written as their character references.
-void AppendHtmlEscaped(std::string& out, std::string_view bytes);
+void AppendHtmlEscaped(TOutputBuffer& out, std::string_view bytes);
 
 }  // namespace codelume

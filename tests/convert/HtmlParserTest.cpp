@@ -58,6 +58,38 @@ TEST(THtmlParser, WritesLiteralsAsTypedWithTheirReservedCharactersEscaped) {
                   "</PRE>\r\n<HR>\r\n\r\n");
 }
 
+// The comment's text is searched eight bytes at a time; a reserved character
+// must be found at every place in such a group, and a byte that differs from
+// one only in its high bit must stay as it is.
+TEST(THtmlParser, EscapesAReservedCharacterAtEveryPlaceInAComment) {
+    const std::pair<char, std::string> reserved[] = {
+        {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}};
+    for (const auto& [character, reference] : reserved) {
+        for (size_t at = 0; at < 20; ++at) {
+            SCOPED_TRACE(std::string(1, character) + " at " + std::to_string(at));
+            std::string text = "{" + std::string(20, 'a') + "\xA2\xA6\xBC\xBE}";
+            std::string expected = text;
+            text[1 + at] = character;
+            expected.replace(1 + at, 1, reference);
+            EXPECT_EQ(Page(text, {.FullPage = false}), Heading + "<FONT COLOR=\"#000080\"><I>" +
+                                                           expected +
+                                                           "</I></FONT></PRE>\r\n<HR>\r\n\r\n");
+        }
+    }
+}
+
+// The page is sized from the source at first; one many times longer grows.
+TEST(THtmlParser, WritesAPageManyTimesLongerThanItsSource) {
+    std::string line = std::string(100, '<') + "\r\n", escapedLine;
+    for (size_t i = 0; i < 100; ++i) escapedLine += "&lt;";
+    std::string source, escaped;
+    for (int i = 0; i < 300; ++i) {
+        source += line;
+        escaped += (i > 0 ? "\r\n" : "") + escapedLine;
+    }
+    EXPECT_EQ(Page(source, {.FullPage = false}), Heading + escaped + "</PRE>\r\n<HR>\r\n\r\n");
+}
+
 TEST(THtmlParser, CommentMarkupCannotEndTheBlock) {
     EXPECT_EQ(
         Page("{ </PRE> }", {.FullPage = false}),
