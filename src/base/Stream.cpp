@@ -67,6 +67,12 @@ TFileStream::TFileStream(const std::string& path, TMode mode)
         if (mode == TMode::fmOpenRead) throw EFOpenError(path);
         throw EFCreateError(path);
     }
+    // Readers take a few kilobytes at a time; one system call per 64 KiB
+    // instead of per 4 KiB reads a large source in a sixteenth of the calls.
+    if (mode == TMode::fmOpenRead) {
+        readBuffer_ = std::make_unique_for_overwrite<char[]>(ReadBufferSize);
+        std::setvbuf(file_, readBuffer_.get(), _IOFBF, ReadBufferSize);
+    }
 }
 
 TFileStream::~TFileStream() {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 namespace codelume {
@@ -69,7 +70,10 @@ public:
     void Close();
 
 private:
+    static constexpr size_t ReadBufferSize = size_t{1} << 16;
+
     std::FILE* file_;
+    std::unique_ptr<char[]> readBuffer_;  // the buffer of file_, freed after it is closed
 };
 
 bool FileExists(const std::string& path);

@@ -55,9 +55,7 @@ constexpr std::string_view PascalWords[] = {
 
 constexpr std::string_view FormWords[] = {"object", "end"};
 
-// The longest entry of either table; a longer word matches nothing.
-constexpr size_t LongestWord = 14;
-static_assert(LongestWord < 16, "word lengths are bits of a 16-bit mask");
+static_assert(std::size(PascalWords) < TKeywordTable::SlotCount, "a table has a free slot");
 
 char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c; }
 
@@ -75,16 +73,13 @@ bool SameWord(std::string_view entry, std::string_view word) {
 constinit const TKeywordTable PascalKeywords{PascalWords};
 constinit const TKeywordTable FormKeywords{FormWords};
 
-// A linear scan, first match wins, over the entries that share the word's
-// first letter and could have its length.
+// One probe finds most words or their absence; a few entries share a slot.
 int32_t TKeywordTable::IndexOf(std::string_view word) const {
-    if (word.empty() || word.size() > LongestWord) return -1;
-    auto first = static_cast<uint8_t>(LowerAscii(word[0]));
-    if (first >= 128) return -1;
-    const TRange& range = ByFirstLetter[first];
-    if ((range.Lengths & (1u << word.size())) == 0) return -1;
-    for (size_t i = range.First; i < range.End; ++i)
-        if (SameWord(Words[i], word)) return static_cast<int32_t>(i);
+    if (word.empty()) return -1;
+    for (size_t slot = SlotOf(word); Slots[slot] != 0; slot = (slot + 1) % SlotCount) {
+        size_t index = Slots[slot] - 1u;
+        if (SameWord(Words[index], word)) return static_cast<int32_t>(index);
+    }
     return -1;
 }
 

@@ -1,5 +1,6 @@
-// The two program-wide keyword tables: plain, unsorted lists of lower-case
-// words, constant from start-up to exit and only ever borrowed by converters.
+// The two program-wide keyword tables: unsorted lists of lower-case words with
+// a hash index built at compile time, constant from start-up to exit and only
+// ever borrowed by converters.
 #pragma once
 
 #include <cstdint>
@@ -11,11 +12,10 @@ namespace codelume {
 class TKeywordTable {
 public:
     constexpr explicit TKeywordTable(std::span<const std::string_view> words) : Words(words) {
-        for (size_t i = words.size(); i-- > 0;) {
-            TRange& range = ByFirstLetter[static_cast<uint8_t>(words[i][0])];
-            range.First = static_cast<uint8_t>(i);
-            if (range.End == 0) range.End = static_cast<uint8_t>(i + 1);
-            range.Lengths |= static_cast<uint16_t>(1u << words[i].size());
+        for (size_t i = 0; i < words.size(); ++i) {
+            size_t slot = SlotOf(words[i]);
+            while (Slots[slot] != 0) slot = (slot + 1) % SlotCount;
+            Slots[slot] = static_cast<uint8_t>(i + 1);
         }
     }
 
@@ -24,18 +24,25 @@ public:
     int32_t Count() const { return static_cast<int32_t>(Words.size()); }
     std::string_view operator[](int32_t index) const { return Words[static_cast<size_t>(index)]; }
 
+    // A table holds fewer entries than this.
+    static constexpr size_t SlotCount = 256;
+
 private:
-    // The entries from First to End - 1 hold every entry that begins with a
-    // letter, so the scan for a word starts and stops there; Lengths has bit n
-    // set when one of them is n bytes long, so most words need no scan at all.
-    struct TRange {
-        uint8_t First = 0;
-        uint8_t End = 0;
-        uint16_t Lengths = 0;
-    };
+    // Open addressing: an entry sits in the slot its word hashes to or in the
+    // first free one after it. Entries go in in table order, so of two equal
+    // words the first is met first. A slot holds its entry's position + 1, and
+    // 0 when free; the table is never full, so every search ends.
+    static constexpr size_t Folded(char c) {
+        auto byte = static_cast<uint8_t>(c);
+        return byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte;
+    }
+    // The first and last letters and the length tell nearly all entries apart.
+    static constexpr size_t SlotOf(std::string_view word) {
+        return (Folded(word.front()) * 26 + Folded(word.back()) * 17 + word.size() * 4) % SlotCount;
+    }
 
     std::span<const std::string_view> Words;
-    TRange ByFirstLetter[128] = {};
+    uint8_t Slots[SlotCount] = {};
 };
 
 enum TKeywordSet : uint8_t { ksPascal = 0, ksForm = 1 };

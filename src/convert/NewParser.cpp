@@ -28,9 +28,16 @@ constexpr std::array<uint8_t, 256> CharClasses = MakeCharClasses();
 
 bool IsLetter(uint8_t c) { return CharClasses[c] == ccLetter || CharClasses[c] == ccHexLetter; }
 bool IsDigit(uint8_t c) { return CharClasses[c] == ccDigit; }
-bool IsIdentifierByte(uint8_t c) {
-    return CharClasses[c] != ccOther && CharClasses[c] != ccNumberSign;
+constexpr std::array<bool, 256> MakeIdentifierBytes() {
+    std::array<bool, 256> bytes{};
+    for (size_t c = 0; c < bytes.size(); ++c)
+        bytes[c] = CharClasses[c] != ccOther && CharClasses[c] != ccNumberSign;
+    return bytes;
 }
+
+constexpr std::array<bool, 256> IdentifierBytes = MakeIdentifierBytes();
+
+bool IsIdentifierByte(uint8_t c) { return IdentifierBytes[c]; }
 bool IsHexDigit(uint8_t c) { return CharClasses[c] == ccDigit || CharClasses[c] == ccHexLetter; }
 bool IsNumberTail(uint8_t c) {
     return CharClasses[c] == ccDigit || CharClasses[c] == ccNumberSign || c == 'E' || c == 'e';
@@ -55,6 +62,18 @@ uint8_t* ScanDigits(uint8_t* p) {
 
 constexpr uint8_t LineFeed = 10;
 constexpr uint8_t CarriageReturn = 13;
+
+// The bytes at which a comment's scan stops to look: the 0 of the mark, the
+// line feed it counts and the first byte of the comment form's closer.
+constexpr std::array<bool, 256> MakeCommentStops(uint8_t closer) {
+    std::array<bool, 256> stops{};
+    stops[0] = stops[LineFeed] = stops[closer] = true;
+    return stops;
+}
+
+constexpr std::array<bool, 256> BraceStops = MakeCommentStops('}');
+constexpr std::array<bool, 256> ParenStops = MakeCommentStops('*');
+constexpr std::array<bool, 256> SlashStops = MakeCommentStops(CarriageReturn);
 
 int32_t DigitValue(uint8_t c) {
     if (IsDigit(c)) return c - '0';
@@ -174,15 +193,20 @@ uint8_t* TNewParser::AfterLastLineFeed() const {
 
 void TNewParser::SkipWhitespace() {
     for (;;) {
-        uint8_t c = *ScanPos;
-        if (c > 32) return;
-        if (c == 0) {
-            if (!IsMark(ScanPos)) RaiseNul();
-            if (!RefillWindow()) return;
-            continue;
-        }
-        if (c == LineFeed) CountLineFeed(ScanPos);
-        ++ScanPos;
+        ScanPos = SkipBlanks(ScanPos);
+        if (*ScanPos != 0) return;
+        if (!IsMark(ScanPos)) RaiseNul();
+        if (!RefillWindow()) return;
+    }
+}
+
+// Runs over whitespace to the next byte above 32 or a 0 byte, counting line
+// feeds on the way.
+uint8_t* TNewParser::SkipBlanks(uint8_t* p) {
+    for (;; ++p) {
+        uint8_t c = *p;
+        if (c > 32 || c == 0) return p;
+        if (c == LineFeed) CountLineFeed(p);
     }
 }
 
@@ -336,21 +360,20 @@ void TNewParser::ScanComment(TCommentForm form, int32_t openerLength) {
 // "*)", the line break) or to a 0 byte, counting line feeds on the way. The
 // mark of a filled window stands after a line feed, so no closer straddles it.
 uint8_t* TNewParser::ScanCommentPart(TCommentForm form, uint8_t* p) {
+    const std::array<bool, 256>& stops = form == TCommentForm::cfBrace   ? BraceStops
+                                         : form == TCommentForm::cfParen ? ParenStops
+                                                                         : SlashStops;
     for (;; ++p) {
-        uint8_t c = *p;
-        if (c == 0) return p;
-        switch (form) {
-            case TCommentForm::cfBrace:
-                if (c == '}') return p;
-                break;
-            case TCommentForm::cfParen:
-                if (c == '*' && p[1] == ')') return p + 1;
-                break;
-            case TCommentForm::cfSlash:
-                if (c == CarriageReturn || c == LineFeed) return p;
-                break;
+        while (!stops[*p]) ++p;
+        if (*p == 0) return p;
+        if (*p == LineFeed) {
+            if (form == TCommentForm::cfSlash) return p;
+            CountLineFeed(p);
+        } else if (form != TCommentForm::cfParen) {
+            return p;
+        } else if (p[1] == ')') {
+            return p + 1;
         }
-        if (c == LineFeed) CountLineFeed(p);
     }
 }
 

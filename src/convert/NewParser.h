@@ -71,6 +71,7 @@ private:
     enum class TCommentForm { cfBrace, cfParen, cfSlash };
 
     void SkipWhitespace();
+    uint8_t* SkipBlanks(uint8_t* p);
     bool RefillWindow();
     void ReadIntoWindow();
     uint8_t* AfterLastLineFeed() const;

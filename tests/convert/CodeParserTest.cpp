@@ -1,7 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
+#include <vector>
 
 #include "convert/CodeParser.h"
 
@@ -168,6 +171,34 @@ INSTANTIATE_TEST_SUITE_P(
                       TLayoutCase{"BytesAreColumnsInOtherText", "{\xE9\xE9\xC3\xA9}\tx \xE9",
                                   "[C]{\xE9\xE9\xC3\xA9}[/C]  x \xE9"}),
     RowName);
+
+std::string UpperCase(std::string word) {
+    for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return word;
+}
+
+// Every entry is found at its own place in either case, and a word one
+// letter longer or shorter is found only when it is an entry itself.
+TEST(KeywordTable, FindsEveryEntryAndNoNearMiss) {
+    for (const TKeywordTable* table : {&PascalKeywords, &FormKeywords}) {
+        std::vector<std::string> entries;
+        for (int32_t i = 0; i < table->Count(); ++i) entries.emplace_back((*table)[i]);
+        auto positionOf = [&entries](const std::string& word) {
+            auto found = std::find(entries.begin(), entries.end(), word);
+            return found == entries.end() ? -1 : static_cast<int32_t>(found - entries.begin());
+        };
+        for (int32_t i = 0; i < table->Count(); ++i) {
+            std::string entry = entries[static_cast<size_t>(i)];
+            SCOPED_TRACE(entry);
+            EXPECT_EQ(table->IndexOf(entry), i);
+            EXPECT_EQ(table->IndexOf(UpperCase(entry)), i);
+            EXPECT_EQ(table->IndexOf(entry + "s"), positionOf(entry + "s"));
+            EXPECT_EQ(table->IndexOf(entry.substr(1)), positionOf(entry.substr(1)));
+            EXPECT_EQ(table->IndexOf(entry.substr(0, entry.size() - 1)),
+                      positionOf(entry.substr(0, entry.size() - 1)));
+        }
+    }
+}
 
 TEST(KeywordTable, FindsWholeWordsInAnyCase) {
     EXPECT_EQ(PascalKeywords.Count(), 93);
