@@ -47,7 +47,6 @@ private:
     int32_t CountThatFits(int32_t width, int32_t count, int32_t start);
     bool FitObject(int32_t at, int32_t& used, bool& atLineStart);
     int32_t ChooseBreak(int32_t start, int32_t n, int32_t remaining) const;
-    int32_t ChooseBreak(int32_t start, int32_t n, int32_t remaining) const;
     bool CanBreakBefore(int32_t at) const;
     int32_t CharacterBreak(int32_t start, int32_t n, int32_t remaining) const;
     int32_t ContinuationIndent() const;
