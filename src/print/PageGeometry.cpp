@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "base/Arith.h"
-#include "print/PrinterError.h"
+#include "canvas/PrinterError.h"
 
 namespace codelume {
 

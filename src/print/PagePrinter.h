@@ -7,8 +7,8 @@
 #include <string>
 
 #include "canvas/PrintDevice.h"
+#include "canvas/PrinterError.h"
 #include "print/PrinterCanvas.h"
-#include "print/PrinterError.h"
 
 namespace codelume {
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "base/Arith.h"
-#include "print/PrinterError.h"
+#include "canvas/PrinterError.h"
 
 namespace codelume {
 

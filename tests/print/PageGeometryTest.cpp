@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "canvas/PrinterError.h"
 #include "print/FakePrintDevice.h"
 #include "print/PageGeometry.h"
-#include "print/PrinterError.h"
 
 namespace codelume {
 namespace {

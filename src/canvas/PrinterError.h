@@ -1,4 +1,5 @@
-// The printer errors, with the texts the user sees.
+// The errors of printing, with the texts the user sees: raised by the page
+// loop and by the print devices behind the seam alike.
 #pragma once
 
 #include "base/Errors.h"
