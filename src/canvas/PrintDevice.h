@@ -21,14 +21,15 @@ public:
     // Throws the job away; the page and document calls that follow are no-ops.
     virtual void AbortDoc() = 0;
 
-    // The printable area (HORZRES, VERTRES).
+    // The width and height of the part of the sheet the device can print on.
     virtual TSize PrintableSize() const = 0;
-    // Device pixels per inch across and down (LOGPIXELSX, LOGPIXELSY).
+    // How many device pixels make an inch, across the sheet and down it.
     virtual TSize Resolution() const = 0;
-    // The whole sheet (GETPHYSPAGESIZE); none when the device cannot tell.
+    // The width and height of the whole sheet, margins the device cannot print
+    // on included; none when the device cannot tell.
     virtual std::optional<TSize> PhysicalPage() const = 0;
-    // Where the printable area starts on the sheet (GETPRINTINGOFFSET); none
-    // when the device cannot tell.
+    // How far the printable part lies from the sheet's top-left corner, across
+    // and down; none when the device cannot tell.
     virtual std::optional<TPoint> PrintingOffset() const = 0;
 
     // Draws on the current page. A clip set while the mapping is the identity
