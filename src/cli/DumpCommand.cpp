@@ -10,10 +10,9 @@
 #include "reader/DocumentDump.h"
 #include "reader/DocumentReader.h"
 
-#ifdef CODELUME_QT_CANVAS
-#include <QGuiApplication>
-
+#ifdef CODELUME_VIEWER
 #include "qt/ScreenCanvas.h"
+#include "viewer/OffscreenApplication.h"
 #endif
 
 namespace codelume {
@@ -36,15 +35,10 @@ int32_t LayOutWithFixedMetrics(TSectionList& document, int32_t width, int32_t& m
     return document.LayoutDocument(canvas, 0, width, maxWidth, curs);
 }
 
-#ifdef CODELUME_QT_CANVAS
-// Real fonts need a GUI application; without a display it runs offscreen.
+#ifdef CODELUME_VIEWER
+// Real fonts need the application object the other commands use too.
 int32_t LayOutWithRealFonts(TSectionList& document, int32_t width, int32_t& maxWidth) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "codelume-cli";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    std::unique_ptr<QApplication> application = EnsureApplication();
     TFontCache fonts(96);
     TScreenCanvas canvas(fonts);
     int32_t curs = 0;

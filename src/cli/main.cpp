@@ -9,7 +9,7 @@
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 
-#ifdef CODELUME_QT_CANVAS
+#ifdef CODELUME_VIEWER
 #include <QString>
 #include <QtGlobal>
 #endif
@@ -109,7 +109,7 @@ int Run(const std::vector<std::string>& arguments) {
     return command->Run(rest);
 }
 
-#ifdef CODELUME_QT_CANVAS
+#ifdef CODELUME_VIEWER
 // Qt's own notices (about its start-up or fonts) are not this program's
 // messages; only a fatal one, which ends the program, is shown.
 void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -127,7 +127,7 @@ void ReportError(std::string_view message) {
 
 int main(int argc, char** argv) {
     using namespace codelume;
-#ifdef CODELUME_QT_CANVAS
+#ifdef CODELUME_VIEWER
     qInstallMessageHandler(KeepQtQuiet);
 #endif
     try {

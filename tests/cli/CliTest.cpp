@@ -331,9 +331,13 @@ TEST_F(ConvertTree, ShowsProgressOnlyOnATerminal) {
 }
 
 #ifdef CODELUME_VIEWER
-// Qt's start-up notice about a missing runtime folder, say, is not ours to show.
-TEST_F(CodelumeCli, ViewerCommandsSayNothingButTheirOwnMessages) {
+// Qt's start-up notice about a missing runtime folder, say, is not ours to
+// show; and no command needs a display, not even where one is named that
+// cannot be reached.
+TEST_F(CodelumeCli, ViewerCommandsNeedNoDisplayAndSayNothingButTheirOwnMessages) {
     unsetenv("XDG_RUNTIME_DIR");
+    unsetenv("QT_QPA_PLATFORM");
+    setenv("DISPLAY", ":987", 1);
     Write("p.htm", "<p>x</p>");
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"render", "p.htm", "-o", "p.png"},
