@@ -25,6 +25,7 @@ int PrintCommand(TCommandArguments arguments) {
     int32_t dpi = parsed.Number("--dpi", 600, 72, 2400);
     std::unique_ptr<QApplication> application = EnsureApplication();
     TPageViewer viewer;
+    viewer.SetViewImages(true);
     viewer.LoadFromFile(parsed.Positionals()[0]);
     auto device = TQtPrintDevice::PdfFile(*destination, dpi, viewer.logicalDpiY());
     viewer.PrintOn(*device, firstPage, lastPage);

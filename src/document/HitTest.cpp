@@ -40,9 +40,11 @@ int32_t BorderInset(const TImageObj& image, const TUrlTarget& link) {
     return link.IsLink() && image.Border != 0 ? 2 : 0;
 }
 
+// The bordered picture answers; the space around it does not.
 bool ImageContains(const TImageObj& image, int32_t inset, int32_t x, int32_t y) {
-    TRect rect{image.DrawX, image.DrawY, image.DrawX + image.ImageWidth - inset,
-               image.DrawY + image.ImageHeight - inset};
+    TRect rect{image.DrawX + image.MarginX, image.DrawY + image.MarginY,
+               image.DrawX + image.ImageWidth - image.MarginX - inset,
+               image.DrawY + image.ImageHeight - image.MarginY - inset};
     return rect.Contains(x, y);
 }
 
@@ -106,7 +108,7 @@ bool TSection::ImageLinkAt(int32_t x, int32_t y, TLinkHit& hit) const {
     for (const auto& image : Images) {
         const TUrlTarget& link = Runs.RunAt(image->StartIndex)->Link;
         if (!ImageContains(*image, BorderInset(*image, link), x, y)) continue;
-        int32_t inX = x - image->DrawX, inY = y - image->DrawY;
+        int32_t inX = x - image->PictureOrigin().X, inY = y - image->PictureOrigin().Y;
         if (image->Control) {
             hit.Control = image->Control;
             return true;
@@ -139,7 +141,7 @@ bool TSection::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
     for (const auto& image : Images) {
         int32_t inset = BorderInset(*image, Runs.RunAt(image->StartIndex)->Link);
         if (!ImageContains(*image, inset, x, documentY)) continue;
-        hit = {image.get(), x - image->DrawX, documentY - image->DrawY};
+        hit = {image.get(), x - image->PictureOrigin().X, documentY - image->PictureOrigin().Y};
         return true;
     }
     return false;

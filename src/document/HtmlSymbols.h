@@ -175,6 +175,7 @@ enum THtmlSymbol : uint8_t {
     LoopSy,
     OnClickSy,
     IdSy,
+    VSpaceSy,
     // Token kinds.
     TextSymbol,
     OtherCharSymbol,

@@ -24,19 +24,26 @@ public:
     virtual ~TImageObj() = default;
 
     int32_t StartIndex = 0;  // position of its placeholder byte 4 in the block
-    int32_t ImageWidth = 0;  // known after LayoutImage
+    bool InLink = false;     // it stands inside a link
+    // Known after LayoutImage: the whole box the image takes in the line, and
+    // the space around its border inside that box.
+    int32_t ImageWidth = 0;
     int32_t ImageHeight = 0;
+    int32_t MarginX = 0;
+    int32_t MarginY = 0;
+    int32_t Border = 0;  // width of the frame around the picture
     TImageAlign VAlign = iaBottom;
-    int32_t HSpace = 5;
+    int32_t HSpace = 5;  // the gap beside a floating image
     bool PercentWidth = false;
-    int32_t Border = 1;  // the BORDER of an image inside a link; 0 draws no link border
-    bool IsMap = false;  // server-side map: a click appends "?x,y" to the link
+    bool IsMap = false;                  // server-side map: a click appends "?x,y" to the link
     TFormControlObj* Control = nullptr;  // set for an image button; owned by its form
     int32_t FloatX = 0;  // offset of a floating image from the left base, set by PlaceFloat
     int32_t DrawX = 0;   // where it was last painted: screen X, document Y
     int32_t DrawY = 0;
 
     bool IsFloating() const { return VAlign == iaLeft || VAlign == iaRight; }
+    // Where the picture inside the border was last painted: screen X, document Y.
+    TPoint PictureOrigin() const { return {DrawX + MarginX + Border, DrawY + MarginY + Border}; }
 
     virtual std::unique_ptr<TImageObj> CloneFor(TSectionList& document) const = 0;
     // Learns ImageWidth and ImageHeight for the width available where it stands.

@@ -123,6 +123,7 @@ void TSection::ChangeLink(TSectionList& document, const TMyFont& font, const TUr
 
 TImageObj* TSection::InsertImage(std::unique_ptr<TImageObj> image) {
     image->StartIndex = CharCount;
+    image->InLink = Runs.Last()->Link.IsLink();
     TImageObj* inserted = Images.Add(std::move(image));
     AppendPlaceholder(ImagePlaceholder);
     return inserted;

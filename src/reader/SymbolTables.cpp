@@ -23,7 +23,7 @@ struct TAttributeName {
 };
 
 // Searched in this order; VALUE appears twice and SELECTED is also a tag.
-constexpr std::array<TAttributeName, 54> AttributeNames = {{
+constexpr std::array<TAttributeName, 55> AttributeNames = {{
     {"HREF", HrefSy},
     {"NAME", NameSy},
     {"SRC", SrcSy},
@@ -78,6 +78,7 @@ constexpr std::array<TAttributeName, 54> AttributeNames = {{
     {"LOOP", LoopSy},
     {"ONCLICK", OnClickSy},
     {"ID", IdSy},
+    {"VSPACE", VSpaceSy},
 }};
 
 }  // namespace

@@ -19,6 +19,7 @@ namespace {
 QByteArray Shot(const TRenderRequest& request, const std::string& format) {
     TPageViewer viewer;
     viewer.resize(request.Width, request.Height);
+    viewer.SetViewImages(true);  // a picture of the page shows the page's pictures
     viewer.show();
     viewer.LoadFromFile(request.Source);
     viewer.ScrollToY(request.ScrollY);

@@ -4,10 +4,12 @@
 #include <functional>
 #include <new>
 
+#include "canvas/FixedCanvas.h"
 #include "objects/HtmlTable.h"
 #include "objects/MapItem.h"
 #include "reader/DocumentReader.h"
 #include "reader/FrameSetReading.h"
+#include "support/FakeImageSource.h"
 #include "support/TempDir.h"
 
 namespace codelume {
@@ -160,6 +162,32 @@ TEST_F(ReadingTest, MapsJoinTheDocumentOnlyWhenClosed) {
     TUrlTarget link;
     EXPECT_TRUE(map.LinkAt(5, 5, link));
     EXPECT_EQ(link.Url, "a.htm");
+}
+
+// The line holds only images, so they stand on a baseline 20 down: the missing
+// one is 20 high, the linked one 10 high inside its border (2) and VSPACE (1).
+TEST_F(ReadingTest, PicturesAreReadAtTheFirstLayoutAndMapsTakeThePointInsideThem) {
+    TFakeImageSource pictures;
+    pictures.Add("a.png", {30, 10});
+    Document.SetImageSource(&pictures);
+    Document.ImagesOn = true;
+    Read(
+        "<a href=map.cgi><img src=a.png ismap hspace=3 vspace=1></a><img src=./a.png>"
+        "<img src=b.png>");
+    EXPECT_EQ(pictures.Loads, 0);
+    TFixedCanvas canvas;
+    int32_t width = 0, curs = 0;
+    Document.LayoutDocument(canvas, 0, 500, width, curs);
+    EXPECT_EQ(pictures.Loads, 2);
+    Document.PaintDocument(canvas, {0, 0, 500, 500}, 500, 0, 0);
+    TLinkHit hit;
+    ASSERT_TRUE(Document.LinkAt(canvas, 5 + 5, 7 + 7, hit));
+    EXPECT_EQ(hit.Link.Url, "map.cgi?5,7");
+    TImageHit image;
+    ASSERT_TRUE(Document.ImageAt(5 + 2, 7 + 9, image));
+    EXPECT_EQ(image.X, 2);
+    EXPECT_EQ(image.Y, 9);
+    EXPECT_FALSE(Document.ImageAt(1, 7 + 9, image));  // in the HSPACE
 }
 
 TEST_F(ReadingTest, BackgroundSoundAsksTheHandlerWithItsLoopCount) {
