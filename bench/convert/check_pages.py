@@ -3,14 +3,15 @@
 
 The text of a page is the part between <PRE> and </PRE>, tags removed and the
 four references decoded. It must equal the source's own bytes with:
-  - every line break between tokens written as CR LF;
+  - every line break (LF or CR LF, also inside a comment) written as CR LF;
   - tabs expanded to stops of 8 (a column is a character when the whole file
     is valid UTF-8, else a byte; a CR or LF in a comment starts a line);
   - white space at the end of a line outside comments dropped;
   - each other whitespace byte between tokens as one space.
 Comments and string literals are found only to know where whitespace stands;
-their bytes are expected exactly as in the file. Pages of valid UTF-8 sources
-must be valid UTF-8 themselves.
+their bytes are expected as in the file but for tabs and line breaks. Pages of
+valid UTF-8 sources must be valid UTF-8 themselves. A page that differs is
+reported with the first line where it does.
 
     check_pages.py CLI FILE...     (or file names on standard input)
 """
@@ -93,7 +94,7 @@ def expected_text(source):
         out += spacing(gap, columns)
         gap = b""
         if piece.lastgroup in ("comment", "string"):
-            out += columns.expand(piece.group())
+            out += re.sub(rb"(?<!\r)\n", b"\r\n", columns.expand(piece.group()))
         else:
             out += piece.group()
             columns.advance(piece.group())
@@ -108,6 +109,15 @@ def page_text(page):
     return block
 
 
+def first_difference(page, expected):
+    """The number and both versions of the first line that differs."""
+    page_lines, expected_lines = page.split(b"\r\n"), expected.split(b"\r\n")
+    for number, (got, wanted) in enumerate(zip(page_lines, expected_lines), 1):
+        if got != wanted:
+            return f"line {number}: page {got[:100]!r}, source {wanted[:100]!r}"
+    return f"page has {len(page_lines)} lines, source {len(expected_lines)}"
+
+
 def check(cli, name, page, counts):
     run = subprocess.run([cli, "convert", "--force", "-o", str(page), name], capture_output=True)
     if run.returncode != 0:
@@ -115,9 +125,10 @@ def check(cli, name, page, counts):
         print(f"refused {name}: {run.stderr.decode(errors='replace').strip()}")
         return
     source, written = Path(name).read_bytes(), page.read_bytes()
-    if page_text(written) != expected_text(source):
+    text, expected = page_text(written), expected_text(source)
+    if text != expected:
         counts["different"] += 1
-        print(f"different: {name}")
+        print(f"different: {name}: {first_difference(text, expected)}")
     elif is_utf8(source) and not is_utf8(written):
         counts["different"] += 1
         print(f"not UTF-8: {name}")
@@ -131,6 +142,7 @@ def main():
     with tempfile.TemporaryDirectory() as folder:
         for name in files:
             check(cli, name, Path(folder) / "page.htm", counts)
+            sys.stdout.flush()
     print(", ".join(f"{n} {k}" for k, n in counts.items()))
     return 1 if counts["different"] else 0
 

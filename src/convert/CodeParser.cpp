@@ -10,6 +10,24 @@ namespace {
 constexpr size_t InitialOutputSize = 10000;
 constexpr int64_t MaxReserve = int64_t{1} << 30;
 
+bool IsLoneLineFeed(std::string_view text, size_t at) {
+    return text[at] == '\n' && (at == 0 || text[at - 1] != '\r');
+}
+
+// text with every line feed that follows no carriage return written as CR LF:
+// text itself when it has none, else scratch filled with it.
+std::string_view WithCrLf(std::string_view text, std::string& scratch) {
+    size_t at = text.find('\n');
+    while (at != std::string_view::npos && !IsLoneLineFeed(text, at)) at = text.find('\n', at + 1);
+    if (at == std::string_view::npos) return text;
+    scratch.assign(text.substr(0, at));
+    for (; at < text.size(); ++at) {
+        if (IsLoneLineFeed(text, at)) scratch += '\r';
+        scratch += text[at];
+    }
+    return scratch;
+}
+
 }  // namespace
 
 TCodeParser::TCodeParser(TStream& input, TStream& output)
@@ -125,9 +143,11 @@ void TCodeParser::WriteStringLiteral() {
     EndString();
 }
 
+// A comment's line breaks are written as CR LF, like those between tokens,
+// so a page has one kind of line break whatever the source has.
 void TCodeParser::WriteComment() {
     BeginComment();
-    ConvertComment(OutputText, Columns.Expand(TokenView(), Expanded));
+    ConvertComment(OutputText, WithCrLf(Columns.Expand(TokenView(), Expanded), LineBreaks));
     EndComment();
 }
 

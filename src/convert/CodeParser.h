@@ -64,6 +64,7 @@ private:
     int64_t InputStart;
     TColumnCounter Columns{TColumnUnit::cuByte};
     std::string Expanded;
+    std::string LineBreaks;
 };
 
 }  // namespace codelume

@@ -57,13 +57,15 @@ class TPageText {
 public:
     explicit TPageText(bool utf8) : Utf8(utf8) {}
 
-    // Token bytes: tabs expanded, CR and LF start a line.
+    // Token bytes: tabs expanded, a line feed after no CR as CR LF, CR and LF
+    // start a line.
     void AddToken(std::string_view token) {
         for (char c : token) {
             if (c == '\t') {
                 AddTab();
                 continue;
             }
+            if (c == '\n' && (Out.empty() || Out.back() != '\r')) Out += '\r';
             Out += c;
             if (c == '\r' || c == '\n')
                 Column = 0;

@@ -10,9 +10,9 @@
 namespace codelume {
 
 // The source as the page's text shows it (tags removed, references decoded):
-// line breaks between tokens as CR LF, tabs expanded to stops of 8, each other
-// whitespace byte between tokens as one space, trailing whitespace dropped,
-// comments and string literals as they stand.
+// line breaks as CR LF, tabs expanded to stops of 8, each other whitespace
+// byte between tokens as one space, trailing whitespace dropped, comments and
+// string literals as they stand otherwise.
 std::string ExpectedPageText(std::string_view source);
 
 // The lines of the preformatted block as the reader keeps them: the bytes as

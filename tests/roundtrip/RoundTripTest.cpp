@@ -112,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "{ a\n b\r\n\tc\r }\r\n(* d\n\n*) e // f\ng"},
         TSourceCase{"StringLiteralsAsTyped",
                     "s := 'a'#13#10'b' + #9 + #65#66 + #$0D + 'it''s' + '' + #8364;"},
+        TSourceCase{"Utf8SourceWithCharacterCodes", "s := #176#$B0 + #8364 + '\xC3\xA9';"},
         TSourceCase{"TabsToTheirStops", "\tx\t:= 1;\t{ a\tb }\r\n  \t'c\td'"},
         TSourceCase{"HighBytesPassThrough", "s := 'caf\xe9'; // \xc3\xa9t\xe9\r\n\xb5 := 1;"},
         TSourceCase{"ReservedBytesInComments",
