@@ -11,27 +11,44 @@ namespace codelume {
 
 namespace {
 
-constexpr size_t MaxSearchLength = 255;
+constexpr int32_t MaxSearchLength = 255;
 
-// Case folding as the system's single-byte code page does it: ASCII and the
-// accented letters of the upper half.
-unsigned char FoldCase(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return static_cast<unsigned char>(c + 32);
+// Folds the capitals of ASCII, Latin-1, Greek and Cyrillic to their small
+// letters; each small letter takes as many UTF-8 bytes as its capital.
+char32_t FoldCase(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) ||
+        (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
     return c;
 }
 
-char UpperCase(char c) {
-    auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7))
-        return static_cast<char>(byte - 32);
-    return c;
+// The text with every character folded, byte for byte as long as the text, so
+// that an offset into one is the same offset into the other. Bytes that start
+// no character stay as they are.
+std::string FoldedText(std::string_view text) {
+    std::string folded;
+    folded.reserve(text.size());
+    while (!text.empty()) {
+        int length = Utf8SequenceLength(text);
+        if (length == 0) {
+            auto byte = static_cast<unsigned char>(text[0]);
+            folded += static_cast<char>(byte < 0x80 ? FoldCase(byte) : byte);
+            length = 1;
+        } else {
+            AppendUtf8(folded, FoldCase(DecodeUtf8(text)));
+        }
+        text.remove_prefix(static_cast<size_t>(length));
+    }
+    return folded;
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
-    });
+// The offset of the first whole-character match of wanted in text from start, or npos.
+size_t FindCharacters(std::string_view text, std::string_view wanted, size_t start) {
+    for (size_t at = text.find(wanted, start); at != std::string_view::npos;
+         at = text.find(wanted, at + 1))
+        if (!IsUtf8Continuation(text[at])) return at;
+    return std::string_view::npos;
 }
 
 // An image drawn with a link border (inside a link, BORDER not 0) answers
@@ -151,19 +168,14 @@ int32_t TSection::SearchText(int32_t from, std::string_view text, TCaseSense sen
     if (CharCount == 0 || text.empty() || from >= FirstIndex + CharCount) return -1;
     std::string_view chars = Text();
     size_t start = static_cast<size_t>(std::max(from - FirstIndex, 0));
+    size_t found = std::string_view::npos;
     if (sense == TCaseSense::Match) {
-        size_t found = chars.find(text, start);
-        return found == std::string_view::npos ? -1 : FirstIndex + static_cast<int32_t>(found);
+        found = FindCharacters(chars, text, start);
+    } else {
+        text = text.substr(0, static_cast<size_t>(Utf8SafeCut(text, MaxSearchLength)));
+        found = FindCharacters(FoldedText(chars), FoldedText(text), start);
     }
-    text = text.substr(0, MaxSearchLength);
-    char lower = static_cast<char>(FoldCase(static_cast<unsigned char>(text[0]))),
-         upper = UpperCase(lower);
-    for (size_t at = start;; ++at) {
-        at = std::min(chars.find(lower, at), chars.find(upper, at));
-        if (at == std::string_view::npos || chars.size() - at < text.size()) return -1;
-        if (SameIgnoringCase(chars.substr(at, text.size()), text))
-            return FirstIndex + static_cast<int32_t>(at);
-    }
+    return found == std::string_view::npos ? -1 : FirstIndex + static_cast<int32_t>(found);
 }
 
 void TSection::EmitSelectedText() {

@@ -34,6 +34,23 @@ TEST(CharIndexAt, AnswersTheNearestCharacterBoundary) {
     }
 }
 
+TEST(CharIndexAt, NeverAnswersAnIndexInsideACharacter) {
+    struct TRow {
+        const char* Name;
+        int32_t X;
+        int32_t Index;  // a byte offset
+    };
+    for (TRow row :
+         {TRow{"BeforeTheMiddle", 10 + 8 + 3, 1}, TRow{"PastTheMiddle", 10 + 8 + 5, 4},
+          TRow{"OnTheNextCharacter", 10 + 16 + 2, 4}, TRow{"PastTheFourByteOne", 10 + 24 + 5, 9}}) {
+        SCOPED_TRACE(row.Name);
+        TDocumentTest test;
+        test.AddText("a\u4E2D\U0001F600b");
+        LayOutAndPaint(test);
+        EXPECT_EQ(test.Doc.CharIndexAt(test.Canvas, row.X, 3).Index, row.Index);
+    }
+}
+
 TEST(CharIndexAt, AnswersMinusOneBelowTheDocument) {
     TDocumentTest test;
     test.AddText("a");
@@ -85,18 +102,34 @@ TEST(LinkAt, AppendsTheClickPositionForAServerSideMap) {
     EXPECT_EQ(imageHit.X, 39);
 }
 
-TEST(SearchText, FindsWithOrWithoutCase) {
+TEST(SearchText, FindsWholeCharactersWithOrWithoutCase) {
+    struct TRow {
+        const char* Name;
+        std::string Wanted;
+        TCaseSense Sense;
+        int32_t From;
+        int32_t Found;
+    };
     TDocumentTest test;
     test.AddText("Hello World");
-    test.AddText("\xC9t\xC9");  // Latin-1 capitals fold too
+    test.AddText("\u00C9t\u00C9 \u0416\u3A69");  // bytes 11, 16, 17 and 19 start the words
     LayOutAndPaint(test);
-    EXPECT_EQ(test.Doc.SearchText(0, "world", TCaseSense::Ignore), 6);
-    EXPECT_EQ(test.Doc.SearchText(0, "world", TCaseSense::Match), -1);
-    EXPECT_EQ(test.Doc.SearchText(7, "o", TCaseSense::Match), 7);
-    EXPECT_EQ(test.Doc.SearchText(0, "\xE9t\xE9", TCaseSense::Ignore), 11);
-    // Only the first 255 characters of a longer search text are compared.
-    EXPECT_EQ(test.Doc.SearchText(0, "hello world" + std::string(300, 'q'), TCaseSense::Ignore),
-              -1);
+    for (const TRow& row : {
+             TRow{"AsciiIgnoringCase", "world", TCaseSense::Ignore, 0, 6},
+             TRow{"AsciiMatchingCase", "world", TCaseSense::Match, 0, -1},
+             TRow{"FromAnIndex", "o", TCaseSense::Match, 7, 7},
+             TRow{"LatinCapitals", "\u00E9T\u00E9", TCaseSense::Ignore, 0, 11},
+             TRow{"CyrillicCapital", "\u0436", TCaseSense::Ignore, 0, 17},
+             // U+3A69 is E3 A9 A9; the e acute, C3 A9, must not fold onto its first bytes.
+             TRow{"NotTheBytesOfAnotherCharacter", "\u00E9", TCaseSense::Ignore, 16, -1},
+             TRow{"NotInsideACharacter", "\xA9", TCaseSense::Match, 0, -1},
+             // Only the first 255 characters of a longer search text are compared.
+             TRow{"LongSearchIsCut", "hello world" + std::string(300, 'q'), TCaseSense::Ignore, 0,
+                  -1},
+         }) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(test.Doc.SearchText(row.From, row.Wanted, row.Sense), row.Found);
+    }
 }
 
 TEST(SelectionLength, CountsTheLineBreaksAndIndentsOfTheSelection) {
