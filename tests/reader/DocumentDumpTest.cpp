@@ -29,5 +29,21 @@ TEST(DumpDocument, WritesEveryBlockLineAndAnchor) {
               "anchor END block=4\n");
 }
 
+// Text is written as UTF-8; offsets, counts and widths stay those of the engine:
+// bytes for offsets and counts, characters for widths.
+TEST(DumpDocument, WritesTextAsUtf8AndCountsItsBytes) {
+    TReadPage page("<TITLE>&mdash;</TITLE>\u00E9\u4E2D b");
+    TFixedCanvas canvas;
+    int32_t maxWidth = 0;
+    int32_t curs = 0;
+    int32_t height = page.Document.LayoutDocument(canvas, 0, 24, maxWidth, curs);
+    EXPECT_EQ(DumpDocument(page.Document, page.Anchors, page.Result.Title, height, maxWidth),
+              "title \"\u2014\"\n"
+              "document height=32 width=24 blocks=1\n"
+              "block 0 section top=0 height=32 paint=32 first=0 chars=7\n"
+              "  line 0 x=0 above=0 text=16 below=0 descent=4 chars=6 \"\u00E9\u4E2D \"\n"
+              "  line 1 x=0 above=0 text=16 below=0 descent=4 chars=1 \"b\"\n");
+}
+
 }  // namespace
 }  // namespace codelume

@@ -75,10 +75,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& row) { return row.param.Name; });
 
 TEST(ParseDocumentBuffer, DecodesTheTitleAndTheTextAlike) {
-    TReadPage page(Koi8Meta + "<TITLE>" + KoiPrivet + "</TITLE></HEAD><BODY>" + KoiPrivet +
-                   " &eacute;");
-    EXPECT_EQ(page.Result.Title, Privet);
-    EXPECT_THAT(page.Blocks(), ElementsAre("section \"" + Privet + " \u00E9\""));
+    struct TRow {
+        const char* Name;
+        std::string Head;
+        std::string Title;  // bytes in the page's charset
+        std::string Shown;
+    };
+    for (const TRow& row : {
+             TRow{"DeclaredKoi8r", Koi8Meta, KoiPrivet, Privet},
+             TRow{"UndeclaredUtf8", "", "caf\xC3\xA9", "caf\u00E9"},
+             TRow{"UndeclaredWindows1252", "", "\x93q\x94", "\u201Cq\u201D"},
+             TRow{"References", "", "a &ndash; b&#8212;&#x41;&rsquo;", "a \u2013 b\u2014A\u2019"},
+         }) {
+        SCOPED_TRACE(row.Name);
+        TReadPage page(row.Head + "<TITLE>" + row.Title + "</TITLE></HEAD><BODY>" + row.Title +
+                       " &eacute;");
+        EXPECT_EQ(page.Result.Title, row.Shown);
+        EXPECT_THAT(page.Blocks(), ElementsAre("section \"" + row.Shown + " \u00E9\""));
+    }
 }
 
 TEST(ParseDocumentBuffer, DecodesAnIncludedBlockLikeAnUndeclaredPage) {
