@@ -36,6 +36,32 @@ bool IsUtf8Label(std::string_view label) {
     return IsOneOf(label, {"utf-8", "utf8", "unicode-1-1-utf-8", "utf-16", "utf-16le", "utf-16be"});
 }
 
+struct TCharsetAlias {
+    std::string_view Label;
+    const char* IconvName;
+};
+
+// Labels that pages use for the Windows supersets of the East Asian charsets,
+// and names that iconv does not know. The C library's own Shift_JIS reads the
+// backslash as a yen sign and the tilde as an overline, which would corrupt
+// paths and links; its EUC-KR and GB2312 drop the characters that Windows added.
+constexpr std::array<TCharsetAlias, 21> CharsetAliases = {{
+    {"shift_jis", "CP932"},      {"shift-jis", "CP932"},   {"sjis", "CP932"},
+    {"x-sjis", "CP932"},         {"ms_kanji", "CP932"},    {"csshiftjis", "CP932"},
+    {"windows-31j", "CP932"},    {"euc-kr", "CP949"},      {"ks_c_5601-1987", "CP949"},
+    {"ks_c_5601-1989", "CP949"}, {"ksc5601", "CP949"},     {"ksc_5601", "CP949"},
+    {"csksc56011987", "CP949"},  {"windows-949", "CP949"}, {"gb2312", "GBK"},
+    {"gb_2312", "GBK"},          {"gb_2312-80", "GBK"},    {"csgb2312", "GBK"},
+    {"chinese", "GBK"},          {"x-gbk", "GBK"},         {"x-euc-jp", "EUC-JP"},
+}};
+
+// The name under which iconv reads a charset label, itself when no alias applies.
+std::string IconvName(const std::string& label) {
+    for (const TCharsetAlias& alias : CharsetAliases)
+        if (label == alias.Label) return alias.IconvName;
+    return label;
+}
+
 // Valid sequences stay; each other byte becomes the character `other` gives it.
 template <typename TOther>
 std::string DecodeBytewise(std::string_view bytes, TOther other) {
@@ -117,7 +143,7 @@ std::optional<std::string> DecodeAs(std::string_view bytes, std::string_view cha
     std::string label = LowerAscii(charset);
     if (IsUtf8Label(label)) return DecodeStrictUtf8(bytes);
     if (IsWindows1252Label(label)) return DecodeWindows1252(bytes);
-    TIconv decoder(label);
+    TIconv decoder(IconvName(label));
     if (!decoder.IsOpen()) return std::nullopt;
     return decoder.Decode(bytes);
 }
