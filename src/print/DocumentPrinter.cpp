@@ -24,6 +24,17 @@ private:
     std::unique_ptr<TPagePrinter> Previous;
 };
 
+// The lowest bottom of any run of blocks from the first, summed as
+// TCell::BlockAt sums them, so that a Y at or below it holds no block.
+int64_t BlocksEnd(const TCell& cell) {
+    int64_t bottom = 0, end = 0;
+    for (const auto& block : cell.Blocks) {
+        bottom += block->BlockHeight;
+        end = std::max(end, bottom);
+    }
+    return end;
+}
+
 // One run of the page loop over the laid-out print copy.
 class TPageLoop {
 public:
@@ -46,6 +57,8 @@ private:
     int32_t NextPageTop(int32_t y) const;
 
     TSectionList& Copy;
+    // The lowest bottom the copy's blocks reach: no page starts at or below it.
+    int64_t DocumentEnd = 0;
     const TPrintSettings& Settings;
     TPagePrinter& Printer;
     TCanvas& Canvas;
@@ -59,11 +72,13 @@ private:
 void TPageLoop::LayOut() {
     Page = MeasurePage(Printer.Device(), Settings.Margins, Canvas.PixelsPerInch());
     int32_t contentWidth = LayOutAt(Page.WidthScr);
-    if (contentWidth <= Page.WidthScr) return;
-    contentWidth = std::max(LayOutAt(contentWidth), contentWidth);
-    for (int32_t ppi = PpiToFit(contentWidth, Page.WidthPrn, Page.DpiX);
-         Page.WidthScr < contentWidth; ++ppi)
-        Page = MeasurePage(Printer.Device(), Settings.Margins, ppi);
+    if (contentWidth > Page.WidthScr) {
+        contentWidth = std::max(LayOutAt(contentWidth), contentWidth);
+        for (int32_t ppi = PpiToFit(contentWidth, Page.WidthPrn, Page.DpiX);
+             Page.WidthScr < contentWidth; ++ppi)
+            Page = MeasurePage(Printer.Device(), Settings.Margins, ppi);
+    }
+    DocumentEnd = BlocksEnd(Copy);
 }
 
 // Returns the width the laid-out document takes.
@@ -133,9 +148,7 @@ void TPageLoop::PrintPages(int32_t firstPage, int32_t lastPage) {
             done = PrintMargins(y);
         }
         y = NextPageTop(y);
-        int32_t top = 0;
-        int index = 0;
-        if (Copy.LineTopAt(y, top, index) == nullptr) done = true;
+        if (y >= DocumentEnd) done = true;
         if (!done && firstPage <= PageCounter && PageCounter < lastPage) Printer.NextPage();
         PageCounter = CheckedAdd(PageCounter, 1);
     }
