@@ -35,8 +35,7 @@ std::unique_ptr<TFontCache::TEntry> TFontCache::MakeEntry(const TFont& key) cons
     int32_t descent = static_cast<int32_t>(std::ceil(metrics.descent()));
     entry->TextMetrics = {ascent + descent, static_cast<int32_t>(std::round(metrics.leading())),
                           ascent, descent, 0};
-    for (char16_t ascii = 0; ascii < 128; ++ascii)
-        entry->AsciiAdvance[ascii] = metrics.horizontalAdvance(QChar(ascii));
+    entry->AsciiAdvance.fill(-1);
     return entry;
 }
 
@@ -46,6 +45,12 @@ TFontCache::TEntry& TFontCache::Lookup(const TFont& font) {
         if (Matches(entry->Key, font)) return *(LastHit = entry.get());
     Entries.push_back(MakeEntry(font));
     return *(LastHit = Entries.back().get());
+}
+
+double TFontCache::AsciiAdvance(TEntry& entry, unsigned char code) {
+    double& advance = entry.AsciiAdvance[code];
+    if (advance < 0) advance = entry.Metrics.horizontalAdvance(QChar(code));
+    return advance;
 }
 
 double TFontCache::WideAdvance(TEntry& entry, char32_t code) {
@@ -63,7 +68,7 @@ int32_t TFontCache::TextExtent(const TFont& font, std::string_view text) {
     for (size_t at = 0; at < text.size();) {
         auto byte = static_cast<unsigned char>(text[at]);
         if (byte < 0x80) {
-            width += entry.AsciiAdvance[byte];
+            width += AsciiAdvance(entry, byte);
             ++at;
         } else {
             std::string_view rest = text.substr(at);

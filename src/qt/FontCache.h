@@ -29,8 +29,10 @@ public:
         QFont Font;
         QFontMetricsF Metrics;
         TTextMetrics TextMetrics;
-        std::array<double, 128> AsciiAdvance;
-        std::unordered_map<char32_t, double> WideAdvance;  // filled as characters are met
+        // Both filled as characters are met: a character outside the face (a
+        // control character) sends Qt through every fallback font.
+        std::array<double, 128> AsciiAdvance;  // negative until measured
+        std::unordered_map<char32_t, double> WideAdvance;
     };
 
     explicit TFontCache(int32_t pixelsPerInch) : Ppi(pixelsPerInch) {}
@@ -45,6 +47,7 @@ private:
     TEntry* LastHit = nullptr;
 
     std::unique_ptr<TEntry> MakeEntry(const TFont& font) const;
+    static double AsciiAdvance(TEntry& entry, unsigned char code);
     static double WideAdvance(TEntry& entry, char32_t code);
 };
 
