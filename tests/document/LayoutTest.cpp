@@ -38,7 +38,9 @@ TEST(LayoutDocument, BreaksAroundIdeographsKanaAndHangul) {
              TRow{"AfterALatinWord", "ab中文字", 3, {"ab中", "文字"}},
              TRow{"BeforeALatinWord", "中abcd", 3, {"中", "abcd"}},
              TRow{"AfterASpace", "ab 中文", 4, {"ab 中", "文"}},
-             TRow{"BeforePunctuation", "中文。", 2, {"中文", "。"}},
+             TRow{"NotBeforeAClosingMark", "中文。", 2, {"中", "文。"}},
+             TRow{"NotAfterAnOpeningBracket", "一二「三四」", 3, {"一二", "「三", "四」"}},
+             TRow{"AfterAClosingMark", "中。ab", 2, {"中。", "ab"}},
              TRow{"OneAtLeast", "中文", 0, {"中", "文"}},
              TRow{"LatinAsBefore", "abc def", 5, {"abc ", "def"}},
          }) {
@@ -203,8 +205,10 @@ TEST(WidthBounds, MeasuresTheWidestWordAndTheWholeText) {
     section->WidthBounds(test.Canvas, minWidth, maxWidth);
     EXPECT_EQ(minWidth, 32);
     EXPECT_EQ(maxWidth, 72);
-    // Ideographs are words of their own; a Latin word beside them stays whole.
-    for (auto [text, widest] : {std::pair{"中文字", 8}, std::pair{"ab中  文", 16}}) {
+    // Ideographs are words of their own; a Latin word or a closing mark beside them
+    // stays with them.
+    for (auto [text, widest] :
+         {std::pair{"中文字", 8}, std::pair{"ab中  文", 16}, std::pair{"中文。", 16}}) {
         SCOPED_TRACE(text);
         test.MakeText(text)->WidthBounds(test.Canvas, minWidth, maxWidth);
         EXPECT_EQ(minWidth, widest);
