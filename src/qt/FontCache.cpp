@@ -1,5 +1,6 @@
 #include "qt/FontCache.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "base/Arith.h"
@@ -12,6 +13,14 @@ namespace {
 bool Matches(const TFont& a, const TFont& b) {
     return a.Size == b.Size && a.Style == b.Style && a.Name == b.Name;
 }
+
+constexpr unsigned char FirstPrintable = 0x20, LastPrintable = 0x7E;
+
+bool IsPrintableAscii(char c) { return c >= char(FirstPrintable) && c <= char(LastPrintable); }
+
+// Qt's advances are whole 64ths of a pixel, so a count of them times one
+// advance is exactly their sum; an advance finer than that is not trusted.
+bool IsWhole64th(double advance) { return advance * 64 == std::floor(advance * 64); }
 
 }  // namespace
 
@@ -36,7 +45,16 @@ std::unique_ptr<TFontCache::TEntry> TFontCache::MakeEntry(const TFont& key) cons
     entry->TextMetrics = {ascent + descent, static_cast<int32_t>(std::round(metrics.leading())),
                           ascent, descent, 0};
     entry->AsciiAdvance.fill(-1);
+    MeasurePrintable(*entry);
     return entry;
+}
+
+void TFontCache::MeasurePrintable(TEntry& entry) {
+    double first = AsciiAdvance(entry, FirstPrintable);
+    bool shared = IsWhole64th(first);
+    for (unsigned char code = FirstPrintable + 1; code <= LastPrintable; ++code)
+        shared = AsciiAdvance(entry, code) == first && shared;
+    entry.PrintableAdvance = shared ? first : -1;
 }
 
 TFontCache::TEntry& TFontCache::Lookup(const TFont& font) {
@@ -64,6 +82,9 @@ double TFontCache::WideAdvance(TEntry& entry, char32_t code) {
 
 int32_t TFontCache::TextExtent(const TFont& font, std::string_view text) {
     TEntry& entry = Lookup(font);
+    if (entry.PrintableAdvance >= 0 && std::all_of(text.begin(), text.end(), IsPrintableAscii))
+        return CheckedNarrow(
+            std::llround(static_cast<double>(text.size()) * entry.PrintableAdvance));
     double width = 0;
     for (size_t at = 0; at < text.size();) {
         auto byte = static_cast<unsigned char>(text[at]);

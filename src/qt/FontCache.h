@@ -33,6 +33,9 @@ public:
         // control character) sends Qt through every fallback font.
         std::array<double, 128> AsciiAdvance;  // negative until measured
         std::unordered_map<char32_t, double> WideAdvance;
+        // The advance every printable ASCII character shares in a fixed-pitch
+        // face, else negative: such text is as wide as its length says.
+        double PrintableAdvance = -1;
     };
 
     explicit TFontCache(int32_t pixelsPerInch) : Ppi(pixelsPerInch) {}
@@ -47,6 +50,7 @@ private:
     TEntry* LastHit = nullptr;
 
     std::unique_ptr<TEntry> MakeEntry(const TFont& font) const;
+    static void MeasurePrintable(TEntry& entry);
     static double AsciiAdvance(TEntry& entry, unsigned char code);
     static double WideAdvance(TEntry& entry, char32_t code);
 };

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPalette>
+#include <cmath>
 #include <string>
 
 #include "document/Section.h"
@@ -55,6 +57,33 @@ TEST(TextExtent, IsTheSumOfTheCharactersWidths) {
     TTextMetrics metrics = canvas.TextMetrics(FontOf("Times New Roman"));
     EXPECT_EQ(metrics.Height, metrics.Ascent + metrics.Descent);
     EXPECT_GE(metrics.Height, 16);
+}
+
+// Whatever shortcut a face allows, a text is as wide as Qt's advances of its
+// characters, summed and rounded once.
+TEST(TextExtent, MatchesQtsAdvancesInEveryFace) {
+    struct TRow {
+        const char* Face;
+        TFontStyles Style;
+        int32_t PixelsPerInch;
+    };
+    const std::string texts[] = {"begin  x := y; end;", "{ comment }\tnext", "caf\xC3\xA9 ~|",
+                                 std::string(300, 'W') + "i"};
+    for (TRow row : {TRow{"Courier New", 0, 96}, TRow{"Courier New", fsBold | fsItalic, 96},
+                     TRow{"Courier New", 0, 600}, TRow{"Times New Roman", 0, 96},
+                     TRow{"Arial", fsBold, 600}}) {
+        TFontCache fonts(row.PixelsPerInch);
+        TFont font = FontOf(row.Face, 10, row.Style);
+        QFontMetricsF metrics(fonts.Lookup(font).Font);
+        for (const std::string& text : texts) {
+            SCOPED_TRACE(std::string(row.Face) + " at " + std::to_string(row.PixelsPerInch) + ": " +
+                         text.substr(0, 20));
+            double sum = 0;
+            for (QChar c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))
+                sum += metrics.horizontalAdvance(c);
+            EXPECT_EQ(fonts.TextExtent(font, text), std::llround(sum));
+        }
+    }
 }
 
 TEST(DecodeBytes, TakesUtf8Only) {
