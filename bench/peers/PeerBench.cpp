@@ -3,7 +3,8 @@
 // page and printing that page to PDF. The two programs take turns, so a
 // machine whose speed drifts slows both alike, and each ratio is the median of
 // the ratios of the pairs. Also times converting a whole tree with one and two
-// workers when codelume-cli can. Prints figures; never fails.
+// workers when codelume-cli can, and the desktop program to the first painted
+// screen of the page. Prints figures; never fails.
 #include <unistd.h>
 
 #include <algorithm>
@@ -148,7 +149,7 @@ bool Tokenizes(const std::string& text) {
 }
 
 struct TInputs {
-    std::string Corpus, Page;
+    std::string Corpus, Source, Page;  // the source of the page is the corpus's first lines
 };
 
 // Writes the corpus and converts its first lines to the page; the text is
@@ -156,9 +157,10 @@ struct TInputs {
 // this process's memory and its peak can read no lower.
 TInputs WriteInputs(const fs::path& work) {
     TCorpus corpus = PascalCorpus(CorpusBytes, Tokenizes);
-    TInputs inputs{WriteFile(work / "corpus.pas", corpus.Text), (work / "unit.htm").string()};
-    std::string unit = WriteFile(work / "unit.pas", FirstLines(corpus.Text, PageLines));
-    RunProcess({Cli, "convert", unit, "-o", inputs.Page, "--force"});
+    TInputs inputs{WriteFile(work / "corpus.pas", corpus.Text),
+                   WriteFile(work / "unit.pas", FirstLines(corpus.Text, PageLines)),
+                   (work / "unit.htm").string()};
+    RunProcess({Cli, "convert", inputs.Source, "-o", inputs.Page, "--force"});
     std::printf("corpus: %.1f MiB, %s; page: its first %d lines, %.1f MiB\n",
                 static_cast<double>(corpus.Text.size()) / (1 << 20), corpus.Origin.c_str(),
                 PageLines, static_cast<double>(fs::file_size(inputs.Page)) / (1 << 20));
@@ -194,6 +196,9 @@ void CompareAll(const fs::path& work, int rounds) {
     std::printf("  pages: codelume %s, QTextDocument %s\n", PdfPages(pdf).c_str(),
                 PdfPages(peerPdf).c_str());
     CompareBatch(work, rounds);
+    std::printf("\n%s", ProcessOutput({"python3", FIRST_PAINT_SCRIPT, CODELUME_APP, inputs.Source,
+                                       std::to_string(rounds)})
+                            .c_str());
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 #include "document/SectionBase.h"
 #include "print/DocumentPrinter.h"
 #include "reader/HtmlReader.h"
+#include "viewer/PaintClock.h"
 #include "viewer/ViewerHistory.h"
 
 class QPrinter;
@@ -327,6 +328,7 @@ private:
     int32_t SelAnchor = -1;
     bool FBusy = false;
     bool PaintLocked = false;
+    TPaintClock FirstPaint;
     bool FocusedOnPress = false;
     bool PressPending = false;
     bool AutoScrolling = false;

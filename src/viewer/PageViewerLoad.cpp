@@ -66,6 +66,7 @@ void TPageViewer::LoadKind(const std::string& name, TLoadKind kind) {
     std::string anchor = hash == std::string::npos ? "" : name.substr(hash + 1, MaxAnchorLength);
     TBusyScope busy(*this);
     if (!FileExists(fileName)) throw EInOutError(fileName);
+    FirstPaint.LoadStarted(fileName);
     ResetForLoad();
     if (kind == lkHtml && ShowFrameSet(fileName)) return;
     ReadAndFinish([&] { return ReadInto(fileName, kind); },

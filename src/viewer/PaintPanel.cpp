@@ -23,6 +23,7 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), Color);
     TScreenCanvas canvas(painter, *Viewer.ScreenFonts);
     Viewer.PaintContent(canvas, ToRect(event->rect()));
+    Viewer.FirstPaint.Painted();
 }
 
 void TPaintPanel::mousePressEvent(QMouseEvent* event) {
