@@ -37,10 +37,11 @@ int DigitValue(char c, int base) {
 constexpr char32_t BeyondUnicode = 0x110000;
 
 // Appends the character a numeric reference stands for; false when the code
-// is a control character that is no reference. The codes 128 to 159 name the
-// characters Windows-1252 puts there, as pages written on that charset mean them.
+// is a control character that is no reference. A tab or a carriage return is
+// white space and shows as one space. The codes 128 to 159 name the characters
+// Windows-1252 puts there, as pages written on that charset mean them.
 bool AppendReferencedChar(std::string& text, char32_t code) {
-    if (code == 9) code = ' ';
+    if (code == 9 || code == 13) code = ' ';
     if (code != 0 && code < 32 && code != 10) return false;
     if (code >= 128 && code < 160) code = Windows1252Char(static_cast<uint8_t>(code));
     if (code == 0) code = ReplacementChar;

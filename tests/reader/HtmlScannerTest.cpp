@@ -156,6 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
     References, ReadEntity,
     ::testing::Values(
         TEntityCase{"Decimal", "&#65;", {"A"}}, TEntityCase{"Tab", "&#9;", {" "}},
+        TEntityCase{"CarriageReturn", "&#13;&#xD;", {" ", " "}},
         TEntityCase{"LineFeed", "&#10;", {"\n"}}, TEntityCase{"Control", "&#8;", {"&#8;"}},
         TEntityCase{"LeadingZeros", "&#0065;", {"A"}},
         TEntityCase{"BeyondLatin1", "&#8212;&#300", {"\u2014", "\u012C"}},
