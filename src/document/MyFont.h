@@ -20,4 +20,7 @@ struct TMyFont : TFont {
     }
 };
 
+// The base size of preformatted text.
+constexpr int32_t PreBaseSize = 10;
+
 }  // namespace codelume

@@ -74,6 +74,14 @@ TMyFont TSectionList::BaseFont() const {
     return font;
 }
 
+TMyFont TSectionList::PreFont() const {
+    TMyFont font = BaseFont();
+    font.Name = PreFontName;
+    font.IsMono = true;
+    font.SetBaseSize(PreBaseSize, FontSize);
+    return font;
+}
+
 int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width,
                                      int32_t& contentWidth, int32_t& curs) {
     for (const auto& form : FormList) form->MeasureControls(canvas);

@@ -67,6 +67,8 @@ public:
     void DeriveFont(TMyFont& font, const TUrlTarget& link) const;
     // The base font: body face, text colour, base size 12.
     TMyFont BaseFont() const;
+    // The preformatted font at its base size 10.
+    TMyFont PreFont() const;
 
     int32_t LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t& contentWidth,
                            int32_t& curs);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "canvas/Utf8.h"
 #include "document/SectionList.h"
 #include "objects/AttributeValues.h"
 #include "objects/PaintBox.h"
@@ -15,6 +16,11 @@ constexpr int32_t BoxMargin = 4;    // between a box's edge and its text
 constexpr int32_t ArrowWidth = 16;  // the drop-down button or the scroll bar
 constexpr int32_t MarkSize = 13;    // a radio button or a check box
 constexpr int32_t MarkInset = 3;    // between such a box's edge and its check
+constexpr int32_t ArrowRows = 4;    // the height of the triangle on an arrow button
+constexpr int32_t ButtonGap = 4;    // between a file field and its Browse button
+constexpr int32_t ListRows = 4;     // a MULTIPLE list without SIZE
+constexpr std::string_view BrowseCaption = "Browse...";
+constexpr std::string_view Bullet = "\xE2\x80\xA2";  // U+2022, for each character of a password
 
 TControlKind InputKind(const std::string& type) {
     if (type == "submit" || type == "reset" || type == "button") return TControlKind::Button;
@@ -36,6 +42,65 @@ bool HasArrowStrip(TControlKind kind) {
            kind == TControlKind::TextArea;
 }
 
+TControlPalette PaletteFor(const TCanvas& canvas) {
+    if (canvas.IsMonochrome())
+        return {clWhite, clWhite, clBlack, clBlack, clBlack, clBlack, clWhite};
+    return {clWindow,     clBtnFace,   clBtnHighlight, clBtnShadow,
+            clWindowText, clHighlight, clHighlightText};
+}
+
+// A sunken field or a raised button face with its frame; returns the part inside the frame.
+TRect PaintBox(TCanvas& canvas, const TRect& box, bool raised, const TControlPalette& ink) {
+    canvas.FillRect(box, raised ? ink.Face : ink.Field);
+    PaintFrame(canvas, box, 1, raised ? ink.Light : ink.Dark, raised ? ink.Dark : ink.Light);
+    return {box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1};
+}
+
+// A small triangle centred on a button, one pixel row at a time.
+void PaintArrow(TCanvas& canvas, const TRect& button, bool up, TColor color) {
+    int32_t centre = (button.Left + button.Right) / 2;
+    int32_t top = (button.Top + button.Bottom - ArrowRows) / 2;
+    for (int32_t row = 0; row < ArrowRows; ++row) {
+        int32_t half = up ? row : ArrowRows - 1 - row;
+        canvas.FillRect({centre - half, top + row, centre + half + 1, top + row + 1}, color);
+    }
+}
+
+void PaintArrowButton(TCanvas& canvas, const TRect& button, bool up, const TControlPalette& ink) {
+    PaintBox(canvas, button, true, ink);
+    PaintArrow(canvas, button, up, ink.Text);
+}
+
+// Along the right edge: the drop-down button of a drop-down box, or the
+// scroll bar of a list or text area with its two arrow buttons. Returns what
+// is left of inside.
+TRect PaintArrowStrip(TCanvas& canvas, TRect inside, TControlKind kind,
+                      const TControlPalette& ink) {
+    TRect strip{inside.Right - ArrowWidth, inside.Top, inside.Right, inside.Bottom};
+    inside.Right = strip.Left;
+    if (kind == TControlKind::ComboBox) {
+        PaintArrowButton(canvas, strip, false, ink);
+        return inside;
+    }
+    canvas.FillRect(strip, ink.Face);
+    int32_t side = std::min(ArrowWidth, (strip.Bottom - strip.Top) / 2);
+    PaintArrowButton(canvas, {strip.Left, strip.Top, strip.Right, strip.Top + side}, true, ink);
+    PaintArrowButton(canvas, {strip.Left, strip.Bottom - side, strip.Right, strip.Bottom}, false,
+                     ink);
+    return inside;
+}
+
+int32_t CharacterCount(std::string_view text) {
+    int32_t count = 0;
+    for (size_t at = 0; at < text.size(); ++count)
+        at += static_cast<size_t>(std::max(1, Utf8SequenceLength(text.substr(at))));
+    return count;
+}
+
+int32_t ButtonWidth(TCanvas& canvas, const TFont& font, std::string_view caption) {
+    return canvas.TextExtent(font, caption) + 4 * BoxMargin;
+}
+
 int32_t WidestOption(TCanvas& canvas, const TFont& font,
                      const std::vector<TSelectOption>& options) {
     int32_t widest = 0;
@@ -54,8 +119,10 @@ THtmlControl::THtmlControl(TControlKind kind, TSectionList& document,
       InitialValue(TextAttribute(attributes, ValueSy)),
       Value(InitialValue) {}
 
+TMyFont THtmlControl::Font() const { return Document.BaseFont(); }
+
 void THtmlControl::Measure(TCanvas& canvas) {
-    TMyFont font = Document.BaseFont();
+    TMyFont font = Font();
     int32_t charWidth = canvas.TextExtent(font, "x");
     TSize size = SizeFor(canvas, font, charWidth, canvas.TextMetrics(font).Height);
     Width = size.Width;
@@ -65,28 +132,27 @@ void THtmlControl::Measure(TCanvas& canvas) {
 // A button is raised; every other control is a sunken white box with its text.
 void THtmlControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
     if (Width <= 0 || Height <= 0) return;
-    bool mono = canvas.IsMonochrome();
-    bool raised = Kind == TControlKind::Button;
+    TControlPalette ink = PaletteFor(canvas);
     TRect box{x, y, x + Width, y + Height};
-    canvas.FillRect(box, mono ? clWhite : raised ? clBtnFace : clWindow);
-    TColor light = mono ? clBlack : clBtnHighlight;
-    TColor dark = mono ? clBlack : clBtnShadow;
-    PaintFrame(canvas, box, 1, raised ? light : dark, raised ? dark : light);
-    TRect inside{x + 1, y + 1, x + Width - 1, y + Height - 1};
-    if (HasArrowStrip(Kind)) {
-        // The width kept for the drop-down button or the scroll bar shows as a raised strip.
-        TRect strip{inside.Right - ArrowWidth, inside.Top, inside.Right, inside.Bottom};
-        canvas.FillRect(strip, mono ? clWhite : clBtnFace);
-        PaintFrame(canvas, strip, 1, light, dark);
-        inside.Right = strip.Left;
-    }
-    std::string text = Caption();
+    TRect inside = PaintBox(canvas, box, Kind == TControlKind::Button, ink);
+    if (HasArrowStrip(Kind)) inside = PaintArrowStrip(canvas, inside, Kind, ink);
+    PaintContent(canvas, box, inside, ink);
+}
+
+// A button's caption stands in the middle of the width it was given.
+void THtmlControl::PaintContent(TCanvas& canvas, const TRect& box, const TRect& inside,
+                                const TControlPalette& ink) {
+    int32_t margin = Kind == TControlKind::Button ? 2 * BoxMargin : BoxMargin;
+    PaintTextLine(canvas, box.Left + margin, box.Top + BoxMargin, Caption(), ink.Text, inside);
+}
+
+void THtmlControl::PaintTextLine(TCanvas& canvas, int32_t x, int32_t top, std::string_view text,
+                                 TColor color, const TRect& clip) {
     if (text.empty()) return;
-    TMyFont font = Document.BaseFont();
+    TMyFont font = Font();
     TTextMetrics metrics = canvas.TextMetrics(font);
-    int32_t baseline = y + BoxMargin + metrics.Height - metrics.Descent;
-    canvas.TextOut(font, x + BoxMargin, baseline, text, mono ? clBlack : clWindowText, std::nullopt,
-                   inside);
+    canvas.TextOut(font, x, top + metrics.Height - metrics.Descent, text, color, std::nullopt,
+                   clip);
 }
 
 TInputControl::TInputControl(TSectionList& document, const TAttributeList& attributes)
@@ -94,7 +160,9 @@ TInputControl::TInputControl(TSectionList& document, const TAttributeList& attri
       Size(IntAttribute(attributes, SizeSy, 20, 1, MaxChars)),
       MaxLength(IntAttribute(attributes, MaxLengthSy, 0, 0, INT32_MAX)),
       InitialChecked(attributes.Find(CheckedSy) != nullptr),
-      Checked(InitialChecked) {
+      Checked(InitialChecked),
+      Masked(LowerText(attributes, TypeSy, 20) == "password"),
+      BrowseButton(LowerText(attributes, TypeSy, 20) == "file") {
     if (Kind == TControlKind::Button && InitialValue.empty()) {
         std::string type = LowerText(attributes, TypeSy, 20);
         InitialValue = Value = type == "submit" ? "Submit" : type == "reset" ? "Reset" : "";
@@ -119,16 +187,32 @@ TSize TInputControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t charWid
         case TControlKind::ImageButton:
             return {0, 0};
         default:
-            return {Size * charWidth + 2 * BoxMargin, lineHeight + 2 * BoxMargin};
+            break;
     }
+    int32_t width = Size * charWidth + 2 * BoxMargin;
+    if (BrowseButton) width += ButtonGap + ButtonWidth(canvas, font, BrowseCaption);
+    return {width, lineHeight + 2 * BoxMargin};
 }
 
-std::string TInputControl::Caption() const { return IsMarkBox() ? "" : Value; }
+std::string TInputControl::Caption() const {
+    if (IsMarkBox()) return "";
+    if (!Masked) return Value;
+    std::string bullets;
+    for (int32_t i = CharacterCount(Value); i > 0; --i) bullets += Bullet;
+    return bullets;
+}
+
+void TInputControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
+    if (BrowseButton) {
+        PaintFileField(canvas, x, y);
+        return;
+    }
+    THtmlControl::PaintAt(canvas, x, y);
+    if (IsMarkBox() && Checked) PaintMark(canvas, x, y);
+}
 
 // A box too small for a line of text shows its check as a cross or a dot.
-void TInputControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
-    THtmlControl::PaintAt(canvas, x, y);
-    if (!IsMarkBox() || !Checked) return;
+void TInputControl::PaintMark(TCanvas& canvas, int32_t x, int32_t y) {
     TColor ink = canvas.IsMonochrome() ? clBlack : clWindowText;
     TRect mark{x + MarkInset, y + MarkInset, x + Width - MarkInset, y + Height - MarkInset};
     if (Kind == TControlKind::Radio) {
@@ -139,9 +223,23 @@ void TInputControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
     canvas.Line({mark.Left, mark.Bottom - 1}, {mark.Right - 1, mark.Top}, ink);
 }
 
+// The field with the file name, then the button that would choose one.
+void TInputControl::PaintFileField(TCanvas& canvas, int32_t x, int32_t y) {
+    if (Width <= 0 || Height <= 0) return;
+    TControlPalette ink = PaletteFor(canvas);
+    int32_t buttonLeft = x + Width - ButtonWidth(canvas, Font(), BrowseCaption);
+    TRect field{x, y, std::max(x, buttonLeft - ButtonGap), y + Height};
+    PaintContent(canvas, field, PaintBox(canvas, field, false, ink), ink);
+    TRect button{std::max(x, buttonLeft), y, x + Width, y + Height};
+    TRect face = PaintBox(canvas, button, true, ink);
+    PaintTextLine(canvas, button.Left + 2 * BoxMargin, y + BoxMargin, BrowseCaption, ink.Text,
+                  face);
+}
+
 TSelectControl::TSelectControl(TSectionList& document, const TAttributeList& attributes)
     : THtmlControl(SelectKind(attributes), document, attributes),
-      Rows(IntAttribute(attributes, SizeSy, 1, 1, MaxChars)),
+      Rows(IntAttribute(attributes, SizeSy, attributes.Find(MultipleSy) ? ListRows : 1, 1,
+                        MaxChars)),
       Multiple(attributes.Find(MultipleSy) != nullptr) {}
 
 void TSelectControl::AddOption(std::string text, std::string value, bool selected) {
@@ -170,10 +268,39 @@ std::string TSelectControl::Caption() const {
     return "";
 }
 
+size_t TSelectControl::FirstShownOption() const {
+    auto selected = std::find(Selection.begin(), Selection.end(), true);
+    auto index = static_cast<size_t>(selected - Selection.begin());
+    auto rows = static_cast<size_t>(Rows);
+    return selected == Selection.end() || index < rows ? 0 : index - rows + 1;
+}
+
+// A list shows one option a row, from the frame down; selected rows are highlighted.
+void TSelectControl::PaintContent(TCanvas& canvas, const TRect& box, const TRect& inside,
+                                  const TControlPalette& ink) {
+    if (Kind != TControlKind::ListBox) {
+        THtmlControl::PaintContent(canvas, box, inside, ink);
+        return;
+    }
+    int32_t lineHeight = canvas.TextMetrics(Font()).Height;
+    size_t first = FirstShownOption();
+    for (int32_t row = 0; row < Rows && first + static_cast<size_t>(row) < Options.size(); ++row) {
+        size_t option = first + static_cast<size_t>(row);
+        int32_t top = box.Top + BoxMargin / 2 + row * lineHeight;
+        TRect line{inside.Left, top, inside.Right, std::min(top + lineHeight, inside.Bottom)};
+        bool selected = option < Selection.size() && Selection[option];
+        if (selected) canvas.FillRect(line, ink.Selection);
+        PaintTextLine(canvas, box.Left + BoxMargin, top, Options[option].Text,
+                      selected ? ink.SelectedText : ink.Text, line);
+    }
+}
+
 TTextAreaControl::TTextAreaControl(TSectionList& document, const TAttributeList& attributes)
     : THtmlControl(TControlKind::TextArea, document, attributes),
       Rows(IntAttribute(attributes, RowsSy, 2, 1, MaxChars)),
       Cols(IntAttribute(attributes, ColsSy, 20, 1, MaxChars)) {}
+
+TMyFont TTextAreaControl::Font() const { return Document.PreFont(); }
 
 void TTextAreaControl::ResetToInitial() {
     InitialValue.clear();
@@ -187,7 +314,19 @@ TSize TTextAreaControl::SizeFor(TCanvas& canvas, const TFont& font, int32_t char
     return {Cols * charWidth + 2 * BoxMargin + ArrowWidth, Rows * lineHeight + 2 * BoxMargin};
 }
 
-std::string TTextAreaControl::Caption() const { return Value.substr(0, Value.find('\r')); }
+// One line of the text a row, as many as there are rows; longer lines are cut at the frame.
+void TTextAreaControl::PaintContent(TCanvas& canvas, const TRect& box, const TRect& inside,
+                                    const TControlPalette& ink) {
+    int32_t lineHeight = canvas.TextMetrics(Font()).Height;
+    std::string_view text = Value;
+    for (int32_t row = 0; row < Rows; ++row) {
+        size_t end = text.find("\r\n");
+        PaintTextLine(canvas, box.Left + BoxMargin, box.Top + BoxMargin + row * lineHeight,
+                      text.substr(0, end), ink.Text, inside);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 2);
+    }
+}
 
 std::unique_ptr<THtmlControl> CreateFormControl(THtmlSymbol tag, TSectionList& document,
                                                 const TAttributeList& attributes) {

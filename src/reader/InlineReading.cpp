@@ -17,7 +17,6 @@ constexpr std::array<int32_t, 7> FontSizes = {8, 10, 12, 14, 18, 24, 36};
 constexpr std::array<int32_t, 7> PreFontSizes = {7, 8, 10, 12, 15, 20, 30};
 // Heading base sizes by level 0..6; level 0 is an H without a digit.
 constexpr std::array<int32_t, 7> HeadingSizes = {12, 24, 18, 15, 12, 10, 8};
-constexpr int32_t PreBaseSize = 10;
 constexpr size_t MaxFaceLength = 50;
 
 std::string FaceOf(std::string_view text) {

@@ -23,11 +23,20 @@ TEST(FormControl, SizeComesFromItsAttributes) {
     TCase cases[] = {
         {"EditOfTwentyCharacters", InputSy, {}, {168, 24}},
         {"EditOfSize5", InputSy, Attributes({{SizeSy, "5"}}), {48, 24}},
+        {"PasswordLikeAnEdit", InputSy, Attributes({{TypeSy, "Password"}}), {168, 24}},
+        // 168 for the field, 4 between, 72 + 16 for "Browse...".
+        {"FileFieldAndItsButton", InputSy, Attributes({{TypeSy, "file"}}), {260, 24}},
         {"SubmitButtonNamesItself", InputSy, Attributes({{TypeSy, "SUBMIT"}}), {64, 24}},
         {"CheckBox", InputSy, Attributes({{TypeSy, "checkbox"}}), {13, 13}},
         {"Hidden", InputSy, Attributes({{TypeSy, "hidden"}}), {0, 0}},
-        {"TextAreaRowsByCols", TextAreaSy, Attributes({{RowsSy, "3"}, {ColsSy, "10"}}), {104, 56}},
+        // In the 10-point preformatted font: 13 pixels a line, 7 a byte.
+        {"TextAreaRowsByCols", TextAreaSy, Attributes({{RowsSy, "3"}, {ColsSy, "10"}}), {94, 47}},
         {"ListBoxOfFourRows", SelectSy, Attributes({{SizeSy, "4"}}), {32, 68}},
+        {"MultipleListOfFourRows", SelectSy, Attributes({{MultipleSy, ""}}), {32, 68}},
+        {"MultipleListOfTwoRows",
+         SelectSy,
+         Attributes({{MultipleSy, ""}, {SizeSy, "2"}}),
+         {32, 36}},
     };
     TSectionList document;
     TFixedCanvas canvas;
@@ -50,11 +59,128 @@ TEST(FormControl, DropDownShowsTheFirstOptionWhenNoneIsSelected) {
     TFixedCanvas canvas;
     select.Measure(canvas);
     EXPECT_EQ(select.Width, 40 + 8 + 16);
-    // Inside the 64 by 24 box, the last 16 pixels are a raised strip the text stays left of.
+    // Inside the 64 by 24 box, the last 16 pixels are a raised button the text stays left of.
     select.PaintAt(canvas, 20, 30);
     EXPECT_THAT(canvas.Calls(),
                 ::testing::Contains("FillRect 67,31,83,53 " + Format("%06X", clBtnFace)));
+    EXPECT_THAT(canvas.Calls().back(), ::testing::StartsWith("TextOut 24,46 \"One\""));
     EXPECT_THAT(canvas.Calls().back(), ::testing::EndsWith("clip=21,31,67,53"));
+}
+
+// The arrows are triangles of four pixel rows, 7 pixels wide at the base and
+// 1 at the tip, centred on their buttons.
+TEST(FormControl, DropDownsAndScrollBarsShowTheirArrows) {
+    TSectionList document;
+    TFixedCanvas canvas;
+    std::string ink = Format("%06X", clWindowText);
+    struct TCase {
+        const char* Name;
+        TAttributeList Attributes;
+        std::vector<std::string> Rows;  // tip and base of each arrow
+    } cases[] = {
+        // 32 by 24 at (20,30): the button is 35..51 by 31..53, its arrow from 40 down.
+        {"DropDownPointsDown", {}, {"FillRect 40,40,47,41", "FillRect 43,43,44,44"}},
+        // 32 by 52: the buttons are 35..51 by 31..47 and 65..81.
+        {"ListScrollsUpAndDown",
+         Attributes({{SizeSy, "3"}}),
+         {"FillRect 43,37,44,38", "FillRect 40,40,47,41", "FillRect 40,71,47,72",
+          "FillRect 43,74,44,75"}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        TSelectControl select(document, row.Attributes);
+        select.AddOption("1", "", false);
+        select.ResetToInitial();
+        select.Measure(canvas);
+        canvas.ClearCalls();
+        select.PaintAt(canvas, 20, 30);
+        for (const std::string& arrowRow : row.Rows)
+            EXPECT_THAT(canvas.Calls(), ::testing::Contains(arrowRow + " " + ink));
+    }
+}
+
+// What shows inside a control: the calls that draw text or mark a selected row,
+// without the font.
+std::vector<std::string> ContentCalls(const std::vector<std::string>& calls) {
+    std::string highlight = Format("%06X", clHighlight);
+    std::vector<std::string> content;
+    for (const std::string& call : calls) {
+        if (call.starts_with("TextOut")) {
+            size_t font = call.find(" size="), clip = call.find(" clip=");
+            content.push_back(call.substr(0, font) + call.substr(clip));
+        } else if (call.ends_with(highlight)) {
+            content.push_back(call);
+        }
+    }
+    return content;
+}
+
+TEST(FormControl, ShowsItsTextAsAReaderShowsIt) {
+    TSectionList document;
+    TFixedCanvas canvas;
+    std::string ink = Format("%06X", clWindowText);
+    std::string marked = Format("%06X", clHighlightText);
+    std::string bar = Format("%06X", clHighlight);
+    struct TCase {
+        const char* Name;
+        THtmlSymbol Tag;
+        TAttributeList Attributes;
+        std::vector<std::string> Items;  // options (a leading * selects) or lines
+        std::vector<std::string> Content;
+    } cases[] = {
+        // 94 by 47 at (20,30); rows of 13 from 34, left of the bar at 97.
+        {"TextAreaShowsALineARow",
+         TextAreaSy,
+         Attributes({{RowsSy, "3"}, {ColsSy, "10"}}),
+         {"one", "", "three", "four"},
+         {"TextOut 24,44 \"one\" " + ink + " clip=21,31,97,76",
+          "TextOut 24,70 \"three\" " + ink + " clip=21,31,97,76"}},
+        // 32 by 52 at (20,30); rows of 16 from 32, left of the bar at 35.
+        {"ListShowsItsRowsAndSelection",
+         SelectSy,
+         Attributes({{SizeSy, "3"}}),
+         {"A", "*B", "C", "D"},
+         {"TextOut 24,44 \"A\" " + ink + " clip=21,32,35,48", "FillRect 21,48,35,64 " + bar,
+          "TextOut 24,60 \"B\" " + marked + " clip=21,48,35,64",
+          "TextOut 24,76 \"C\" " + ink + " clip=21,64,35,80"}},
+        {"ListScrollsToItsFirstSelection",
+         SelectSy,
+         Attributes({{SizeSy, "2"}, {MultipleSy, ""}}),
+         {"A", "B", "C", "*D"},
+         {"TextOut 24,44 \"C\" " + ink + " clip=21,32,35,48", "FillRect 21,48,35,64 " + bar,
+          "TextOut 24,60 \"D\" " + marked + " clip=21,48,35,64"}},
+        // A bullet for each character, two bytes of UTF-8 being one.
+        {"PasswordShowsBullets",
+         InputSy,
+         Attributes({{TypeSy, "password"}, {ValueSy, "\xC3\xA9x"}}),
+         {},
+         {"TextOut 24,46 \"\xE2\x80\xA2\xE2\x80\xA2\" " + ink + " clip=21,31,187,53"}},
+        // The field is 20..188, the button 192..280 with its caption 8 in.
+        {"FileFieldShowsItsButton",
+         InputSy,
+         Attributes({{TypeSy, "file"}}),
+         {},
+         {"TextOut 200,46 \"Browse...\" " + ink + " clip=193,31,279,53"}},
+        {"ButtonCaptionInTheMiddle",
+         InputSy,
+         Attributes({{TypeSy, "submit"}}),
+         {},
+         {"TextOut 28,46 \"Submit\" " + ink + " clip=21,31,83,53"}},
+    };
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        auto control = CreateFormControl(row.Tag, document, row.Attributes);
+        for (const std::string& item : row.Items) {
+            if (auto* area = dynamic_cast<TTextAreaControl*>(control.get())) area->AddLine(item);
+            if (auto* select = dynamic_cast<TSelectControl*>(control.get()))
+                select->AddOption(item.substr(item.starts_with('*')), "", item.starts_with('*'));
+        }
+        control->ResetToInitial();
+        control->Measure(canvas);
+        canvas.ClearCalls();
+        control->PaintAt(canvas, 20, 30);
+        EXPECT_EQ(ContentCalls(canvas.Calls()), row.Content);
+    }
 }
 
 TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
