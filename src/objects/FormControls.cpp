@@ -90,13 +90,6 @@ TRect PaintArrowStrip(TCanvas& canvas, TRect inside, TControlKind kind,
     return inside;
 }
 
-int32_t CharacterCount(std::string_view text) {
-    int32_t count = 0;
-    for (size_t at = 0; at < text.size(); ++count)
-        at += static_cast<size_t>(std::max(1, Utf8SequenceLength(text.substr(at))));
-    return count;
-}
-
 int32_t ButtonWidth(TCanvas& canvas, const TFont& font, std::string_view caption) {
     return canvas.TextExtent(font, caption) + 4 * BoxMargin;
 }
@@ -198,7 +191,7 @@ std::string TInputControl::Caption() const {
     if (IsMarkBox()) return "";
     if (!Masked) return Value;
     std::string bullets;
-    for (int32_t i = CharacterCount(Value); i > 0; --i) bullets += Bullet;
+    for (int32_t i = Utf8CharCount(Value); i > 0; --i) bullets += Bullet;
     return bullets;
 }
 
