@@ -185,7 +185,8 @@ TEST(TagIds, AreAnchorsAtTheirElementsPlace) {
         const char* Text;  // of the block the anchor points at
     };
     const TCase cases[] = {
-        {"heading", "a<H2 ID=h2>Title</H2>b", "h2", "Title"},
+        {"top heading", "a<H1 ID=h1>Title</H1>b", "h1", "Title"},
+        {"bottom heading", "a<H6 ID=h6>Small</H6>b", "h6", "Small"},
         {"paragraph", "a<P ID=p>para", "P", "para"},
         {"division", "a<DIV ID=d ALIGN=center>in</DIV>b", "d", "in"},
         {"unknown inline tag", "before <SPAN ID=s>in</SPAN> after", "s", "before in after"},

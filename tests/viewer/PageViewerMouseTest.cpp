@@ -7,6 +7,7 @@
 #include "convert/Conversion.h"
 #include "document/ImageObj.h"
 #include "document/Section.h"
+#include "support/FindSection.h"
 
 namespace codelume {
 namespace {
@@ -168,12 +169,14 @@ protected:
         Viewer.SetHistoryMaxCount(5);
         Viewer.OnHistoryChange = [this] { ++HistoryChanges; };
     }
-    // Loads a page whose first characters are the link and clicks it.
+    // Loads a page whose first characters are the link and clicks it, at the top.
     void ClickLink(const std::string& href) {
         std::string filler;
         for (int i = 0; i < 60; ++i) filler += "<br>filler";
         Viewer.LoadFromFile(Page("links.htm", "<a href=\"" + href + "\">go there</a>" + filler +
-                                                  "<br><a name=far>far away</a>" + filler));
+                                                  "<br><a name=far>far away</a>" + filler +
+                                                  "<h3 id=deep>deep down</h3>" + filler));
+        Viewer.ScrollToY(0);  // a reload of the same page keeps its offset
         Click(PointOf(2));
     }
     int HistoryChanges = 0;
@@ -188,11 +191,19 @@ TEST_F(FollowLinks, ClickOpensAnotherFile) {
     EXPECT_EQ(HistoryChanges, 2);
 }
 
+// A link reaches a name (in any case) and an id alike.
 TEST_F(FollowLinks, ClickJumpsToAnAnchor) {
     ClickLink("#FAR");
     EXPECT_EQ(Viewer.LoadedPath(), Dir.File("links.htm"));
-    EXPECT_GT(Viewer.ScrollY(), 0);
+    int32_t nameY = Viewer.ScrollY();
+    EXPECT_GT(nameY, 0);
     EXPECT_EQ(Viewer.HistoryList().Count(), 2);
+    ClickLink("#deep");
+    const TSection* heading =
+        FindSection(Viewer.Document(), [](std::string_view text) { return text == "deep down"; });
+    ASSERT_NE(heading, nullptr);
+    EXPECT_GT(heading->TopY, nameY);
+    EXPECT_EQ(Viewer.ScrollY(), heading->TopY);
 }
 
 TEST_F(FollowLinks, MissingFileIsReportedAndThePageStays) {
