@@ -25,15 +25,16 @@ bool IsReserved(char c) { return !References[static_cast<uint8_t>(c)].empty(); }
 
 constexpr uint64_t EveryByte = 0x0101010101010101u;
 
-// Whether one of the eight bytes of word is byte: a byte of word ^ pattern is
-// 0 there, and subtracting 1 from a 0 byte sets its high bit.
-bool HasByte(uint64_t word, char byte) {
+// Nonzero when one of the eight bytes of word is byte: a byte of word ^ pattern
+// is 0 there, and subtracting 1 from a 0 byte sets its high bit.
+uint64_t ByteMatches(uint64_t word, char byte) {
     uint64_t x = word ^ (EveryByte * static_cast<uint8_t>(byte));
-    return ((x - EveryByte) & ~x & (EveryByte << 7)) != 0;
+    return (x - EveryByte) & ~x & (EveryByte << 7);
 }
 
 bool HasReserved(uint64_t word) {
-    return HasByte(word, '"') | HasByte(word, '&') | HasByte(word, '<') | HasByte(word, '>');
+    return (ByteMatches(word, '"') | ByteMatches(word, '&') | ByteMatches(word, '<') |
+            ByteMatches(word, '>')) != 0;
 }
 
 // The first reserved byte at or after at, eight bytes at a time; the size of
