@@ -143,9 +143,12 @@ std::optional<std::string> DecodeAs(std::string_view bytes, std::string_view cha
     std::string label = LowerAscii(charset);
     if (IsUtf8Label(label)) return DecodeStrictUtf8(bytes);
     if (IsWindows1252Label(label)) return DecodeWindows1252(bytes);
-    TIconv decoder(IconvName(label));
-    if (!decoder.IsOpen()) return std::nullopt;
-    return decoder.Decode(bytes);
+    // The label itself when the C library lacks the superset.
+    for (const std::string& name : {IconvName(label), label}) {
+        TIconv decoder(name);
+        if (decoder.IsOpen()) return decoder.Decode(bytes);
+    }
+    return std::nullopt;
 }
 
 struct TByteOrderMark {
