@@ -200,8 +200,17 @@ void TInputControl::PaintAt(TCanvas& canvas, int32_t x, int32_t y) {
         PaintFileField(canvas, x, y);
         return;
     }
-    THtmlControl::PaintAt(canvas, x, y);
+    if (Kind == TControlKind::Radio)
+        PaintRadioCircle(canvas, x, y);
+    else
+        THtmlControl::PaintAt(canvas, x, y);
     if (IsMarkBox() && Checked) PaintMark(canvas, x, y);
+}
+
+// A radio button is round, where a check box is square.
+void TInputControl::PaintRadioCircle(TCanvas& canvas, int32_t x, int32_t y) {
+    TControlPalette ink = PaletteFor(canvas);
+    canvas.Ellipse({x, y, x + Width, y + Height}, ink.Dark, ink.Field);
 }
 
 // A box too small for a line of text shows its check as a cross or a dot.

@@ -84,6 +84,7 @@ protected:
 
 private:
     bool IsMarkBox() const { return Kind == TControlKind::Radio || Kind == TControlKind::CheckBox; }
+    void PaintRadioCircle(TCanvas& canvas, int32_t x, int32_t y);
     void PaintMark(TCanvas& canvas, int32_t x, int32_t y);
     void PaintFileField(TCanvas& canvas, int32_t x, int32_t y);
 };

@@ -183,23 +183,46 @@ TEST(FormControl, ShowsItsTextAsAReaderShowsIt) {
     }
 }
 
+// A check box and an edit are square sunken boxes (a fill and four frame
+// edges), a radio button a circle; a check shows inside.
 TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
     TSectionList document;
     TFixedCanvas canvas;
     std::string ink = Format("%06X", clWindowText);
+    std::string field = Format("%06X", clWindow);
+    std::string shadow = Format("%06X", clBtnShadow);
     struct TCase {
         const char* Name;
         TAttributeList Attributes;
-        std::vector<std::string> Marks;  // the calls after the box and its frame
+        std::string Box;                 // the first call, the shape of the box
+        size_t BoxCalls;                 // the calls that draw the box and its frame
+        std::vector<std::string> Marks;  // the calls after those
     } cases[] = {
         {"CheckedBox",
          Attributes({{TypeSy, "checkbox"}, {CheckedSy, ""}}),
+         "FillRect 20,30,33,43 " + field,
+         5,
          {"Line 23,33 29,39 " + ink, "Line 23,39 29,33 " + ink}},
         {"CheckedRadio",
          Attributes({{TypeSy, "radio"}, {CheckedSy, ""}}),
+         "Ellipse 20,30,33,43 " + shadow + " fill=" + field,
+         1,
          {"Ellipse 23,33,30,40 " + ink + " fill=" + ink}},
-        {"UncheckedBox", Attributes({{TypeSy, "checkbox"}}), {}},
-        {"Edit", Attributes({{ValueSy, "ab"}}), {"TextOut 24,46 \"ab\" " + ink}},
+        {"UncheckedRadio",
+         Attributes({{TypeSy, "radio"}}),
+         "Ellipse 20,30,33,43 " + shadow + " fill=" + field,
+         1,
+         {}},
+        {"UncheckedBox",
+         Attributes({{TypeSy, "checkbox"}}),
+         "FillRect 20,30,33,43 " + field,
+         5,
+         {}},
+        {"Edit",
+         Attributes({{ValueSy, "ab"}}),
+         "FillRect 20,30,188,54 " + field,
+         5,
+         {"TextOut 24,46 \"ab\" " + ink}},
     };
     for (const TCase& row : cases) {
         SCOPED_TRACE(row.Name);
@@ -209,8 +232,9 @@ TEST(FormControl, CheckedBoxesShowACrossOrADotAndEditsTheirText) {
         canvas.ClearCalls();
         control->PaintAt(canvas, 20, 30);
         std::vector<std::string> calls = canvas.Calls();
-        ASSERT_GE(calls.size(), 5u);
-        calls.erase(calls.begin(), calls.begin() + 5);
+        ASSERT_GE(calls.size(), row.BoxCalls);
+        EXPECT_EQ(calls.front(), row.Box);
+        calls.erase(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(row.BoxCalls));
         for (std::string& call : calls) call = call.substr(0, call.find(" size="));
         EXPECT_EQ(calls, row.Marks);
     }
