@@ -25,6 +25,8 @@ public:
 class EFOpenError : public EStreamError {
 public:
     explicit EFOpenError(const std::string& path);
+    // "Cannot open file PATH (reason)".
+    EFOpenError(const std::string& path, const std::string& reason);
 };
 
 class EFCreateError : public EStreamError {
@@ -43,5 +45,8 @@ public:
     EWriteError() : EStreamError("Stream write error") {}
     using EStreamError::EStreamError;
 };
+
+// The system's text for an errno value, "No space left on device".
+std::string SystemReason(int errorNumber);
 
 }  // namespace codelume

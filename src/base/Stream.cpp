@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "base/Errors.h"
@@ -64,7 +65,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
 TFileStream::TFileStream(const std::string& path, TMode mode)
     : file_(std::fopen(path.c_str(), mode == TMode::fmOpenRead ? "rb" : "w+b")) {
     if (file_ == nullptr) {
-        if (mode == TMode::fmOpenRead) throw EFOpenError(path);
+        if (mode == TMode::fmOpenRead) throw EFOpenError(path, SystemReason(errno));
         throw EFCreateError(path);
     }
     // Readers take a few kilobytes at a time; one system call per 64 KiB

@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "base/Errors.h"
 
@@ -11,7 +10,7 @@ namespace codelume {
 namespace {
 
 std::string WithReason(const char* text, int errorNumber) {
-    return std::string(text) + " (" + std::strerror(errorNumber) + ")";
+    return std::string(text) + " (" + SystemReason(errorNumber) + ")";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -156,7 +157,7 @@ bool IsGeneratedPage(const std::string& path) {
 }
 
 void ConvertFile(const std::string& source, TStream& output) {
-    if (IsDirectory(source)) throw EFOpenError(source);
+    if (IsDirectory(source)) throw EFOpenError(source, SystemReason(EISDIR));
     TFileStream sourceFile(source, TFileStream::TMode::fmOpenRead);
     ConvertStream(sourceFile, output, source);
 }

@@ -47,7 +47,7 @@ TEST(FileStream, FailuresRaiseTheUsersMessages) {
     for (const TRow& row : {
              TRow{"OpenMissing",
                   [] { TFileStream("/nonexistent/x.pas", TFileStream::TMode::fmOpenRead); },
-                  "Cannot open file /nonexistent/x.pas"},
+                  "Cannot open file /nonexistent/x.pas (No such file or directory)"},
              TRow{"CreateNoName", [] { TFileStream("", TFileStream::TMode::fmCreate); },
                   "Cannot create file "},
              TRow{"SeekBeforeTheStart", [&] { three.Seek(-1, TSeekOrigin::soBeginning); },

@@ -146,12 +146,14 @@ TEST_F(CodelumeCli, EveryGoodSourceIsConvertedWhenOthersFail) {
     Write("good.pas", "x");
     Write("bad.pas", "a\r\nb\r\n  s := 'open;\r\n");
     Write("also.pas", "y");
-    TRun run = Run({"convert", "good.pas", "bad.pas", "x.pas", "also.pas"});
+    std::filesystem::create_directory(Dir.File("adir.pas"));
+    TRun run = Run({"convert", "good.pas", "bad.pas", "x.pas", "adir.pas", "also.pas"});
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err,
               "codelume-cli: bad.pas: Invalid string constant on line 3\n"
-              "codelume-cli: Cannot open file x.pas\n");
-    EXPECT_EQ(run.Out, "2 of 4 files converted, 2 failed\n");
+              "codelume-cli: Cannot open file x.pas (No such file or directory)\n"
+              "codelume-cli: Cannot open file adir.pas (Is a directory)\n");
+    EXPECT_EQ(run.Out, "2 of 5 files converted, 3 failed\n");
     EXPECT_TRUE(Exists("good_pas.HTM"));
     EXPECT_TRUE(Exists("also_pas.HTM"));
     EXPECT_FALSE(Exists("bad_pas.HTM"));
@@ -204,7 +206,7 @@ TEST_F(CodelumeCli, FormTextReportsTheSystemsMessages) {
     EXPECT_EQ(bad.Err, "codelume-cli: Invalid stream format\n");
     TRun missing = Run({"form-text", "none.dfm"});
     EXPECT_EQ(missing.Status, 1);
-    EXPECT_EQ(missing.Err, "codelume-cli: Cannot open file none.dfm\n");
+    EXPECT_EQ(missing.Err, "codelume-cli: Cannot open file none.dfm (No such file or directory)\n");
 }
 
 TEST_F(CodelumeCli, StandardInputAndOutputStandInForFiles) {

@@ -155,9 +155,11 @@ TEST_F(ConvertToPageTest, AFailureLeavesTheDestinationAsItWas) {
 TEST_F(ConvertToPageTest, AMissingSourceCannotBeOpened) {
     std::string missing = Dir.File("missing.pas");
     EXPECT_THAT([&] { ConvertToPage(missing, Dir.File("m.htm")); },
-                ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + missing)));
+                ThrowsMessage<EFOpenError>(
+                    StrEq("Cannot open file " + missing + " (No such file or directory)")));
     EXPECT_THAT([&] { ConvertToPage(Dir.Path().string(), Dir.File("m.htm")); },
-                ThrowsMessage<EFOpenError>(StrEq("Cannot open file " + Dir.Path().string())));
+                ThrowsMessage<EFOpenError>(
+                    StrEq("Cannot open file " + Dir.Path().string() + " (Is a directory)")));
     EXPECT_TRUE(Files().empty());
 }
 
