@@ -155,6 +155,8 @@ private:
     // On paper a line wider than the page goes on in the next lines, so no text
     // is lost; on screen it stays whole and the viewer scrolls sideways.
     bool WrapsLines() const;
+    // The width of the text as one line, with the runs measured.
+    int32_t UnbrokenWidth(TCanvas& canvas) const;
 };
 
 class TUListItem : public TSection {

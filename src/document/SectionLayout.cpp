@@ -342,8 +342,7 @@ int32_t TPreformatted::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manag
     manager.AvailWidth = NoWrapWidth;
     int32_t height = TSection::LayoutAt(canvas, y, manager, maxWidth, curs);
     manager.AvailWidth = available;
-    int32_t minWidth = 0;
-    WidthBounds(canvas, minWidth, maxWidth);
+    maxWidth = UnbrokenWidth(canvas);  // the layout has just measured the runs
     return height;
 }
 

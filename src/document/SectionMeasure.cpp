@@ -117,8 +117,12 @@ void TSection::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth
 
 void TPreformatted::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
     MeasureRuns(canvas);
-    maxWidth = CheckedAdd(TextWidthOf(canvas, 0, TTrim::Keep, CharCount), IndentPx);
+    maxWidth = UnbrokenWidth(canvas);
     minWidth = std::min(500, maxWidth);
+}
+
+int32_t TPreformatted::UnbrokenWidth(TCanvas& canvas) const {
+    return CheckedAdd(TextWidthOf(canvas, 0, TTrim::Keep, CharCount), IndentPx);
 }
 
 }  // namespace codelume
