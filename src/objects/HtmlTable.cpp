@@ -89,8 +89,8 @@ THtmlTable::TGrid THtmlTable::PlaceCells(int32_t& columns) const {
             int32_t span = std::min(cell->ColSpan, MaxTableColumns - column);
             int32_t rowSpan = std::min(cell->RowSpan, Rows.Count() - rowIndex);
             placed.Cells.push_back({cell.get(), column, span, rowSpan});
-            if (covered.size() < static_cast<size_t>(column + span))
-                covered.resize(static_cast<size_t>(column + span));
+            size_t end = static_cast<size_t>(column) + static_cast<size_t>(span);
+            if (covered.size() < end) covered.resize(end);
             std::fill_n(covered.begin() + column, span, rowSpan);
             column += cell->ColSpan > span ? span + 1 : span;
         }
@@ -134,7 +134,7 @@ std::vector<TWidthBounds> THtmlTable::ColumnBounds(TCanvas& canvas, const TGrid&
         for (const TPlacedCell& placed : row.Cells) {
             TWidthBounds cell = CellBounds(canvas, *placed.Cell, contentWidth);
             if (placed.Span > 1) {
-                spanning.push_back({placed, cell});
+                spanning.emplace_back(placed, cell);
                 continue;
             }
             TWidthBounds& column = bounds[static_cast<size_t>(placed.Column)];
@@ -235,8 +235,8 @@ int32_t THtmlTable::LayoutGrid(TCanvas& canvas, int32_t top, const TGrid& grid,
     }
     std::vector<TOpenCell> open;
     int32_t rowTop = top + Border + CellSpacing;
-    for (size_t rowIndex = 0; rowIndex < grid.size(); ++rowIndex) {
-        LayoutRow(canvas, rowTop, grid[rowIndex], columnX, widths, curs, open);
+    for (const TGridRow& row : grid) {
+        LayoutRow(canvas, rowTop, row, columnX, widths, curs, open);
         int32_t rowHeight = FinishRow(canvas, rowTop, open);
         rowTop = CheckedAdd(rowTop, CheckedAdd(rowHeight, CellSpacing));
     }
