@@ -43,11 +43,11 @@ std::string FoldedText(std::string_view text) {
     return folded;
 }
 
-// The offset of the first whole-character match of wanted in text from start, or npos.
-size_t FindCharacters(std::string_view text, std::string_view wanted, size_t start) {
-    for (size_t at = text.find(wanted, start); at != std::string_view::npos;
-         at = text.find(wanted, at + 1))
-        if (!IsUtf8Continuation(text[at])) return at;
+// The offset of the first whole-character match of wanted in chars from start, or npos.
+size_t FindCharacters(std::string_view chars, std::string_view wanted, size_t start) {
+    for (size_t at = chars.find(wanted, start); at != std::string_view::npos;
+         at = chars.find(wanted, at + 1))
+        if (!IsUtf8Continuation(chars[at])) return at;
     return std::string_view::npos;
 }
 

@@ -41,7 +41,7 @@ public:
     explicit TFontCache(int32_t pixelsPerInch) : Ppi(pixelsPerInch) {}
 
     TEntry& Lookup(const TFont& font);
-    int32_t TextExtent(const TFont& font, std::string_view bytes);
+    int32_t TextExtent(const TFont& font, std::string_view text);
     int32_t PixelsPerInch() const { return Ppi; }
 
 private:
@@ -49,7 +49,7 @@ private:
     std::vector<std::unique_ptr<TEntry>> Entries;
     TEntry* LastHit = nullptr;
 
-    std::unique_ptr<TEntry> MakeEntry(const TFont& font) const;
+    std::unique_ptr<TEntry> MakeEntry(const TFont& key) const;
     static void MeasurePrintable(TEntry& entry);
     static double AsciiAdvance(TEntry& entry, unsigned char code);
     static double WideAdvance(TEntry& entry, char32_t code);

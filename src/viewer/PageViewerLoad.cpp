@@ -176,16 +176,16 @@ void TPageViewer::FinishStringLoad(const TReadResult& read) {
 void TPageViewer::Layout() {
     bool vertical = FScrollBars == ssVertical || FScrollBars == ssBoth;
     int32_t layoutWidth = std::max(0, width() - (vertical ? BarThickness : 0) - 2 * FMarginWidth);
-    int32_t maxWidth = 0;
+    int32_t contentWidth = 0;
     int32_t curs = 0;
     int32_t height = 0;
     {
         TPaintLock lock(PaintLocked);
-        height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth, maxWidth,
-                                           curs);
+        height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth,
+                                           contentWidth, curs);
     }
     FContentHeight = CheckedAdd(height, (vertical ? 2 : 1) * FMarginHeight);
-    FContentWidth = maxWidth;
+    FContentWidth = contentWidth;
     LastWidth = this->width();
     ArrangeBars();
 }
