@@ -75,7 +75,7 @@ void TFixedCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect
 
 void TFixedCanvas::SetClip(const TRect& rect) { FCalls.push_back("SetClip " + RectText(rect)); }
 
-void TFixedCanvas::ResetClip() { FCalls.push_back("ResetClip"); }
+void TFixedCanvas::ResetClip() { FCalls.emplace_back("ResetClip"); }
 
 void TFixedCanvas::SetMapping(const TMapping& m) {
     FCalls.push_back(Format("SetMapping %d %d,%d %d,%d", m.LogicalPpi, m.DeviceDpiX, m.DeviceDpiY,

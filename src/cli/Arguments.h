@@ -35,7 +35,7 @@ public:
     TArguments(std::span<const std::string> arguments, std::initializer_list<TOption> accepted);
 
     const std::vector<std::string>& Positionals() const { return FPositionals; }
-    bool Has(const std::string& flag) const { return Flags.count(flag) != 0; }
+    bool Has(const std::string& flag) const { return Flags.contains(flag); }
     std::optional<std::string> Value(const std::string& option) const;
     // The option's whole value as a number from low to high, or fallback when
     // the option is not given.

@@ -12,7 +12,7 @@ namespace codelume {
 
 // The line in every page's head that names the program that wrote it.
 inline constexpr std::string_view PageGenerator =
-    "<META NAME=\"GENERATOR\" CONTENT=\"Tidequill[Vannory]\">";
+    R"(<META NAME="GENERATOR" CONTENT="Tidequill[Vannory]">)";
 
 class THtmlParser : public TCodeParser {
 public:

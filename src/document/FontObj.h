@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
@@ -45,7 +46,7 @@ private:
 
 class TFontObj {
 public:
-    TFontObj(int32_t startIndex, const TMyFont& face) : StartIndex(startIndex), Face(face) {}
+    TFontObj(int32_t startIndex, TMyFont face) : StartIndex(startIndex), Face(std::move(face)) {}
 
     int32_t StartIndex;
     TMyFont Face;

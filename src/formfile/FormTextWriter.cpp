@@ -25,8 +25,8 @@ namespace {
 
 // The two upper-case hexadecimal digits of every byte value, high nibble first.
 struct THexPairs {
-    char Pairs[256][2];
-    constexpr THexPairs() : Pairs() {
+    char Pairs[256][2] = {};
+    constexpr THexPairs() {
         constexpr char digits[] = "0123456789ABCDEF";
         for (int i = 0; i < 256; ++i) {
             Pairs[i][0] = digits[i >> 4];
