@@ -46,5 +46,5 @@ int main(int argc, char* argv[]) {
     TCodelumeF CodelumeF(dialogs);
     if (source) CodelumeF.SelectSource(*source);
     CodelumeF.show();
-    return application.exec();
+    return QApplication::exec();
 }

@@ -18,8 +18,9 @@ TArguments::TArguments(std::span<const std::string> arguments,
             optionsEnded = true;
             continue;
         }
-        auto known = std::find_if(accepted.begin(), accepted.end(),
-                                  [&](const TOption& option) { return argument == option.Name; });
+        const TOption* known =
+            std::find_if(accepted.begin(), accepted.end(),
+                         [&](const TOption& option) { return argument == option.Name; });
         if (known == accepted.end()) throw EUsageError("unknown option " + argument);
         if (known->Kind == TOptionKind::okFlag) {
             Flags.insert(argument);

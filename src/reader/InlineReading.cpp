@@ -287,7 +287,7 @@ bool THtmlReader::ApplyFontAttributes(THtmlSymbol tag, TFontContext context) {
 
 // BIG at the largest size steps down, like SMALL.
 bool THtmlReader::StepFontSize(THtmlSymbol tag) {
-    auto found = std::find(FontSizes.begin(), FontSizes.end(), TopFont().BaseSize);
+    const auto* found = std::find(FontSizes.begin(), FontSizes.end(), TopFont().BaseSize);
     if (found == FontSizes.end()) return false;
     auto index = found - FontSizes.begin();
     if (tag == BigSy && index < 6)
