@@ -1,6 +1,8 @@
 # Set-up, build and test entry points. Run as root on a fresh machine:
 #   make run   installs what is missing, builds, starts the program
-#   make test  installs what is missing, builds, runs every test
+#   make test  installs what is missing, builds, runs the tidy checks and every
+#              test (the format check among them)
+#   make tidy  runs only the tidy checks, as a last look before merging
 # and for installing:
 #   make install [PREFIX=/usr/local] [DESTDIR=]   make uninstall
 #   make package   builds codelume_VERSION_ARCH.deb here
@@ -9,11 +11,12 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev \
             fonts-liberation2 poppler-utils clang libclang-rt-14-dev \
-            desktop-file-utils shared-mime-info man-db dpkg-dev file
+            desktop-file-utils shared-mime-info man-db dpkg-dev file \
+            clang-tidy clang-format
 PREFIX ?= /usr/local
 PACKAGE_BUILD ?= $(BUILD)-package
 
-.PHONY: deps build test golden run fuzz bench clean install uninstall package
+.PHONY: deps build tidy test golden run fuzz bench clean install uninstall package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -30,7 +33,12 @@ $(BUILD)/build.ninja:
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+# The checks of .clang-tidy over src/; a finding fails. It reads the build's
+# compile commands and the headers that the build generates.
+tidy: build
+	@./scripts/tidy.sh $(BUILD) $(JOBS)
+
+test: build tidy
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Rewrites the golden files from the current output; review the diff like code.
