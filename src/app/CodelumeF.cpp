@@ -230,10 +230,15 @@ void TCodelumeF::EditDestChange() { btnOpen->setEnabled(false); }
 
 void TCodelumeF::BtnHTMLClick() {
     std::string destination = PathBytes(EditDest->text());
-    if (FileExists(destination) &&
-        !Dialogs.AskYesNo(this, "Confirm", "Overwrite the existing file " + destination + "?"))
-        return;
-    ConvertToPage(PathBytes(EditSource->text()), destination);
+    // Only an overwrite the user agreed to may replace a file; one that
+    // appears meanwhile is kept.
+    TOverwrite overwrite = TOverwrite::owNever;
+    if (FileExists(destination)) {
+        if (!Dialogs.AskYesNo(this, "Confirm", "Overwrite the existing file " + destination + "?"))
+            return;
+        overwrite = TOverwrite::owReplace;
+    }
+    ConvertToPage(PathBytes(EditSource->text()), destination, overwrite);
     btnOpen->setEnabled(true);
     ShowResult();
 }

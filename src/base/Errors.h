@@ -32,6 +32,8 @@ public:
 class EFCreateError : public EStreamError {
 public:
     explicit EFCreateError(const std::string& path);
+    // "Cannot create file PATH (reason)".
+    EFCreateError(const std::string& path, const std::string& reason);
 };
 
 class EReadError : public EStreamError {
@@ -44,6 +46,8 @@ class EWriteError : public EStreamError {
 public:
     EWriteError() : EStreamError("Stream write error") {}
     using EStreamError::EStreamError;
+    // "Cannot write file PATH (reason)".
+    EWriteError(const std::string& path, const std::string& reason);
 };
 
 // The system's text for an errno value, "No space left on device".

@@ -85,13 +85,17 @@ TConvertJob JobFor(const std::string& source, const TConvertOptions& options) {
     return TConvertJob{source, destination, name};
 }
 
-// A page Codelume wrote may be written again; anything else needs --force.
-void CheckDestinationFree(const std::string& destination, bool force) {
-    if (!force && FileExists(destination) && !IsGeneratedPage(destination))
+// A page Codelume wrote may be written again; anything else, a dangling
+// symbolic link included, needs --force. Returns how the page may be put in
+// place: a name that is taken meanwhile is kept.
+TOverwrite CheckDestinationFree(const std::string& destination, bool force) {
+    if (force || IsGeneratedPage(destination)) return TOverwrite::owReplace;
+    if (PathTaken(destination))
         throw ECodelumeError("Destination exists: " + destination + " (use --force)");
+    return TOverwrite::owNever;
 }
 
-void ConvertJob(const TConvertJob& job) {
+void ConvertJob(const TConvertJob& job, TOverwrite overwrite) {
     if (job.Destination == StandardStream) {
         TMemoryStream page;
         if (job.Source == StandardStream) {
@@ -105,18 +109,19 @@ void ConvertJob(const TConvertJob& job) {
     }
     if (job.Source == StandardStream) {
         TMemoryStream input(ReadStandardInput());
-        ConvertStreamToPage(input, job.Name, job.Destination);
+        ConvertStreamToPage(input, job.Name, job.Destination, overwrite);
     } else {
-        ConvertToPage(job.Source, job.Destination);
+        ConvertToPage(job.Source, job.Destination, overwrite);
     }
 }
 
 // Errors of opening and creating files name their file; any other error,
 // such as the tokenizer's, gets the source's name in front.
 void RunJob(const TConvertJob& job, bool force) {
-    if (job.Destination != StandardStream) CheckDestinationFree(job.Destination, force);
+    TOverwrite overwrite = TOverwrite::owReplace;
+    if (job.Destination != StandardStream) overwrite = CheckDestinationFree(job.Destination, force);
     try {
-        ConvertJob(job);
+        ConvertJob(job, overwrite);
     } catch (const EFOpenError&) {
         throw;
     } catch (const EFCreateError&) {
@@ -190,8 +195,8 @@ void WriteIndex(const TConvertOptions& options, const std::vector<std::string>& 
         if (succeeded[i]) entries.push_back(TIndexEntry{files[i], ProposedDestination(files[i])});
     std::string index = (fs::path(*options.Folder) / "index.html").string();
     MakeFolderFor(index);
-    CheckDestinationFree(index, options.Force);
-    WritePageFile(index, SiteIndexPage(TreeName(*options.Tree), entries));
+    TOverwrite overwrite = CheckDestinationFree(index, options.Force);
+    WritePageFile(index, SiteIndexPage(TreeName(*options.Tree), entries), overwrite);
 }
 
 int ConvertTree(const TConvertOptions& options) {

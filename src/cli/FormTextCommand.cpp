@@ -27,14 +27,16 @@ void RenderForm(const TArguments& parsed, TStream& text) {
         FormResourceToText(*form, text);
 }
 
-void WriteText(const std::string& destination, const std::string& text, bool force) {
+void WriteText(const std::string& source, const std::string& destination, const std::string& text,
+               bool force) {
     if (destination == StandardStream) {
         WriteStandardOutput(text);
         return;
     }
-    if (!force && FileExists(destination))
+    if (!force && PathTaken(destination))
         throw ECodelumeError("Destination exists: " + destination + " (use --force)");
-    WritePageFile(destination, text);
+    RefuseSourceAsDestination(source, destination);
+    WritePageFile(destination, text, force ? TOverwrite::owReplace : TOverwrite::owNever);
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ int FormTextCommand(TCommandArguments arguments) {
         ReportError(error.what());
         return 1;
     }
-    WriteText(destination, text.Data(), parsed.Has("--force"));
+    WriteText(parsed.Positionals()[0], destination, text.Data(), parsed.Has("--force"));
     return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/OutputFile.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
 #include "qt/QtPrintDevice.h"
@@ -23,6 +24,7 @@ int PrintCommand(TCommandArguments arguments) {
     int32_t firstPage = parsed.Number("--first", 1, 1, INT32_MAX);
     int32_t lastPage = parsed.Number("--last", 9999, 1, INT32_MAX);
     int32_t dpi = parsed.Number("--dpi", 600, 72, 2400);
+    RefuseSourceAsDestination(parsed.Positionals()[0], *destination);
     std::unique_ptr<QApplication> application = EnsureApplication();
     TPageViewer viewer;
     viewer.SetViewImages(true);

@@ -1,8 +1,5 @@
 #include "convert/Conversion.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +8,7 @@
 #include <memory>
 
 #include "base/Errors.h"
+#include "base/OutputFile.h"
 #include "base/Stream.h"
 #include "convert/HtmlParser.h"
 #include "formfile/FormFile.h"
@@ -57,68 +55,6 @@ bool IsDirectory(const std::string& path) {
     return std::filesystem::is_directory(path, ignored);
 }
 
-// The mode a new file gets from the process's file-creation mask.
-mode_t DefaultFileMode() {
-    mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// A new file in the destination's folder that receives the page. Unless it
-// is committed (renamed over the destination), it is removed again.
-class TTemporaryFile {
-public:
-    explicit TTemporaryFile(const std::string& destination);
-    ~TTemporaryFile();
-    TTemporaryFile(const TTemporaryFile&) = delete;
-    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-
-    TStream& Stream() { return *File; }
-    void Commit();
-
-private:
-    std::string Destination;
-    std::string Path;
-    std::unique_ptr<TFileStream> File;
-    bool Committed = false;
-};
-
-TTemporaryFile::TTemporaryFile(const std::string& destination) : Destination(destination) {
-    if (destination.empty() || IsDirectory(destination) ||
-        (access(destination.c_str(), F_OK) == 0 && access(destination.c_str(), W_OK) != 0))
-        throw EFCreateError(destination);
-    size_t slash = destination.rfind('/');
-    std::string folder = slash == std::string::npos ? "" : destination.substr(0, slash + 1);
-    std::string pattern = folder + ".codelume-XXXXXX";
-    int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) throw EFCreateError(destination);
-    close(descriptor);
-    Path = pattern;
-    try {
-        File = std::make_unique<TFileStream>(Path, TFileStream::TMode::fmCreate);
-    } catch (const EStreamError&) {
-        unlink(Path.c_str());
-        throw EFCreateError(destination);
-    }
-}
-
-TTemporaryFile::~TTemporaryFile() {
-    if (Committed) return;
-    File.reset();
-    unlink(Path.c_str());
-}
-
-// A replaced destination keeps its mode; a new one gets the usual mode.
-void TTemporaryFile::Commit() {
-    File->Close();
-    struct stat previous;
-    mode_t mode =
-        stat(Destination.c_str(), &previous) == 0 ? previous.st_mode & 07777 : DefaultFileMode();
-    chmod(Path.c_str(), mode);
-    if (rename(Path.c_str(), Destination.c_str()) != 0) throw EFCreateError(Destination);
-    Committed = true;
-}
-
 void WritePage(TStream& input, TStream& output, const std::string& source, TKeywordSet keywords) {
     THtmlParser parser(input, output);
     parser.FullPage = true;
@@ -162,20 +98,23 @@ void ConvertFile(const std::string& source, TStream& output) {
     ConvertStream(sourceFile, output, source);
 }
 
-void ConvertToPage(const std::string& source, const std::string& destination) {
-    TTemporaryFile page(destination);
+void ConvertToPage(const std::string& source, const std::string& destination,
+                   TOverwrite overwrite) {
+    TOutputFile page(destination, overwrite);
+    RefuseSourceAsDestination(source, destination);
     ConvertFile(source, page.Stream());
     page.Commit();
 }
 
-void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination) {
-    TTemporaryFile page(destination);
+void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination,
+                         TOverwrite overwrite) {
+    TOutputFile page(destination, overwrite);
     ConvertStream(input, page.Stream(), name);
     page.Commit();
 }
 
-void WritePageFile(const std::string& destination, const std::string& page) {
-    TTemporaryFile file(destination);
+void WritePageFile(const std::string& destination, const std::string& page, TOverwrite overwrite) {
+    TOutputFile file(destination, overwrite);
     file.Stream().WriteString(page);
     file.Commit();
 }

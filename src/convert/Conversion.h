@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/OutputFile.h"
 #include "base/Stream.h"
 #include "convert/FileNames.h"
 
@@ -26,12 +27,12 @@ extern const char* const MakerAddress;
 // The credit line of every page's footer.
 std::string FooterCredit();
 
-// Converts source into a complete page at destination. The destination is
-// created first ("Cannot create file %s", before the source is opened); the
-// page goes to a new temporary file beside it, renamed over it only when the
-// conversion succeeded, so on failure the destination is as it was and no
-// temporary file remains. Throws the conversion's error.
-void ConvertToPage(const std::string& source, const std::string& destination);
+// Converts source into a complete page at destination, written through a
+// TOutputFile: a destination that cannot be created fails first, before the
+// source is opened, and on any failure the destination is as it was. A
+// destination that is the source itself is refused. Throws the conversion's
+// error.
+void ConvertToPage(const std::string& source, const std::string& destination, TOverwrite overwrite);
 
 // Writes the page of the source that input holds, named name on the page, to
 // output; input must be seekable (a file, or standard input read into memory).
@@ -39,9 +40,10 @@ void ConvertStream(TStream& input, TStream& output, const std::string& name);
 // The same for the source file at path ("Cannot open file %s").
 void ConvertFile(const std::string& source, TStream& output);
 // ConvertStream into a page file, written as ConvertToPage writes it.
-void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination);
+void ConvertStreamToPage(TStream& input, const std::string& name, const std::string& destination,
+                         TOverwrite overwrite);
 // Writes a whole page made elsewhere (an index) as ConvertToPage writes one.
-void WritePageFile(const std::string& destination, const std::string& page);
+void WritePageFile(const std::string& destination, const std::string& page, TOverwrite overwrite);
 
 // The file at path is a page Codelume wrote: its head names the generator.
 // Such a page may be written again without asking.

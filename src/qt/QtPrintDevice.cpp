@@ -2,8 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QIODevice>
 #include <QPrinterInfo>
-#include <cstdio>
+#include <exception>
 
 #include "base/Arith.h"
 #include "canvas/PrinterError.h"
@@ -12,13 +13,42 @@ namespace codelume {
 
 namespace {
 
-QString DecodePath(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
 TSize ToSize(const QRectF& rect) { return TSize{qRound(rect.width()), qRound(rect.height())}; }
 
 }  // namespace
+
+// Hands the PDF engine's bytes to the output file. The engine ignores what its
+// writes return, so the first failure is kept and raised when the job ends.
+class TQtPrintDevice::TOutputDevice : public QIODevice {
+public:
+    explicit TOutputDevice(TStream& file) : File(file) { open(QIODevice::WriteOnly); }
+    void RaiseFailure() const {
+        if (Failure) std::rethrow_exception(Failure);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 length) override;
+
+private:
+    TStream& File;
+    std::exception_ptr Failure;
+};
+
+qint64 TQtPrintDevice::TOutputDevice::writeData(const char* data, qint64 length) {
+    if (Failure) return -1;
+    try {
+        for (qint64 done = 0; done < length;) {
+            int32_t chunk = static_cast<int32_t>(std::min<qint64>(length - done, INT32_MAX));
+            File.WriteBuffer(data + done, chunk);
+            done += chunk;
+        }
+    } catch (const std::exception&) {
+        Failure = std::current_exception();
+        return -1;
+    }
+    return length;
+}
 
 void TPageCanvas::TextOut(const TFont& font, int32_t x, int32_t baseline, std::string_view bytes,
                           TColor color, std::optional<TColor> background,
@@ -80,13 +110,28 @@ std::unique_ptr<TQtPrintDevice> TQtPrintDevice::Chosen(std::unique_ptr<QPrinter>
         new TQtPrintDevice(std::move(printer), pdfPath, logicalPpi));
 }
 
+QPagedPaintDevice& TQtPrintDevice::Target() {
+    if (Writer) return *Writer;
+    return Printer();
+}
+
+void TQtPrintDevice::OpenPdfFile(const std::string& path) {
+    Output = std::make_unique<TOutputFile>(path, TOverwrite::owReplace);
+    Device = std::make_unique<TOutputDevice>(Output->Stream());
+    Writer = std::make_unique<QPdfWriter>(Device.get());
+    Writer->setResolution(Printer().resolution());
+    Writer->setPageLayout(Printer().pageLayout());
+    Writer->setTitle(Printer().docName());
+    Writer->setCreator(Printer().creator());
+}
+
 void TQtPrintDevice::StartDoc(const std::string& title) {
     Printer().setDocName(DecodeBytes(title));
-    if (!PdfPath.empty()) Printer().setOutputFileName(DecodePath(PartPath()));
+    if (!PdfPath.empty()) OpenPdfFile(PdfPath);
     Painter = std::make_unique<QPainter>();
-    if (!Painter->begin(&Printer())) {
-        Painter.reset();
-        if (!PdfPath.empty()) throw EFCreateError(PdfPath);
+    if (!Painter->begin(&Target())) {
+        Discard();
+        if (!PdfPath.empty()) throw EFCreateError(PdfPath, "the PDF writer could not start");
         throw EPrinter(SInvalidPrinter);
     }
     Surface = std::make_unique<TPageCanvas>(*Painter, Fonts);
@@ -98,38 +143,48 @@ void TQtPrintDevice::StartPage() {
     // Pending window events get through between pages, so a long job keeps the window alive.
     if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents();
     if (!Painter) return;
-    if (PagesStarted > 0) Printer().newPage();
+    if (PagesStarted > 0) Target().newPage();
     PagesStarted = CheckedAdd(PagesStarted, 1);
 }
 
 bool TQtPrintDevice::EndPainter() {
     Surface = std::make_unique<TScreenCanvas>(Fonts);
-    bool ended = Painter->end();
+    bool ended = !Painter || Painter->end();
     Painter.reset();
     return ended;
 }
 
 void TQtPrintDevice::EndDoc() {
     if (!Painter) return;
-    bool written = EndPainter();
-    if (PdfPath.empty()) {
-        if (!written) throw EPrinter(SInvalidPrinter);
-    } else if (!written || std::rename(PartPath().c_str(), PdfPath.c_str()) != 0) {
-        std::remove(PartPath().c_str());
-        throw EFCreateError(PdfPath);
+    if (!EndPainter()) {
+        Discard();
+        if (!PdfPath.empty()) throw EWriteError(PdfPath, "the PDF writer failed");
+        throw EPrinter(SInvalidPrinter);
     }
+    if (Output) CommitPdfFile();
     FPagesWritten = PagesStarted;
+}
+
+// The writer is gone before the file is checked, so every byte has reached it.
+void TQtPrintDevice::CommitPdfFile() {
+    Writer.reset();
+    std::unique_ptr<TOutputDevice> device = std::move(Device);
+    std::unique_ptr<TOutputFile> output = std::move(Output);
+    device->RaiseFailure();
+    output->Commit();
 }
 
 void TQtPrintDevice::AbortDoc() {
     if (!Painter) return;
-    Printer().abort();
+    if (!Output) Printer().abort();
     Discard();
 }
 
 void TQtPrintDevice::Discard() {
     EndPainter();
-    if (!PdfPath.empty()) std::remove(PartPath().c_str());
+    Writer.reset();
+    Device.reset();
+    Output.reset();
     FPagesWritten = 0;
 }
 

@@ -1,13 +1,16 @@
 // A print device over a QPrinter: the print system's default printer, or a
 // PDF file. Owns the printer, the fonts at the logical resolution and, during
-// a job, the painter and its canvas.
+// a job, the painter and its canvas; a PDF job also owns its output file and
+// the PDF writer that fills it.
 #pragma once
 
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <memory>
 #include <string>
 
+#include "base/OutputFile.h"
 #include "canvas/PrintDevice.h"
 #include "qt/ScreenCanvas.h"
 
@@ -30,7 +33,8 @@ public:
     // documents are laid out in.
     static std::unique_ptr<TQtPrintDevice> DefaultPrinter(int32_t logicalPpi);
     // A PDF file of A4 sheets at dpi dots per inch, printable to the edges. The
-    // file appears at path only when a job ends; a cancelled job leaves none.
+    // file appears at path only when a job ends with every byte written; a
+    // failed or cancelled job leaves a file there as it was.
     static std::unique_ptr<TQtPrintDevice> PdfFile(const std::string& path, int32_t dpi,
                                                    int32_t logicalPpi);
     // A printer as the print dialog set it up; a PDF file it names appears as
@@ -57,8 +61,13 @@ public:
 
 private:
     TQtPrintDevice(std::unique_ptr<QPrinter> printer, std::string pdfPath, int32_t logicalPpi);
+    class TOutputDevice;
+
     QPrinter& Printer() const;
-    std::string PartPath() const { return PdfPath + ".part"; }
+    // What the painter draws on: the PDF writer of a file job, else the printer.
+    QPagedPaintDevice& Target();
+    void OpenPdfFile(const std::string& path);
+    void CommitPdfFile();
     // Ends the painter, leaving a canvas that only measures.
     bool EndPainter();
     // Ends the painter and throws the output away.
@@ -68,6 +77,11 @@ private:
     std::string PdfPath;                         // empty for a printer
     TFontCache Fonts;                            // at the resolution documents are laid out in
     std::unique_ptr<TScreenCanvas> Surface;      // measures only outside a job
+    // A PDF job writes through its own checked device into an output file, so
+    // no write failure of the PDF engine goes unseen.
+    std::unique_ptr<TOutputFile> Output;
+    std::unique_ptr<TOutputDevice> Device;
+    std::unique_ptr<QPdfWriter> Writer;
     std::unique_ptr<QPainter> Painter;
     int32_t PagesStarted = 0;
     int32_t FPagesWritten = 0;

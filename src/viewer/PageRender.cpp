@@ -4,11 +4,10 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPixmap>
-#include <filesystem>
 #include <memory>
 
 #include "base/Arith.h"
-#include "base/Stream.h"
+#include "base/OutputFile.h"
 #include "viewer/OffscreenApplication.h"
 #include "viewer/PageViewer.h"
 
@@ -48,17 +47,12 @@ void RenderPage(const TRenderRequest& request) {
     std::unique_ptr<QApplication> application = EnsureApplication();
     std::optional<std::string> format = PictureFormatOf(request.Output);
     if (!format) throw ECodelumeError("No picture format is named " + request.Output);
+    TOutputFile file(request.Output, TOverwrite::owReplace);
+    RefuseSourceAsDestination(request.Source, request.Output);
     QByteArray picture = Shot(request, *format);
-    if (picture.isEmpty()) throw EFCreateError(request.Output);
-    TFileStream file(request.Output, TFileStream::TMode::fmCreate);
-    try {
-        file.WriteBuffer(picture.constData(), CheckedNarrow(picture.size()));
-        file.Close();
-    } catch (...) {
-        std::error_code ignored;
-        std::filesystem::remove(request.Output, ignored);
-        throw;
-    }
+    if (picture.isEmpty()) throw EFCreateError(request.Output, "the picture could not be encoded");
+    file.Stream().WriteBuffer(picture.constData(), CheckedNarrow(picture.size()));
+    file.Commit();
 }
 
 }  // namespace codelume

@@ -17,8 +17,8 @@ struct TRenderRequest {
     int32_t ScrollY = 0;
 };
 
-// Raises the viewer's load errors, or "Cannot create file %s" when the
-// picture cannot be written; no partial file is left behind. The picture's
+// Raises the viewer's load errors, or the output file's when the picture
+// cannot be written; an existing picture then stays as it was. The picture's
 // format is the one its name's extension asks for.
 void RenderPage(const TRenderRequest& request);
 

@@ -195,7 +195,7 @@ TEST(NameFilters, GivesQtFiltersForBothDialogs) {
 
 TEST_F(CodelumeFTest, ConvertRightAfterStartReportsTheEmptyDestination) {
     Click(Window.btnHTML);
-    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file "));
+    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file  (No such file or directory)"));
     EXPECT_THAT(Dialogs.Questions, IsEmpty());
     EXPECT_TRUE(Window.btnOpen->isEnabled());
 }

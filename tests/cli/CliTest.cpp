@@ -1,20 +1,28 @@
 // Runs the built codelume-cli on real files in a temporary folder.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "convert/Conversion.h"
 #include "support/FormWriter.h"
 #include "support/TempDir.h"
+#include "support/TinyDisk.h"
 
 namespace codelume {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
@@ -56,7 +64,7 @@ protected:
         std::string page = Out.File("library.htm");
         std::filesystem::path here = std::filesystem::current_path();
         std::filesystem::current_path(Dir.Path());
-        ConvertToPage(name, page);
+        ConvertToPage(name, page, TOverwrite::owReplace);
         std::filesystem::current_path(here);
         return ReadWholeFile(page);
     }
@@ -165,6 +173,40 @@ TEST_F(CodelumeCli, AFailureLeavesAForcedPageAsItWas) {
     Write("bad_pas.HTM", "previous");
     EXPECT_EQ(Run({"convert", "--force", "bad.pas"}).Status, 1);
     EXPECT_EQ(Read("bad_pas.HTM"), "previous");
+}
+
+TEST_F(CodelumeCli, ConvertNeverReplacesItsSourceOrAnOccupiedName) {
+    Write("a.pas", "begin end.");
+    std::filesystem::create_symlink("missing", Dir.File("a_pas.HTM"));
+    TRun self = Run({"convert", "a.pas", "-o", "./a.pas", "--force"});
+    EXPECT_EQ(self.Status, 1);
+    EXPECT_EQ(self.Err, "codelume-cli: Cannot create file ./a.pas (it is the source file)\n");
+    TRun dangling = Run({"convert", "a.pas"});
+    EXPECT_EQ(dangling.Status, 1);
+    EXPECT_EQ(dangling.Err, "codelume-cli: Destination exists: a_pas.HTM (use --force)\n");
+    EXPECT_EQ(Read("a.pas"), "begin end.");
+    EXPECT_TRUE(std::filesystem::is_symlink(Dir.File("a_pas.HTM")));
+    EXPECT_FALSE(Exists("missing"));
+}
+
+// A conversion blocked on a pipe that nobody writes is killed: its temporary
+// page goes with it.
+TEST_F(CodelumeCli, AKilledConversionLeavesNoTemporaryFile) {
+    std::string source = Dir.File("fifo.pas");
+    ASSERT_EQ(mkfifo(source.c_str(), 0600), 0);
+    std::string page = Dir.File("fifo.htm");
+    const char* argv[] = {CODELUME_CLI, "convert", source.c_str(), "-o", page.c_str(), nullptr};
+    pid_t child = 0;
+    ASSERT_EQ(
+        posix_spawn(&child, CODELUME_CLI, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
+    for (int wait = 0; wait < 500 && FilesIn(Dir.Path()).size() < 2; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(FilesIn(Dir.Path()).size(), 2u);
+    kill(child, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+    EXPECT_THAT(FilesIn(Dir.Path()), ElementsAre("fifo.pas"));
 }
 
 TEST_F(CodelumeCli, TextAndBinaryFormsConvertAsInTheWindow) {
@@ -388,6 +430,56 @@ TEST_F(CodelumeCli, PictureAndPrintNumbersAreCheckedWhole) {
     }
     EXPECT_FALSE(Exists("p.png"));
     EXPECT_FALSE(Exists("p.pdf"));
+}
+
+TEST_F(CodelumeCli, PrintNeverFollowsAPlantedSymlink) {
+    Write("p.htm", "<p>x</p>");
+    Write("victim", "precious");
+    std::filesystem::create_symlink("victim", Dir.File("p.pdf.part"));
+    EXPECT_EQ(Run({"print", "p.htm", "-o", "p.pdf"}).Status, 0);
+    EXPECT_EQ(Read("victim"), "precious");
+    EXPECT_THAT(Read("p.pdf"), StartsWith("%PDF-"));
+    EXPECT_EQ(Run({"print", "p.htm", "-o", "p.htm"}).Err,
+              "codelume-cli: Cannot create file p.htm (it is the source file)\n");
+    EXPECT_EQ(Read("p.htm"), "<p>x</p>");
+}
+
+// Every writer on a full disk or past the file size limit: exit status 1, the
+// file and the reason named, the old file kept and no temporary file left.
+TEST_F(CodelumeCli, AFailingDiskKeepsEveryOldOutput) {
+    std::string text;
+    for (int line = 0; line < 2000; ++line)
+        text += "begin Writeln('line " + std::to_string(line) + "') end;\r\n";
+    Write("big.pas", text);
+    Write("big.htm", "<pre>" + text + "</pre>");
+    TTinyDisk disk(8);
+    struct TFailure {
+        const char* Reason;
+        std::string Folder;
+        rlim_t Limit;
+    };
+    std::vector<TFailure> failures = {{"File too large", Dir.File("limited"), 4096}};
+    std::filesystem::create_directory(failures[0].Folder);
+    if (disk.Mounted()) failures.push_back({"No space left on device", disk.Path().string(), 0});
+    for (const TFailure& failure : failures) {
+        for (const char* command : {"convert", "render", "print"}) {
+            SCOPED_TRACE(std::string(failure.Reason) + ", " + command);
+            std::string output = failure.Folder + "/out";
+            WriteWholeFile(output, "old");
+            std::vector<std::string> arguments = {command, "-o", output};
+            arguments.push_back(command == std::string("convert") ? "big.pas" : "big.htm");
+            if (command == std::string("convert")) arguments.push_back("--force");
+            std::optional<TFileSizeLimit> limit;
+            if (failure.Limit != 0) limit.emplace(failure.Limit);
+            TRun run = Run(arguments);
+            limit.reset();
+            EXPECT_EQ(run.Status, 1);
+            EXPECT_THAT(run.Err,
+                        HasSubstr("Cannot write file " + output + " (" + failure.Reason + ")"));
+            EXPECT_EQ(ReadWholeFile(output), "old");
+            EXPECT_THAT(FilesIn(failure.Folder), ElementsAre("out"));
+        }
+    }
 }
 #endif
 

@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -103,20 +102,13 @@ protected:
         WriteWholeFile(Dir.File(name), bytes);
         return Dir.File(name);
     }
-    // Every file of the folder, to see that no temporary file remains.
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(Dir.Path()))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> Files() const { return FilesIn(Dir.Path()); }
     TTempDir Dir;
 };
 
 TEST_F(ConvertToPageTest, WritesTheCompletePage) {
     std::string source = Write("Unit1.pas", "unit Unit1;\r\n");
-    ConvertToPage(source, ProposedDestination(source));
+    ConvertToPage(source, ProposedDestination(source), TOverwrite::owReplace);
     std::string page = ReadWholeFile(Dir.File("Unit1_pas.HTM"));
     EXPECT_THAT(page, StartsWith("<HTML><HEAD>\r\n<TITLE>File: Unit1.pas</TITLE>"));
     EXPECT_THAT(page, HasSubstr("<PRE>\r\n<B>unit</B> Unit1;</PRE>"));
@@ -124,54 +116,54 @@ TEST_F(ConvertToPageTest, WritesTheCompletePage) {
     EXPECT_EQ(Files(), (std::vector<std::string>{"Unit1.pas", "Unit1_pas.HTM"}));
 }
 
-TEST_F(ConvertToPageTest, ANewPageGetsTheUsualMode) {
-    std::string source = Write("a.pas", "x");
-    ConvertToPage(source, Dir.File("a.htm"));
-    struct stat info;
-    ASSERT_EQ(stat(Dir.File("a.htm").c_str(), &info), 0);
-    mode_t mask = umask(0);
-    umask(mask);
-    EXPECT_EQ(info.st_mode & 0777, 0666 & ~mask);
-}
-
 TEST_F(ConvertToPageTest, ReplacesAnExistingPage) {
     std::string source = Write("a.pas", "x");
     std::string page = Write("a.htm", "old");
-    ConvertToPage(source, page);
+    ConvertToPage(source, page, TOverwrite::owReplace);
     EXPECT_THAT(ReadWholeFile(page), HasSubstr("<PRE>\r\nx</PRE>"));
 }
 
 TEST_F(ConvertToPageTest, AFailureLeavesTheDestinationAsItWas) {
     std::string bad = Write("bad.pas", "x\n'open");
     std::string page = Write("bad.htm", "previous");
-    EXPECT_THAT([&] { ConvertToPage(bad, page); },
+    EXPECT_THAT([&] { ConvertToPage(bad, page, TOverwrite::owReplace); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
     EXPECT_EQ(ReadWholeFile(page), "previous");
-    EXPECT_THAT([&] { ConvertToPage(bad, Dir.File("new.htm")); },
+    EXPECT_THAT([&] { ConvertToPage(bad, Dir.File("new.htm"), TOverwrite::owReplace); },
                 ThrowsMessage<EParserError>(StrEq("Invalid string constant on line 2")));
     EXPECT_EQ(Files(), (std::vector<std::string>{"bad.htm", "bad.pas"}));
 }
 
 TEST_F(ConvertToPageTest, AMissingSourceCannotBeOpened) {
     std::string missing = Dir.File("missing.pas");
-    EXPECT_THAT([&] { ConvertToPage(missing, Dir.File("m.htm")); },
+    EXPECT_THAT([&] { ConvertToPage(missing, Dir.File("m.htm"), TOverwrite::owReplace); },
                 ThrowsMessage<EFOpenError>(
                     StrEq("Cannot open file " + missing + " (No such file or directory)")));
-    EXPECT_THAT([&] { ConvertToPage(Dir.Path().string(), Dir.File("m.htm")); },
-                ThrowsMessage<EFOpenError>(
-                    StrEq("Cannot open file " + Dir.Path().string() + " (Is a directory)")));
+    EXPECT_THAT(
+        [&] { ConvertToPage(Dir.Path().string(), Dir.File("m.htm"), TOverwrite::owReplace); },
+        ThrowsMessage<EFOpenError>(
+            StrEq("Cannot open file " + Dir.Path().string() + " (Is a directory)")));
     EXPECT_TRUE(Files().empty());
 }
 
 TEST_F(ConvertToPageTest, TheDestinationIsCreatedBeforeTheSourceIsOpened) {
     std::string missing = Dir.File("missing.pas");
     std::string unwritable = Dir.File("no/such/folder/x.htm");
-    EXPECT_THAT([&] { ConvertToPage(missing, unwritable); },
-                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + unwritable)));
-    EXPECT_THAT([&] { ConvertToPage(missing, ""); },
-                ThrowsMessage<EFCreateError>(StrEq("Cannot create file ")));
-    EXPECT_THAT([&] { ConvertToPage(missing, Dir.Path().string()); },
-                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + Dir.Path().string())));
+    EXPECT_THAT([&] { ConvertToPage(missing, unwritable, TOverwrite::owReplace); },
+                ThrowsMessage<EFCreateError>(
+                    StrEq("Cannot create file " + unwritable + " (No such file or directory)")));
+    EXPECT_THAT([&] { ConvertToPage(missing, Dir.Path().string(), TOverwrite::owReplace); },
+                ThrowsMessage<EFCreateError>(
+                    StrEq("Cannot create file " + Dir.Path().string() + " (Is a directory)")));
+}
+
+TEST_F(ConvertToPageTest, TheSourceIsNeverReplacedByItsPage) {
+    std::string source = Write("a.pas", "begin end.");
+    EXPECT_THAT([&] { ConvertToPage(source, source, TOverwrite::owReplace); },
+                ThrowsMessage<EFCreateError>(
+                    StrEq("Cannot create file " + source + " (it is the source file)")));
+    EXPECT_EQ(ReadWholeFile(source), "begin end.");
+    EXPECT_EQ(Files(), (std::vector<std::string>{"a.pas"}));
 }
 
 TEST_F(ConvertToPageTest, EveryKindOfFormIsHighlighted) {
@@ -187,7 +179,7 @@ TEST_F(ConvertToPageTest, EveryKindOfFormIsHighlighted) {
     };
     for (const auto& [name, bytes] : rows) {
         SCOPED_TRACE(name);
-        ConvertToPage(Write(name, bytes), Dir.File("page.htm"));
+        ConvertToPage(Write(name, bytes), Dir.File("page.htm"), TOverwrite::owReplace);
         EXPECT_THAT(ReadWholeFile(Dir.File("page.htm")),
                     HasSubstr("<PRE>\r\n<B>object</B> Form1: TForm1\r\n  Caption = "
                               "'Hello'\r\n<B>end</B></PRE>"));
@@ -196,7 +188,7 @@ TEST_F(ConvertToPageTest, EveryKindOfFormIsHighlighted) {
 
 TEST_F(ConvertToPageTest, ABrokenFormFileLeavesNoPage) {
     std::string source = Write("Form1.dfm", "\xFF\x0A\x00X\0\x30\x10\x04\0\0\0TPF1"s);
-    EXPECT_THAT([&] { ConvertToPage(source, Dir.File("f.htm")); },
+    EXPECT_THAT([&] { ConvertToPage(source, Dir.File("f.htm"), TOverwrite::owReplace); },
                 ThrowsMessage<ECodelumeError>(StrEq("Invalid stream format")));
     EXPECT_EQ(Files(), (std::vector<std::string>{"Form1.dfm"}));
 }

@@ -86,7 +86,8 @@ TEST(QtPrintDevice, RefusesAFileItCannotCreate) {
     auto device = PdfDevice(path, 600);
     TPagePrinter printer(device.get());
     EXPECT_THAT([&] { printer.StartJob(); },
-                ThrowsMessage<EFCreateError>(StrEq("Cannot create file " + path)));
+                ThrowsMessage<EFCreateError>(
+                    StrEq("Cannot create file " + path + " (No such file or directory)")));
     EXPECT_FALSE(printer.Printing());
 }
 

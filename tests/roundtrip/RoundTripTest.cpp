@@ -38,7 +38,7 @@ std::vector<std::string> LaidOutPreLines(const TSectionList& document) {
 std::vector<std::string> RoundTrip(const std::string& source) {
     TTempDir folder;
     std::string page = folder.File("page.htm");
-    ConvertToPage(source, page);
+    ConvertToPage(source, page, TOverwrite::owReplace);
     TSectionList document;
     TAnchorIndex anchors;
     ParseDocumentFile(document, anchors, page);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace codelume {
 
@@ -21,6 +22,8 @@ private:
 };
 
 std::string ReadWholeFile(const std::string& path);
+// The names in a folder, sorted: to see that no temporary file remains.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
 
 }  // namespace codelume

@@ -137,7 +137,8 @@ protected:
     void SetUp() override {
         ViewerFixture::SetUp();
         std::string page = Dir.File("Sample.htm");
-        ConvertToPage(std::string(CODELUME_SOURCE_DIR) + "/examples/Sample.pas", page);
+        ConvertToPage(std::string(CODELUME_SOURCE_DIR) + "/examples/Sample.pas", page,
+                      TOverwrite::owReplace);
         Viewer.LoadFromFile(page);
     }
     void Sweep() {
