@@ -113,7 +113,8 @@ private:
                    int32_t& curs, std::vector<TOpenCell>& open);
     int32_t FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open);
     void AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot);
-    void PaintBorders(TCanvas& canvas, int32_t left, int32_t top);
+    bool SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const;
+    void PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top);
     void PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y);
     const TCellSlot* SlotAt(int32_t x, int32_t y) const;
     int32_t ContentTop(const TCellSlot& slot) const { return slot.Y + slot.Inset + slot.VOffset; }

@@ -7,7 +7,9 @@
 namespace codelume {
 
 // Painting: the table's background, its raised outer border and the sunken
-// border of each cell when BORDER is set, then every cell's own blocks.
+// border of each cell when BORDER is set, then every cell's own blocks. Only
+// the cells that meet the band are drawn, so a band of a long table costs what
+// it shows: printing one page of it does not frame every cell again.
 int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& manager, int32_t x,
                             int32_t y) {
     (void)manager;
@@ -19,20 +21,26 @@ int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& m
             canvas.FillRect({PaintedX, screenTop + GridTop, PaintedX + TableWidth,
                              screenTop + GridTop + GridHeight},
                             *BgColor);
-        if (Border > 0 && TableWidth > 0) PaintBorders(canvas, PaintedX, screenTop);
-        for (const TCellSlot& slot : Slots) PaintSlot(canvas, rect, slot, y);
+        if (Border > 0 && TableWidth > 0) PaintBorders(canvas, rect, screenTop);
+        for (const TCellSlot& slot : Slots)
+            if (SlotMeetsBand(slot, rect, screenTop)) PaintSlot(canvas, rect, slot, y);
     }
     return y + BlockHeight;
 }
 
-void THtmlTable::PaintBorders(TCanvas& canvas, int32_t left, int32_t top) {
+bool THtmlTable::SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const {
+    return screenTop + slot.Y < rect.Bottom && screenTop + slot.Y + slot.Height > rect.Top;
+}
+
+void THtmlTable::PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top) {
     bool mono = canvas.IsMonochrome();
     TColor light = mono ? clBlack : clBtnHighlight;
     TColor dark = mono ? clBlack : clBtnShadow;
+    int32_t left = PaintedX;
     PaintFrame(canvas, {left, top + GridTop, left + TableWidth, top + GridTop + GridHeight}, Border,
                light, dark);
     for (const TCellSlot& slot : Slots)
-        if (!slot.IsCaption)
+        if (!slot.IsCaption && SlotMeetsBand(slot, rect, top))
             PaintFrame(canvas,
                        {left + slot.X, top + slot.Y, left + slot.X + slot.Width,
                         top + slot.Y + slot.Height},
@@ -41,7 +49,6 @@ void THtmlTable::PaintBorders(TCanvas& canvas, int32_t left, int32_t top) {
 
 void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y) {
     int32_t screenTop = y + slot.Y - Caption.Document.ScrollY;
-    if (screenTop >= rect.Bottom || screenTop + slot.Height <= rect.Top) return;
     int32_t inner = Border > 0 && !slot.IsCaption ? 1 : 0;
     if (slot.BgColor)
         canvas.FillRect({PaintedX + slot.X + inner, screenTop + inner,

@@ -98,6 +98,34 @@ TEST(AnchorIndex, KeepsUpperCasedNamesInOrderOnceEach) {
     anchors.MoveAnchors(&first, &second);
     EXPECT_EQ(anchors.Find("top"), &second);
     EXPECT_EQ(anchors.Find("none"), nullptr);
+    // Names added after a look are merged in; the first of a name still wins.
+    anchors.Add("beta", &first);
+    anchors.Add("ALPHA", &first);
+    EXPECT_EQ(anchors.Count(), 3);
+    EXPECT_EQ(anchors[1].Name, "BETA");
+    EXPECT_EQ(anchors.Find("alpha"), &second);
+}
+
+// Moving from a block whose anchors already moved once, or into a block that
+// has anchors of its own, still carries every anchor along.
+TEST(AnchorIndex, MovesCarryEveryAnchorThroughChainsAndJoins) {
+    TAnchorIndex anchors;
+    TDocumentTest test;
+    TSection* blocks[] = {&test.AddText("a"), &test.AddText("b"), &test.AddText("c"),
+                          &test.AddText("d")};
+    anchors.Add("x", blocks[0]);
+    anchors.Add("y", blocks[1]);
+    anchors.MoveAnchors(blocks[0], blocks[1]);
+    anchors.Add("z", blocks[1]);
+    anchors.MoveAnchors(blocks[1], blocks[2]);
+    anchors.Add("w", blocks[0]);
+    for (const char* name : {"x", "y", "z"}) EXPECT_EQ(anchors.Find(name), blocks[2]) << name;
+    anchors.MoveAnchors(blocks[2], blocks[3]);
+    for (const char* name : {"x", "y", "z"}) EXPECT_EQ(anchors.Find(name), blocks[3]) << name;
+    EXPECT_EQ(anchors.Find("w"), blocks[0]);
+    anchors.Clear();
+    EXPECT_EQ(anchors.Count(), 0);
+    EXPECT_EQ(anchors.Find("x"), nullptr);
 }
 
 }  // namespace
