@@ -161,7 +161,7 @@ TEST_F(CodelumeFTest, ToolbarShortcutsAreNamedInTheTooltipsAndWork) {
     // A shortcut clicks its button after a short animation.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !Dialogs.Errors.empty(); }));
     EXPECT_THAT(Dialogs.FileDialogs, ElementsAre(&Window.OpenDialog1, &Window.SaveDialog1));
-    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file "));
+    EXPECT_THAT(Dialogs.Errors, ElementsAre("Cannot create file  (No such file or directory)"));
 }
 
 TEST_F(CodelumeFTest, WindowCarriesTheApplicationIcon) {
