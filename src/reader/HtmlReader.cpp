@@ -47,6 +47,7 @@ void THtmlReader::ReadText() {
 // a cell that went with the table; the block is dropped then.
 void THtmlReader::FinishParse() {
     Attributes.Clear();
+    if (CurrentSection) FlushPending();
     if (CurrentCell == &Document) {
         if (CurrentSection) PlaceTagIds();
         AddCurrentSection();
@@ -105,6 +106,44 @@ void THtmlReader::CloseLink() {
 }
 
 void THtmlReader::AddCurrentSection() { CurrentCell->AddSection(std::move(CurrentSection)); }
+
+// Text beyond a block's limit goes on in a new block like it, so nothing is
+// dropped and laying out one block stays bounded. Near the limit the cut waits
+// for a space, so a word is split only when it fills the rest of the block.
+void THtmlReader::AppendText(std::string_view text) {
+    const TSection& block = *CurrentSection;
+    if (text.empty() || block.CharCount == 0) {
+        CurrentSection->AppendText(text);
+        return;
+    }
+    int64_t after = int64_t{block.CharCount} + static_cast<int64_t>(text.size());
+    // The space stays at the end of the full block: a new one drops a leading space.
+    bool betweenWords = block.Text().back() == ' ';
+    if (after > MaxBlockChars || (after > MaxBlockChars - BlockCutSlack && betweenWords))
+        ContinueSection();
+    CurrentSection->AppendText(text);
+}
+
+// The new block has the full one's kind, depth and alignment, and the font
+// the text goes on in. A list item goes on without a second marker.
+void THtmlReader::ContinueSection() {
+    const TSection& full = *CurrentSection;
+    std::unique_ptr<TSection> next;
+    switch (full.Kind()) {
+        case TBlockKind::Pre:
+            next = NewPreSection(full.Depth);
+            break;
+        case TBlockKind::UListItem:
+        case TBlockKind::OListItem:
+        case TBlockKind::DListItem:
+            next = std::make_unique<TDListItem>(full.Depth, CurrentLink, TopFont(), Style);
+            break;
+        default:
+            next = NewSection(full.Depth, full.Align);
+    }
+    AddCurrentSection();
+    CurrentSection = std::move(next);
+}
 
 void THtmlReader::EnsureSection(int32_t level) {
     if (!CurrentSection) CurrentSection = NewSection(level, Justification);

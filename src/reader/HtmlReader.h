@@ -49,6 +49,9 @@ public:
     // so that a hostile page cannot exhaust the stack.
     static constexpr int32_t MaxBlockNesting = 64;
     static constexpr int32_t MaxTableNesting = 16;
+    // How far below a block's character limit the reader starts to look for a
+    // space at which to continue in a new block.
+    static constexpr int32_t BlockCutSlack = 1000;
 
     THtmlReader(TSectionList& document, TAnchorIndex& anchorIndex,
                 std::unique_ptr<TByteSource> source, TIncludeType onInclude = {},
@@ -93,6 +96,8 @@ public:
     void PopFontsTo(int32_t level);
     void CloseLink();
     void AddCurrentSection();
+    void AppendText(std::string_view text);
+    void ContinueSection();
     void EnsureSection(int32_t level);
     std::unique_ptr<TSection> NewSection(int32_t level, TAlignment align);
     void StartRun();

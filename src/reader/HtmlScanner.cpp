@@ -164,6 +164,7 @@ void THtmlScanner::AppendToken(char c) {
 
 void THtmlScanner::NextSymbol() {
     Token.clear();
+    if (OpenCommentAtEnd) RaiseError();
     if (CurCh == EndOfSource) {
         Sym = EofSymbol;
     } else if (!ReadTag() && !ReadEntity() && !ReadTextRun()) {
@@ -357,8 +358,22 @@ std::string THtmlScanner::ReadNamedReference() {
     return text;
 }
 
-// A run ends at a character start, so that no character is split between two runs.
+// Text read before a comment left open at the end of the input is kept: the
+// run ends there, and the error comes with the next symbol.
 bool THtmlScanner::ReadTextRun() {
+    try {
+        ReadTextChars();
+    } catch (const EParseError&) {
+        if (Token.empty()) throw;
+        OpenCommentAtEnd = true;
+    }
+    if (Token.empty()) return false;
+    Sym = TextSymbol;
+    return true;
+}
+
+// A run ends at a character start, so that no character is split between two runs.
+void THtmlScanner::ReadTextChars() {
     while (IsTextChar(CurCh) && (Token.size() < MaxRunLength || IsUtf8Continuation(CurCh))) {
         if (!InPre && (CurCh == ' ' || CurCh == '\r')) {
             Token += ' ';
@@ -368,9 +383,6 @@ bool THtmlScanner::ReadTextRun() {
             NextChar();
         }
     }
-    if (Token.empty()) return false;
-    Sym = TextSymbol;
-    return true;
 }
 
 // The end of input and line ends are symbols of their own in text areas and scripts.

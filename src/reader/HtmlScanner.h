@@ -92,6 +92,7 @@ private:
     std::string ReadNumericReference();
     std::string ReadNamedReference();
     bool ReadTextRun();
+    void ReadTextChars();
     bool ReadContentBoundary();
     void ReadTextAreaTag();
     void ReadScriptTag();
@@ -106,6 +107,7 @@ private:
     bool InInclude = false;
     char PushedBackCh = 0;
     bool InComment = false;
+    bool OpenCommentAtEnd = false;  // raised with the symbol after the text before it
 };
 
 }  // namespace codelume

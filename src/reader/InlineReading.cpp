@@ -88,7 +88,7 @@ void THtmlReader::ParseInline(int32_t level) {
             break;
         case TextSymbol:
             EnsureSection(level);
-            CurrentSection->AppendText(Token);
+            AppendText(Token);
             PlaceTagIds();
             break;
         case InputSy:

@@ -162,7 +162,7 @@ int32_t THtmlReader::PreColumn() const {
 void THtmlReader::FlushPending() {
     PlaceTagIds();
     if (Pending.empty()) return;
-    CurrentSection->AppendText(Pending);
+    AppendText(Pending);
     Pending.clear();
 }
 

@@ -10,16 +10,28 @@ namespace codelume {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
 TEST(ParseDocumentFile, KeepsWhatWasReadBeforeAnOpenComment) {
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"<TITLE>t</TITLE>x<P><!-- never closed", {"section \"x\""}},
+        {"<TITLE>t</TITLE><P>before<!-- never closed",
+         {"section \"\"", "pspace", "section \"before\""}},
+        {"<TITLE>t</TITLE><PRE>before<!--", {"section \"\"", "pre \"before\""}},
+    };
     TTempDir dir;
-    WriteWholeFile(dir.File("a.htm"), "<TITLE>t</TITLE>x<P><!-- never closed");
+    for (const auto& [html, blocks] : rows) {
+        SCOPED_TRACE(html);
+        WriteWholeFile(dir.File("a.htm"), html);
+        TSectionList document;
+        TAnchorIndex anchors;
+        EXPECT_EQ(ParseDocumentFile(document, anchors, dir.File("a.htm")).Title, "t");
+        EXPECT_THAT(BlocksOf(document), ElementsAreArray(blocks));
+    }
     TSectionList document;
     TAnchorIndex anchors;
-    EXPECT_EQ(ParseDocumentFile(document, anchors, dir.File("a.htm")).Title, "t");
-    EXPECT_THAT(BlocksOf(document), ElementsAre("section \"x\""));
     EXPECT_THROW(ParseDocumentFile(document, anchors, dir.File("none.htm")), EFOpenError);
 }
 

@@ -1,6 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ReadPage.h"
 #include "document/GapBlocks.h"
 #include "objects/HtmlTable.h"
@@ -223,6 +225,49 @@ TEST(TagIds, AreAnchorsAtTheirElementsPlace) {
 TEST(TagIds, EndTagsAndEmptyIdsNameNothing) {
     TReadPage page("<P ID=\"\">a</P ID=x><B ID>b");
     EXPECT_EQ(page.Anchors.Count(), 0);
+}
+
+// A block stops at MaxBlockChars characters and the text goes on in a block
+// of the same kind, depth and alignment; nothing is dropped.
+TEST(ReadLongText, GoesOnInNewBlocksAndKeepsEveryCharacter) {
+    struct TRow {
+        const char* Name;
+        std::string Open;
+        TBlockKind Kind, ContinuedKind;
+    };
+    const TRow rows[] = {
+        {"Paragraph", "<P ALIGN=center>", TBlockKind::Section, TBlockKind::Section},
+        {"Preformatted", "<PRE>", TBlockKind::Pre, TBlockKind::Pre},
+        {"ListItem", "<UL><LI>", TBlockKind::UListItem, TBlockKind::DListItem},
+    };
+    std::string words;
+    for (int i = 0; words.size() < 3 * MaxBlockChars; ++i) words += "w" + std::to_string(i) + " ";
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TReadPage page(row.Open + "<B>" + words);
+        std::string text;
+        const TSection* first = nullptr;
+        for (const auto& block : page.Document.Blocks) {
+            auto* section = dynamic_cast<TSection*>(block.get());
+            if (section == nullptr || section->CharCount == 0) continue;
+            EXPECT_LE(section->CharCount, MaxBlockChars);
+            EXPECT_EQ(section->Kind(), first ? row.ContinuedKind : row.Kind);
+            if (first) {
+                EXPECT_EQ(section->Align, first->Align);
+                EXPECT_EQ(section->Depth, first->Depth);
+                EXPECT_EQ(section->Runs[0]->Face.Style, fsBold);
+            }
+            if (!first) first = section;
+            text += section->Text();
+        }
+        // A paragraph may drop a space where it goes on; every other byte stays.
+        auto withoutSpaces = [](std::string bytes) {
+            bytes.erase(std::remove(bytes.begin(), bytes.end(), ' '), bytes.end());
+            return bytes;
+        };
+        EXPECT_EQ(withoutSpaces(text), withoutSpaces(words));
+        EXPECT_GE(text.size() + 3, words.size());
+    }
 }
 
 TEST(ParseList, BuildsItemsAtTheirDepths) {
