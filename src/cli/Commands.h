@@ -19,5 +19,8 @@ int PrintCommand(TCommandArguments arguments);
 
 // Writes "codelume-cli: MESSAGE" to standard error.
 void ReportError(std::string_view message);
+// Writes "codelume-cli: warning: MESSAGE" to standard error: something was
+// left out of the output, but the command goes on and may still succeed.
+void ReportWarning(std::string_view message);
 
 }  // namespace codelume

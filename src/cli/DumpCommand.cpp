@@ -61,6 +61,7 @@ int DumpCommand(TCommandArguments arguments) {
     // A fresh document carries the viewer's defaults: Times New Roman, Courier New, 12 points.
     TSectionList document;
     TAnchorIndex anchors;
+    document.OnLayoutError = [](const std::string& message) { ReportWarning(message); };
     TReadResult read = ParseDocumentFile(document, anchors, parsed.Positionals()[0]);
     int32_t maxWidth = 0;
     int32_t height = parsed.Has("--fixed-metrics")

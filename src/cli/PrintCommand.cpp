@@ -28,6 +28,7 @@ int PrintCommand(TCommandArguments arguments) {
     std::unique_ptr<QApplication> application = EnsureApplication();
     TPageViewer viewer;
     viewer.SetViewImages(true);
+    viewer.OnErrorMessage = [](const std::string& message) { ReportWarning(message); };
     viewer.LoadFromFile(parsed.Positionals()[0]);
     auto device = TQtPrintDevice::PdfFile(*destination, dpi, viewer.logicalDpiY());
     viewer.PrintOn(*device, firstPage, lastPage);

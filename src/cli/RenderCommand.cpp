@@ -29,6 +29,7 @@ int RenderCommand(TCommandArguments arguments) {
     request.Width = parsed.Number("--width", request.Width, 16, MaxSide);
     request.Height = parsed.Number("--height", request.Height, 16, MaxSide);
     request.ScrollY = parsed.Number("--scroll", 0, 0, INT32_MAX);
+    request.OnWarning = [](const std::string& message) { ReportWarning(message); };
     RenderPage(request);
     return 0;
 }

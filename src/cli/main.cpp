@@ -119,6 +119,11 @@ void KeepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 }  // namespace
 
+void ReportWarning(std::string_view message) {
+    std::fprintf(stderr, "codelume-cli: warning: %.*s\n", static_cast<int>(message.size()),
+                 message.data());
+}
+
 void ReportError(std::string_view message) {
     std::fprintf(stderr, "codelume-cli: %.*s\n", static_cast<int>(message.size()), message.data());
 }

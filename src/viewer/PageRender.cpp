@@ -17,6 +17,7 @@ namespace {
 
 QByteArray Shot(const TRenderRequest& request, const std::string& format) {
     TPageViewer viewer;
+    viewer.OnErrorMessage = request.OnWarning;
     viewer.resize(request.Width, request.Height);
     viewer.SetViewImages(true);  // a picture of the page shows the page's pictures
     viewer.show();

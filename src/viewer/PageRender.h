@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,8 @@ struct TRenderRequest {
     int32_t Width = 800;
     int32_t Height = 600;
     int32_t ScrollY = 0;
+    // Told what the viewer would show in an error box, a block it dropped say.
+    std::function<void(const std::string& message)> OnWarning;
 };
 
 // Raises the viewer's load errors, or the output file's when the picture

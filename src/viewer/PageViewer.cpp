@@ -85,6 +85,10 @@ void TPageViewer::ApplyDefaults() {
 
 // An error box that does not hold up the handler that raised it.
 void TPageViewer::ShowError(const std::string& message) {
+    if (OnErrorMessage) {
+        OnErrorMessage(message);
+        return;
+    }
     auto* box = new QMessageBox(QMessageBox::Critical, QApplication::applicationName(),
                                 QString::fromLocal8Bit(message.c_str()), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -106,6 +106,8 @@ public:
     void PanelDoubleClick(int32_t x, int32_t y);
     // Shows an error box and returns at once; the box closes itself with OK.
     void ShowError(const std::string& message);
+    // Where ShowError's messages go instead of an error box, when set.
+    std::function<void(const std::string& message)> OnErrorMessage;
 
     // Properties.
     bool ViewImages() const;

@@ -18,7 +18,7 @@ TEST(RenderPage, WritesWhatTheViewerShowsAtTheRequestedSize) {
     std::string page = dir.File("page.htm");
     WriteWholeFile(
         page, "<body bgcolor=white><h3>Title</h3><pre>" + std::string(100, '\r') + "</pre></body>");
-    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0};
+    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0, {}};
     RenderPage(request);
     QImage image(QString::fromStdString(request.Output));
     ASSERT_EQ(image.size(), QSize(320, 200));
@@ -32,7 +32,7 @@ TEST(RenderPage, DrawsTheFramesOfAFrameSet) {
     WriteWholeFile(dir.File("blue.htm"), "<body bgcolor=blue>");
     std::string page = dir.File("index.htm");
     WriteWholeFile(page, "<frameset cols=\"*,*\"><frame src=red.htm><frame src=blue.htm>");
-    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0};
+    TRenderRequest request{page, dir.File("out.png"), 320, 200, 0, {}};
     RenderPage(request);
     QImage image(QString::fromStdString(request.Output));
     EXPECT_EQ(image.pixelColor(80, 100), QColor(Qt::red));
@@ -41,7 +41,7 @@ TEST(RenderPage, DrawsTheFramesOfAFrameSet) {
 
 TEST(RenderPage, MissingSourceLeavesNoFile) {
     TTempDir dir;
-    TRenderRequest request{dir.File("none.htm"), dir.File("out.png"), 320, 200, 0};
+    TRenderRequest request{dir.File("none.htm"), dir.File("out.png"), 320, 200, 0, {}};
     EXPECT_THAT([&] { RenderPage(request); },
                 ThrowsMessage<EInOutError>(StrEq("Can't locate file: " + request.Source)));
     EXPECT_FALSE(std::filesystem::exists(request.Output));
