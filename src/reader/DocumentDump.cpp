@@ -1,5 +1,7 @@
 #include "reader/DocumentDump.h"
 
+#include <unordered_map>
+
 #include "base/Arith.h"
 #include "base/Format.h"
 #include "canvas/FixedCanvas.h"
@@ -31,6 +33,18 @@ void DumpBlocks(const TSectionList& document, std::string& out) {
     }
 }
 
+// The block numbers are looked up in a table made once, so a page of many
+// anchors and blocks dumps in linear time; a block that is gone is -1.
+void DumpAnchors(const TSectionList& document, const TAnchorIndex& anchors, std::string& out) {
+    std::unordered_map<const TSectionBase*, int> numbers;
+    for (int i = 0; i < document.Blocks.Count(); ++i) numbers.emplace(document.Blocks[i], i);
+    for (const auto& anchor : anchors) {
+        auto found = numbers.find(anchor.Block);
+        out += "anchor " + anchor.Name +
+               Format(" block=%d\n", found == numbers.end() ? -1 : found->second);
+    }
+}
+
 }  // namespace
 
 std::string DumpDocument(const TSectionList& document, const TAnchorIndex& anchors,
@@ -39,9 +53,7 @@ std::string DumpDocument(const TSectionList& document, const TAnchorIndex& ancho
     out += Format("document height=%d width=%d blocks=%d\n", height, maxWidth,
                   document.Blocks.Count());
     DumpBlocks(document, out);
-    for (const auto& anchor : anchors)
-        out +=
-            "anchor " + anchor.Name + Format(" block=%d\n", document.Blocks.IndexOf(anchor.Block));
+    DumpAnchors(document, anchors, out);
     return out;
 }
 
