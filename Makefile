@@ -16,7 +16,7 @@ PACKAGES := cmake ninja-build g++ libgtest-dev libgmock-dev qt6-base-dev \
 PREFIX ?= /usr/local
 PACKAGE_BUILD ?= $(BUILD)-package
 
-.PHONY: deps build tidy test golden run fuzz bench clean install uninstall package
+.PHONY: deps build tidy test golden run fuzz fuzz-run bench clean install uninstall package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -53,6 +53,11 @@ fuzz: deps
 	cmake --build $(BUILD)-fuzz -j $(JOBS) --target codelume_fuzzers
 
 # Prints figures only: a benchmark that fails is named, and the rest still run.
+# Runs every fuzz target in turn for FUZZ_SECONDS each (one at a time).
+FUZZ_SECONDS ?= 600
+fuzz-run: fuzz
+	@for t in convert document formfile reader; do ./fuzz/run.sh $$t $(FUZZ_SECONDS) $(BUILD)-fuzz || exit 1; done
+
 bench: build
 	@for b in $(BUILD)/bench/*/bench_*; do \
 	  if [ -x "$$b" ]; then "$$b" || echo "$$b did not finish"; fi; \

@@ -48,7 +48,7 @@ void PrintPages(const TSectionList& document, TFixedCanvas& canvas, int32_t widt
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > 100000) return 0;
+    if (size > 1100000) return 0;
     TSectionList document;
     TAnchorIndex anchors;
     try {
