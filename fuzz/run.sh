@@ -12,8 +12,9 @@ build=${3:-build-fuzz}
 here=$(cd "$(dirname "$0")" && pwd)
 corpus=$build/corpus/$target
 mkdir -p "$corpus" "$build/findings/$target"
-options=(-max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -print_final_stats=1
-         -artifact_prefix="$build/findings/$target/")
+# -len_control=0 lets inputs reach -max_len at once instead of growing slowly.
+options=(-max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -len_control=0
+         -print_final_stats=1 -artifact_prefix="$build/findings/$target/")
 inputs=("$corpus")
 case $target in
   document|reader)
