@@ -33,6 +33,10 @@ public:
     // is given. A picture comes from the platform this canvas draws on.
     virtual void DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
                            std::optional<TRect> clip) = 0;
+    // Covers area with copies of a picture's first frame at its own size, one
+    // of them with its top left at origin. One call however small the picture,
+    // so a background of one-pixel strips costs no more than a large one.
+    virtual void TileImage(const TPicture& picture, const TRect& area, TPoint origin) = 0;
     virtual void SetClip(const TRect& rect) = 0;
     virtual void ResetClip() = 0;
     virtual void SetMapping(const TMapping& mapping) = 0;

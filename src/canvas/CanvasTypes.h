@@ -31,6 +31,9 @@ struct TRect {
     bool Contains(int32_t x, int32_t y) const {
         return x >= Left && x < Right && y >= Top && y < Bottom;
     }
+    bool Intersects(const TRect& other) const {
+        return Left < other.Right && other.Left < Right && Top < other.Bottom && other.Top < Bottom;
+    }
     bool operator==(const TRect&) const = default;
 };
 

@@ -73,6 +73,11 @@ void TFixedCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect
     FCalls.push_back(call);
 }
 
+void TFixedCanvas::TileImage(const TPicture& picture, const TRect& area, TPoint origin) {
+    FCalls.push_back(Format("TileImage %s %dx%d from %d,%d", RectText(area).c_str(),
+                            picture.Size.Width, picture.Size.Height, origin.X, origin.Y));
+}
+
 void TFixedCanvas::SetClip(const TRect& rect) { FCalls.push_back("SetClip " + RectText(rect)); }
 
 void TFixedCanvas::ResetClip() { FCalls.emplace_back("ResetClip"); }

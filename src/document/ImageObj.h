@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
+#include "document/Animation.h"
 #include "document/MyFont.h"
 #include "document/UrlTarget.h"
 
@@ -40,10 +42,14 @@ public:
     int32_t FloatX = 0;  // offset of a floating image from the left base, set by PlaceFloat
     int32_t DrawX = 0;   // where it was last painted: screen X, document Y
     int32_t DrawY = 0;
+    std::optional<TAnimation> Animation;  // for an animated picture, which the document steps
+    bool Painted = false;                 // painted since the last layout
 
     bool IsFloating() const { return VAlign == iaLeft || VAlign == iaRight; }
     // Where the picture inside the border was last painted: screen X, document Y.
     TPoint PictureOrigin() const { return {DrawX + MarginX + Border, DrawY + MarginY + Border}; }
+    // The whole box where it was last painted: screen X, document Y.
+    TRect PaintedBox() const { return {DrawX, DrawY, DrawX + ImageWidth, DrawY + ImageHeight}; }
 
     virtual std::unique_ptr<TImageObj> CloneFor(TSectionList& document) const = 0;
     // Learns ImageWidth and ImageHeight for the width available where it stands.

@@ -30,10 +30,17 @@ public:
     // The picture SRC names; none without a source or when the file is missing
     // or cannot be decoded.
     const TPicture* Find(const std::string& src);
-    void Clear() { ByPath.clear(); }
+    void Clear() {
+        BySource.clear();
+        ByPath.clear();
+    }
 
 private:
+    const TPicture* FindPath(const std::string& src);
+
     std::map<std::string, std::unique_ptr<TPicture>> ByPath;  // none for a file that failed
+    // What each SRC found, so that painting a background asks the source no path again.
+    std::map<std::string, const TPicture*> BySource;
 };
 
 }  // namespace codelume

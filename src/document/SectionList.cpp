@@ -1,6 +1,7 @@
 #include "document/SectionList.h"
 
 #include "base/Arith.h"
+#include "document/ImageObj.h"
 
 namespace codelume {
 
@@ -34,6 +35,7 @@ TSectionList::TSectionList(const TSectionList& source)
 }
 
 void TSectionList::ClearDocument() {
+    AnimatedImages.clear();
     ClearBlocks();
     BackgroundName.clear();
     FormControlList.clear();
@@ -85,7 +87,40 @@ TMyFont TSectionList::PreFont() const {
 int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width,
                                      int32_t& contentWidth, int32_t& curs) {
     for (const auto& form : FormList) form->MeasureControls(canvas);
-    return TCell::LayoutDocument(canvas, y, width, contentWidth, curs);
+    int32_t height = TCell::LayoutDocument(canvas, y, width, contentWidth, curs);
+    // Every animation starts again from its first frame, once it is painted.
+    for (TImageObj* image : AnimatedImages) {
+        image->Animation->Reset();
+        image->Painted = false;
+    }
+    return height;
+}
+
+const TPicture* TSectionList::ShownPicture(const std::string& src) {
+    return ImagesOn ? Pictures->Find(src) : nullptr;
+}
+
+const TPicture* TSectionList::BackgroundPicture(const std::string& src) {
+    return ForPrinter ? nullptr : ShownPicture(src);
+}
+
+void TSectionList::PaintBackground(TCanvas& canvas, const TRect& rect, int32_t scrollX) {
+    const TPicture* picture = BackgroundPicture(BackgroundName);
+    if (!picture) return;
+    TSize tile = picture->Size;
+    canvas.TileImage(*picture, rect, {-(scrollX % tile.Width), -(ScrollY % tile.Height)});
+}
+
+std::vector<TRect> TSectionList::StepAnimations(int32_t elapsed, const TRect& visible) {
+    std::vector<TRect> changed;
+    for (TImageObj* image : AnimatedImages) {
+        TRect box = image->PaintedBox();
+        box.Top -= ScrollY;
+        box.Bottom -= ScrollY;
+        if (image->Painted && box.Intersects(visible) && image->Animation->Advance(elapsed))
+            changed.push_back(box);
+    }
+    return changed;
 }
 
 void TSectionList::SetScrollY(int32_t y) {

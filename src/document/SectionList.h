@@ -18,6 +18,8 @@
 
 namespace codelume {
 
+class TImageObj;
+
 // The script handler: language and script text (lines end in CR LF).
 using TScriptEvent = std::function<void(const std::string& language, const std::string& script)>;
 
@@ -53,6 +55,8 @@ public:
     std::vector<TFormControlObj*> FormControlList;  // every control of every form
     TFreeList<TMapBase> MapList;
     TPictureCache* Pictures = &OwnPictures;
+    // Images whose picture is animated, registered at their layout; owned by their blocks.
+    std::vector<TImageObj*> AnimatedImages;
     int32_t PageCut = 0;  // when printing: the Y at which the page being painted ends
     SelTextCount* TextSink = nullptr;
 
@@ -62,6 +66,19 @@ public:
     void SetDefaults(const std::string& fontName, const std::string& preFontName, TColor pageColor,
                      TColor linkColor, TColor textColor, int32_t fontSize);
     void SetPageColor(TColor color);
+
+    // The picture SRC names while images are shown; none when printing and src
+    // names a background, which stays off the paper.
+    const TPicture* ShownPicture(const std::string& src);
+    const TPicture* BackgroundPicture(const std::string& src);
+    // Tiles the BODY's background picture over rect so that it scrolls with the
+    // text; scrollX is how far the view is scrolled to the right.
+    void PaintBackground(TCanvas& canvas, const TRect& rect, int32_t scrollX);
+
+    // Advances the animations of the images painted since the last layout that
+    // the panel's rectangle visible still shows; the screen rectangles whose
+    // picture changed.
+    std::vector<TRect> StepAnimations(int32_t elapsed, const TRect& visible);
 
     // The face, point size and colour a run's font takes from the document.
     void DeriveFont(TMyFont& font, const TUrlTarget& link) const;

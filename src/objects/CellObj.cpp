@@ -15,7 +15,8 @@ TCellObj::TCellObj(TSectionList& document, const TAttributeList& attributes, int
       RowSpan(IntAttribute(attributes, RowSpanSy, 1, 1, MaxSpan)),
       VAlign(static_cast<TCellVAlign>(std::clamp(vAlign, 0, 2))),
       SpecWidth(LengthAttribute(attributes, WidthSy)),
-      BgColor(ColorAttribute(attributes, BgColorSy)) {}
+      BgColor(ColorAttribute(attributes, BgColorSy)),
+      Background(TextAttribute(attributes, BackgroundSy)) {}
 
 TCellObj::TCellObj(TSectionList& document, const TCellObj& source)
     : Cell(document, source.Cell),
@@ -23,9 +24,11 @@ TCellObj::TCellObj(TSectionList& document, const TCellObj& source)
       RowSpan(source.RowSpan),
       VAlign(source.VAlign),
       SpecWidth(source.SpecWidth),
-      BgColor(source.BgColor) {}
+      BgColor(source.BgColor),
+      Background(source.Background) {}
 
-TCellList::TCellList(TSectionList& document, const TCellList& source) : BgColor(source.BgColor) {
+TCellList::TCellList(TSectionList& document, const TCellList& source)
+    : BgColor(source.BgColor), Background(source.Background) {
     for (const auto& cell : source) Add(std::make_unique<TCellObj>(document, *cell));
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "base/FreeList.h"
 #include "document/Attributes.h"
@@ -19,7 +20,7 @@ enum TCellVAlign : uint8_t { cvTop, cvMiddle, cvBottom };
 
 class TCellObj {
 public:
-    // Reads COLSPAN, ROWSPAN, WIDTH and BGCOLOR; vAlign is the cell's VALIGN as
+    // Reads COLSPAN, ROWSPAN, WIDTH, BGCOLOR and BACKGROUND; vAlign is the cell's VALIGN as
     // the reader resolved it against its row.
     TCellObj(TSectionList& document, const TAttributeList& attributes, int32_t vAlign);
     TCellObj(TSectionList& document, const TCellObj& source);
@@ -30,17 +31,21 @@ public:
     TCellVAlign VAlign = cvMiddle;
     std::optional<TLength> SpecWidth;
     std::optional<TColor> BgColor;
+    std::string Background;  // the picture tiled behind the cell's blocks
 };
 
 class TCellList : public TFreeList<TCellObj> {
 public:
     TCellList() = default;
-    // A TR's own attributes: the background its cells take when they give none.
+    // A TR's own attributes: the background colour and picture its cells take
+    // when they give none.
     explicit TCellList(const TAttributeList& attributes)
-        : BgColor(ColorAttribute(attributes, BgColorSy)) {}
+        : BgColor(ColorAttribute(attributes, BgColorSy)),
+          Background(TextAttribute(attributes, BackgroundSy)) {}
     TCellList(TSectionList& document, const TCellList& source);
 
     std::optional<TColor> BgColor;
+    std::string Background;
 };
 
 }  // namespace codelume

@@ -87,7 +87,10 @@ THtmlImage::THtmlImage(TSectionList& document, const THtmlImage& source)
       VSpace(source.VSpace),
       PictureSize(source.PictureSize),
       FPicture(source.FPicture),
-      LookedUp(source.LookedUp) {}
+      LookedUp(source.LookedUp) {
+    Animation.reset();  // a copy (a print) starts from the first frame
+    Painted = false;
+}
 
 std::unique_ptr<TImageObj> THtmlImage::CloneFor(TSectionList& document) const {
     return std::unique_ptr<TImageObj>(new THtmlImage(document, *this));
@@ -97,10 +100,16 @@ std::unique_ptr<TImageObj> THtmlImage::CloneFor(TSectionList& document) const {
 const TPicture* THtmlImage::Picture() {
     if (!Document.ImagesOn) return nullptr;
     if (!LookedUp) {
-        FPicture = Document.Pictures->Find(Source);
+        FPicture = Document.ShownPicture(Source);
         LookedUp = true;
     }
     return FPicture;
+}
+
+void THtmlImage::StartAnimation(const TPicture& picture) {
+    if (Animation || !picture.IsAnimated()) return;
+    Animation.emplace(picture);
+    Document.AnimatedImages.push_back(this);
 }
 
 // The picture's own size; one side given keeps its proportions, both stretch it.
@@ -129,6 +138,7 @@ TSize THtmlImage::BoxSize(TCanvas& canvas, int32_t availWidth, const TMyFont& fo
 // image keeps its gap at the edge it floats to).
 void THtmlImage::LayoutImage(TCanvas& canvas, int32_t availWidth, const TMyFont& font) {
     const TPicture* picture = Picture();
+    if (picture) StartAnimation(*picture);
     TSize size =
         picture ? ScaledSize(picture->Size, availWidth) : BoxSize(canvas, availWidth, font);
     PictureSize = {std::clamp(size.Width, 0, MaxAttributePixels),
@@ -157,13 +167,14 @@ void THtmlImage::Paint(TCanvas& canvas, int32_t x, const TMyFont& font, int32_t 
     DrawX = x;
     DrawY = TopFor(canvas, font, baseline, topY);
     if (Document.ForPrinter && DrawY >= Document.PageCut) return;
+    Painted = true;
     TPoint origin = PictureOrigin();
     TRect inside{origin.X, origin.Y - Document.ScrollY, origin.X + PictureSize.Width,
                  origin.Y - Document.ScrollY + PictureSize.Height};
     const TPicture* picture = Picture();
     if (inside.Width() > 0 && inside.Height() > 0) {
         if (picture)
-            canvas.DrawImage(*picture, 0, inside, std::nullopt);
+            canvas.DrawImage(*picture, Animation ? Animation->Frame() : 0, inside, std::nullopt);
         else
             PaintBox(canvas, inside, font);
     }

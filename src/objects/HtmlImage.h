@@ -48,6 +48,8 @@ public:
 
 private:
     THtmlImage(TSectionList& document, const THtmlImage& source);
+    // Registers an animated picture with the document, once.
+    void StartAnimation(const TPicture& picture);
     TSize ScaledSize(TSize natural, int32_t availWidth) const;
     TSize BoxSize(TCanvas& canvas, int32_t availWidth, const TMyFont& font) const;
     // Bottom-aligned on the baseline, middle-aligned centred on the text, else from topY.

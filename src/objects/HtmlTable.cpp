@@ -48,7 +48,8 @@ THtmlTable::THtmlTable(TSectionList& document, int32_t level, TAlignment justifi
       CellSpacing(IntAttribute(attributes, CellSpacingSy, DefaultSpacing, 0, MaxFramePixels)),
       SpecWidth(LengthAttribute(attributes, WidthSy)),
       Align(TableAlign(attributes, justification)),
-      BgColor(ColorAttribute(attributes, BgColorSy)) {}
+      BgColor(ColorAttribute(attributes, BgColorSy)),
+      Background(TextAttribute(attributes, BackgroundSy)) {}
 
 THtmlTable::THtmlTable(TSectionList& list, const THtmlTable& source)
     : TSectionBase(list, source),
@@ -60,7 +61,8 @@ THtmlTable::THtmlTable(TSectionList& list, const THtmlTable& source)
       CellSpacing(source.CellSpacing),
       SpecWidth(source.SpecWidth),
       Align(source.Align),
-      BgColor(source.BgColor) {
+      BgColor(source.BgColor),
+      Background(source.Background) {
     for (const auto& row : source.Rows) Rows.Add(std::make_unique<TCellList>(list, *row));
 }
 
@@ -220,7 +222,7 @@ int32_t THtmlTable::LayoutCaption(TCanvas& canvas, int32_t top, int32_t width, i
     if (Caption.Blocks.IsEmpty()) return 0;
     int32_t captionMax = 0;
     int32_t height = Caption.LayoutDocument(canvas, TopY + top, width, captionMax, curs);
-    Slots.push_back({&Caption, 0, top, width, height, 0, 0, std::nullopt, true});
+    Slots.push_back({&Caption, 0, top, width, height, 0, 0, std::nullopt, true, {}});
     return height;
 }
 
@@ -256,10 +258,12 @@ void THtmlTable::LayoutRow(TCanvas& canvas, int32_t top, const TGridRow& row,
         int32_t cellMax = 0;
         int32_t height = placed.Cell->Cell.LayoutDocument(
             canvas, TopY + top + inset, std::max(0, width - 2 * inset), cellMax, curs);
-        std::optional<TColor> background =
-            placed.Cell->BgColor ? placed.Cell->BgColor : row.Row->BgColor;
-        Slots.push_back(
-            {&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, background, false});
+        const TCellObj& cell = *placed.Cell;
+        std::optional<TColor> color = cell.BgColor ? cell.BgColor : row.Row->BgColor;
+        const std::string& picture =
+            cell.Background.empty() ? row.Row->Background : cell.Background;
+        Slots.push_back({&placed.Cell->Cell, columnX[column], top, width, height, inset, 0, color,
+                         false, picture});
         open.push_back({Slots.size() - 1, placed.RowSpan - 1, placed.Cell->VAlign});
     }
 }

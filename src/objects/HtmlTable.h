@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "base/FreeList.h"
@@ -30,13 +31,14 @@ struct TCellSlot {
     int32_t VOffset = 0;  // content moved down by vertical alignment
     std::optional<TColor> BgColor;
     bool IsCaption = false;
+    std::string Background;  // the picture behind the cell, none when empty
 };
 
 class THtmlTable : public TSectionBase {
 public:
     // level is the nesting depth of the list the table stands in; justification
     // places the table unless its ALIGN does. Reads BORDER, CELLPADDING,
-    // CELLSPACING, WIDTH, ALIGN and BGCOLOR.
+    // CELLSPACING, WIDTH, ALIGN, BGCOLOR and BACKGROUND.
     THtmlTable(TSectionList& document, int32_t level, TAlignment justification,
                const TAttributeList& attributes);
     THtmlTable(TSectionList& list, const THtmlTable& source);
@@ -51,6 +53,7 @@ public:
     std::optional<TLength> SpecWidth;
     TAlignment Align;
     std::optional<TColor> BgColor;
+    std::string Background;
 
     // Results of the last layout.
     int32_t TableLeft = 0;  // from the cell's left base
@@ -114,6 +117,8 @@ private:
     int32_t FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open);
     void AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot);
     bool SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const;
+    void PaintBackground(TCanvas& canvas, const TRect& area, std::optional<TColor> color,
+                         const std::string& picture);
     void PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top);
     void PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y);
     const TCellSlot* SlotAt(int32_t x, int32_t y) const;

@@ -17,10 +17,9 @@ int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& m
     PaintedX = x + TableLeft;
     int32_t screenTop = y - Caption.Document.ScrollY;
     if (screenTop < rect.Bottom && screenTop + PaintHeight > rect.Top) {
-        if (BgColor && TableWidth > 0)
-            canvas.FillRect({PaintedX, screenTop + GridTop, PaintedX + TableWidth,
-                             screenTop + GridTop + GridHeight},
-                            *BgColor);
+        TRect grid{PaintedX, screenTop + GridTop, PaintedX + TableWidth,
+                   screenTop + GridTop + GridHeight};
+        if (TableWidth > 0) PaintBackground(canvas, grid, BgColor, Background);
         if (Border > 0 && TableWidth > 0) PaintBorders(canvas, rect, screenTop);
         for (const TCellSlot& slot : Slots)
             if (SlotMeetsBand(slot, rect, screenTop)) PaintSlot(canvas, rect, slot, y);
@@ -30,6 +29,14 @@ int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& m
 
 bool THtmlTable::SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const {
     return screenTop + slot.Y < rect.Bottom && screenTop + slot.Y + slot.Height > rect.Top;
+}
+
+// The colour, then the picture tiled from the area's top left corner.
+void THtmlTable::PaintBackground(TCanvas& canvas, const TRect& area, std::optional<TColor> color,
+                                 const std::string& picture) {
+    if (color) canvas.FillRect(area, *color);
+    if (const TPicture* tile = Caption.Document.BackgroundPicture(picture))
+        canvas.TileImage(*tile, area, {area.Left, area.Top});
 }
 
 void THtmlTable::PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top) {
@@ -50,10 +57,10 @@ void THtmlTable::PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top) {
 void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& slot, int32_t y) {
     int32_t screenTop = y + slot.Y - Caption.Document.ScrollY;
     int32_t inner = Border > 0 && !slot.IsCaption ? 1 : 0;
-    if (slot.BgColor)
-        canvas.FillRect({PaintedX + slot.X + inner, screenTop + inner,
-                         PaintedX + slot.X + slot.Width - inner, screenTop + slot.Height - inner},
-                        *slot.BgColor);
+    PaintBackground(canvas,
+                    {PaintedX + slot.X + inner, screenTop + inner,
+                     PaintedX + slot.X + slot.Width - inner, screenTop + slot.Height - inner},
+                    slot.BgColor, slot.Background);
     int32_t contentWidth = slot.Width - 2 * slot.Inset;
     slot.Cell->PaintDocument(canvas, rect, contentWidth, PaintedX + slot.X + slot.Inset,
                              y + ContentTop(slot));

@@ -41,6 +41,10 @@ void TPrinterCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRe
     Surface().DrawImage(picture, frame, dest, clip);
 }
 
+void TPrinterCanvas::TileImage(const TPicture& picture, const TRect& area, TPoint origin) {
+    Surface().TileImage(picture, area, origin);
+}
+
 void TPrinterCanvas::SetClip(const TRect& rect) { Surface().SetClip(rect); }
 
 void TPrinterCanvas::ResetClip() { Surface().ResetClip(); }

@@ -67,20 +67,39 @@ void TScreenCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor>
     Painter->setBrush(Qt::NoBrush);
 }
 
+namespace {
+
+// The frame of a picture decoded for this platform, none for an empty one.
+const QImage* FrameOf(const TPicture& picture, int32_t frame) {
+    const auto* qtPicture = dynamic_cast<const TQtPicture*>(&picture);
+    assert(qtPicture && "a picture from another platform");
+    if (!qtPicture || qtPicture->Frames.empty()) return nullptr;
+    int32_t last = static_cast<int32_t>(qtPicture->Frames.size()) - 1;
+    return &qtPicture->Frames[static_cast<size_t>(std::clamp(frame, 0, last))];
+}
+
+}  // namespace
+
 // A printer's painter scales the whole frame to the device, so the page gets
 // the picture at its own resolution rather than a screen-sized copy.
 void TScreenCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
                               std::optional<TRect> clip) {
-    const auto* qtPicture = dynamic_cast<const TQtPicture*>(&picture);
-    assert(qtPicture && "a picture from another platform");
-    if (!Painter || !qtPicture || qtPicture->Frames.empty()) return;
-    int32_t last = static_cast<int32_t>(qtPicture->Frames.size()) - 1;
-    const QImage& image = qtPicture->Frames[static_cast<size_t>(std::clamp(frame, 0, last))];
+    const QImage* image = FrameOf(picture, frame);
+    if (!Painter || !image) return;
     Painter->save();
     if (clip) Painter->setClipRect(ToQRect(*clip), Qt::IntersectClip);
     Painter->setRenderHint(QPainter::SmoothPixmapTransform,
-                           dest.Width() != image.width() || dest.Height() != image.height());
-    Painter->drawImage(ToQRect(dest), image);
+                           dest.Width() != image->width() || dest.Height() != image->height());
+    Painter->drawImage(ToQRect(dest), *image);
+    Painter->restore();
+}
+
+void TScreenCanvas::TileImage(const TPicture& picture, const TRect& area, TPoint origin) {
+    const QImage* image = FrameOf(picture, 0);
+    if (!Painter || !image) return;
+    Painter->save();
+    Painter->setBrushOrigin(origin.X, origin.Y);
+    Painter->fillRect(ToQRect(area), QBrush(*image));
     Painter->restore();
 }
 

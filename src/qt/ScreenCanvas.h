@@ -28,6 +28,7 @@ public:
     void Ellipse(const TRect& rect, TColor pen, std::optional<TColor> fill) override;
     void DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
                    std::optional<TRect> clip) override;
+    void TileImage(const TPicture& picture, const TRect& area, TPoint origin) override;
     void SetClip(const TRect& rect) override;
     void ResetClip() override;
     void SetMapping(const TMapping& mapping) override;

@@ -24,6 +24,8 @@ constexpr int32_t VertSmallChange = 16;
 constexpr int32_t HorzSmallChange = 15;
 // Documents are laid out and painted at this logical resolution.
 constexpr int32_t ScreenPixelsPerInch = 96;
+// Animated images are looked at this often (milliseconds).
+constexpr int32_t AnimationInterval = 50;
 
 bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
@@ -56,6 +58,9 @@ TPageViewer::TPageViewer(QWidget* parent)
     ApplyDefaults();
     AutoScrollTimer.setInterval(100);
     QObject::connect(&AutoScrollTimer, &QTimer::timeout, this, [this] { AutoScrollStep(); });
+    AnimationTimer.setInterval(AnimationInterval);
+    AnimationTimer.setSingleShot(true);
+    QObject::connect(&AnimationTimer, &QTimer::timeout, this, [this] { AnimationTick(); });
 }
 
 TPageViewer::~TPageViewer() = default;
@@ -254,8 +259,31 @@ void TPageViewer::ClearView() {
 
 void TPageViewer::PaintContent(TCanvas& canvas, const TRect& clip) {
     if (PaintLocked) return;
+    FDocument->PaintBackground(canvas, clip, HorzPosition());
     FDocument->PaintDocument(canvas, clip, MaxContentWidth, FMarginWidth - HorzPosition(),
                              FMarginHeight);
+    StartAnimationTimer();
+}
+
+// A tick never runs inside a paint or a layout, since both run on this thread;
+// a running timer is left alone, so frequent paints do not hold it back.
+void TPageViewer::StartAnimationTimer() {
+    if (FDocument->AnimatedImages.empty() || AnimationTimer.isActive()) return;
+    if (!AnimationClock.isValid()) AnimationClock.start();
+    AnimationTimer.start();
+}
+
+// Each animated image that shows in the panel moves on by the time that
+// passed, and only the images whose frame changed are painted again. A load,
+// a layout or a print in progress makes the tick wait.
+void TPageViewer::AnimationTick() {
+    if (!FBusy && !PaintLocked) {
+        qint64 elapsed = std::min<qint64>(AnimationClock.restart(), AnimationInterval * 100);
+        TRect visible{0, 0, FPanel->width(), FPanel->height()};
+        for (const TRect& box : FDocument->StepAnimations(static_cast<int32_t>(elapsed), visible))
+            FPanel->update(ToQRect(box));
+    }
+    StartAnimationTimer();
 }
 
 // The viewer paints only its one-pixel border; the children cover the rest.

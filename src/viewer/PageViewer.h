@@ -6,6 +6,7 @@
 // viewer itself around its children.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -250,6 +251,10 @@ private:
                    const std::vector<TFramePlace>& frames, size_t& next);
     static std::optional<TLoadKind> LinkKind(const std::string& path);
 
+    // Animated images step while neither a layout nor a paint runs.
+    void StartAnimationTimer();
+    void AnimationTick();
+
     // Bars and scrolling.
     void ArrangeBars();
     void RestorePosition(TPositionKey key);
@@ -296,6 +301,8 @@ private:
     T32ScrollBar* FHScrollBar = nullptr;
     TViewerHistory History;
     QTimer AutoScrollTimer;
+    QTimer AnimationTimer;
+    QElapsedTimer AnimationClock;  // time since the animations last stepped
     TPoint LastPointer;
     int32_t WheelRemainder = 0;
 

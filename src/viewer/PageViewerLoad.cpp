@@ -179,11 +179,14 @@ void TPageViewer::Layout() {
     int32_t contentWidth = 0;
     int32_t curs = 0;
     int32_t height = 0;
+    AnimationTimer.stop();
     {
         TPaintLock lock(PaintLocked);
         height = FDocument->LayoutDocument(MeasuringCanvas(), FMarginHeight, layoutWidth,
                                            contentWidth, curs);
     }
+    AnimationClock.invalidate();  // the animations count their time from this layout on
+    StartAnimationTimer();
     FContentHeight = CheckedAdd(height, (vertical ? 2 : 1) * FMarginHeight);
     FContentWidth = contentWidth;
     LastWidth = this->width();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
+#include "canvas/FixedCanvas.h"
 #include "document/AnchorIndex.h"
 #include "document/SectionList.h"
 #include "support/FakeImageSource.h"
@@ -57,6 +58,38 @@ TEST(PictureCache, AsksForEachFileOnceAndSharesItWithThePrintCopy) {
     document.ClearDocument();
     document.Pictures->Find("a.png");
     EXPECT_EQ(source.Loads, 3);
+}
+
+// The 32 by 20 tile scrolled 70 to the right and 45 down starts 6 and 5 pixels
+// before the band; a page without a shown picture leaves the panel's colour.
+TEST(PaintBackground, TilesThePictureSoThatItScrollsWithTheText) {
+    struct TCase {
+        const char* Name;
+        const char* Background;
+        bool ImagesOn;
+        bool ForPrinter;
+        std::vector<std::string> Expected;
+    } cases[] = {
+        {"Tiled", "tile.png", true, false, {"TileImage 0,0,300,200 32x20 from -6,-5"}},
+        {"ImagesOff", "tile.png", false, false, {}},
+        {"Printed", "tile.png", true, true, {}},
+        {"Missing", "gone.png", true, false, {}},
+        {"None", "", true, false, {}},
+    };
+    TFakeImageSource source;
+    source.Add("tile.png", {32, 20});
+    for (const TCase& row : cases) {
+        SCOPED_TRACE(row.Name);
+        TSectionList document;
+        document.SetImageSource(&source);
+        document.BackgroundName = row.Background;
+        document.ImagesOn = row.ImagesOn;
+        document.ForPrinter = row.ForPrinter;
+        document.ScrollY = 45;
+        TFixedCanvas canvas;
+        document.PaintBackground(canvas, {0, 0, 300, 200}, 70);
+        EXPECT_EQ(canvas.Calls(), row.Expected);
+    }
 }
 
 TEST(SetDefaults, RederivesEveryRunFont) {

@@ -191,6 +191,62 @@ TEST_F(ReadingTest, PicturesAreReadAtTheFirstLayoutAndMapsTakeThePointInsideThem
     EXPECT_FALSE(Document.ImageAt(1, 7 + 9, image));  // in the HSPACE
 }
 
+// Two frames of 100 and 300 ms; the image stands at the top left of the page.
+TEST_F(ReadingTest, AnimatedPicturesStepWhereTheyShowAndStartAgainAtLayout) {
+    TFakeImageSource pictures;
+    pictures.Add("a.gif", {10, 10}, {100, 300});
+    Document.SetImageSource(&pictures);
+    Document.ImagesOn = true;
+    Read("<img src=a.gif>");
+    TFixedCanvas canvas;
+    int32_t width = 0, curs = 0;
+    auto layout = [&](TSectionList& document) {
+        document.LayoutDocument(canvas, 0, 500, width, curs);
+    };
+    auto drawn = [&](TSectionList& document) {
+        canvas.ClearCalls();
+        document.PaintDocument(canvas, {0, 0, 500, 500}, 500, 0, 0);
+        return canvas.Calls();
+    };
+    const TRect panel{0, 0, 500, 500};
+    layout(Document);
+    EXPECT_TRUE(Document.StepAnimations(150, panel).empty());  // not painted yet
+    drawn(Document);
+    EXPECT_THAT(Document.StepAnimations(150, panel), ElementsAre(TRect{0, 0, 10, 10}));
+    EXPECT_THAT(drawn(Document), ElementsAre("DrawImage 0,0,10,10 10x10 frame=1"));
+    TSectionList printCopy(Document);
+    layout(printCopy);
+    EXPECT_THAT(drawn(printCopy), ElementsAre("DrawImage 0,0,10,10 10x10 frame=0"));
+    Document.ScrollY = 100;  // out of the panel: it waits
+    EXPECT_TRUE(Document.StepAnimations(1000, panel).empty());
+    Document.ScrollY = 0;
+    layout(Document);
+    EXPECT_THAT(drawn(Document), ElementsAre("DrawImage 0,0,10,10 10x10 frame=0"));
+}
+
+// A cell without its own picture takes its row's, and one whose picture is
+// missing shows the table's; each tiles from its own corner.
+TEST_F(ReadingTest, TablesAndCellsTileTheirBackgroundPictures) {
+    TFakeImageSource pictures;
+    for (const char* name : {"t.png", "r.png", "c.png"}) pictures.Add(name, {8, 8});
+    Document.SetImageSource(&pictures);
+    Document.ImagesOn = true;
+    Read(
+        "<table background=t.png><tr background=r.png><td>a</td><td background=c.png>b</td>"
+        "<td background=gone.png>c</td></tr></table>");
+    TFixedCanvas canvas;
+    int32_t width = 0, curs = 0;
+    Document.LayoutDocument(canvas, 0, 500, width, curs);
+    Document.PaintDocument(canvas, {0, 0, 500, 500}, 500, 0, 0);
+    std::vector<std::string> tiles;
+    for (const std::string& call : canvas.Calls())
+        if (call.starts_with("TileImage")) tiles.push_back(call);
+    // Three cells of one 8-pixel character, padding 1 and spacing 2.
+    EXPECT_THAT(tiles,
+                ElementsAre("TileImage 0,0,38,22 8x8 from 0,0", "TileImage 2,2,12,20 8x8 from 2,2",
+                            "TileImage 14,2,24,20 8x8 from 14,2"));
+}
+
 TEST_F(ReadingTest, BackgroundSoundAsksTheHandlerWithItsLoopCount) {
     TTempDir dir;
     WriteWholeFile(dir.File("page.htm"), "<BGSOUND SRC=a.wav LOOP=3><BGSOUND SRC=b.wav><BGSOUND>");

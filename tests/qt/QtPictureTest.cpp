@@ -81,5 +81,31 @@ TEST(DrawImage, ScalesTheFrameIntoItsRectangleInsideTheClip) {
     EXPECT_EQ(target.pixelColor(3, 9), QColor(Qt::blue));  // the second frame
 }
 
+// A 2 by 1 tile, red then blue, covers only its area and starts at the origin.
+TEST(TileImage, CoversTheAreaWithCopiesFromTheOrigin) {
+    TTempDir dir;
+    QImage tile = Filled(2, 1, Qt::red);
+    tile.setPixelColor(1, 0, Qt::blue);
+    std::string path = dir.File("tile.png");
+    ASSERT_TRUE(tile.save(QString::fromStdString(path)));
+    std::unique_ptr<TPicture> picture = DecodePicture(path);
+    for (int32_t originX : {0, 1, -3}) {
+        SCOPED_TRACE(originX);
+        QImage target = Filled(10, 10, Qt::white);
+        {
+            QPainter painter(&target);
+            TFontCache fonts(96);
+            TScreenCanvas canvas(painter, fonts);
+            canvas.TileImage(*picture, {1, 1, 9, 9}, {originX, 0});
+        }
+        QColor even = originX % 2 == 0 ? QColor(Qt::red) : QColor(Qt::blue);
+        QColor odd = originX % 2 == 0 ? QColor(Qt::blue) : QColor(Qt::red);
+        EXPECT_EQ(target.pixelColor(4, 5), even);
+        EXPECT_EQ(target.pixelColor(5, 7), odd);
+        EXPECT_EQ(target.pixelColor(0, 5), QColor(Qt::white));
+        EXPECT_EQ(target.pixelColor(9, 9), QColor(Qt::white));
+    }
+}
+
 }  // namespace
 }  // namespace codelume
