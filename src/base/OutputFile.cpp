@@ -1,13 +1,13 @@
 #include "base/OutputFile.h"
 
 #include <fcntl.h>
-#include <limits.h>
 #include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -198,7 +198,7 @@ void TOutputFile::TDescriptorStream::Finish(mode_t mode) {
 }
 
 TOutputFile::TOutputFile(const std::string& destination, TOverwrite overwrite)
-    : FDestination(destination), Overwrite(overwrite), Slot(-1) {
+    : FDestination(destination), Overwrite(overwrite) {
     CheckDestination(destination);
     std::string pattern = FolderOf(destination) + ".codelume-XXXXXX";
     InstallSignalCleanup();

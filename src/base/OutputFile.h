@@ -43,7 +43,7 @@ private:
     std::string FDestination;
     TOverwrite Overwrite;
     std::string TemporaryPath;
-    int Slot;  // the temporary file's entry for the signal clean-up, or -1
+    int Slot = -1;  // the temporary file's entry for the signal clean-up, or -1
     std::unique_ptr<TDescriptorStream> File;
 };
 

@@ -278,7 +278,7 @@ void TPageViewer::StartAnimationTimer() {
 // a layout or a print in progress makes the tick wait.
 void TPageViewer::AnimationTick() {
     if (!FBusy && !PaintLocked) {
-        qint64 elapsed = std::min<qint64>(AnimationClock.restart(), AnimationInterval * 100);
+        qint64 elapsed = std::min(AnimationClock.restart(), qint64{AnimationInterval} * 100);
         TRect visible{0, 0, FPanel->width(), FPanel->height()};
         for (const TRect& box : FDocument->StepAnimations(static_cast<int32_t>(elapsed), visible))
             FPanel->update(ToQRect(box));
