@@ -7,15 +7,20 @@
 namespace codelume {
 namespace {
 
-// 12-point text is 16 pixels high with descent 4 and 8 pixels a byte; a
-// paragraph space is 14 pixels and a rule 20.
-TEST(DumpDocument, WritesEveryBlockLineAndAnchor) {
-    TReadPage page("<TITLE>a\"b\\</TITLE>x<P>aaaa bbbb cccc<HR><A NAME=end>");
+// The dump of html laid out at width on the fixed-metrics canvas.
+std::string DumpLaidOut(const std::string& html, int32_t width) {
+    TReadPage page(html);
     TFixedCanvas canvas;
     int32_t maxWidth = 0;
     int32_t curs = 0;
-    int32_t height = page.Document.LayoutDocument(canvas, 0, 80, maxWidth, curs);
-    EXPECT_EQ(DumpDocument(page.Document, page.Anchors, page.Result.Title, height, maxWidth),
+    int32_t height = page.Document.LayoutDocument(canvas, 0, width, maxWidth, curs);
+    return DumpDocument(page.Document, page.Anchors, page.Result.Title, height, maxWidth);
+}
+
+// 12-point text is 16 pixels high with descent 4 and 8 pixels a byte; a
+// paragraph space is 14 pixels and a rule 20.
+TEST(DumpDocument, WritesEveryBlockLineAndAnchor) {
+    EXPECT_EQ(DumpLaidOut("<TITLE>a\"b\\</TITLE>x<P>aaaa bbbb cccc<HR><A NAME=end>", 80),
               "title \"a\\\"b\\\\\"\n"
               "document height=82 width=80 blocks=5\n"
               "block 0 section top=0 height=16 paint=16 first=0 chars=1\n"
@@ -32,12 +37,7 @@ TEST(DumpDocument, WritesEveryBlockLineAndAnchor) {
 // Text is written as UTF-8; offsets, counts and widths stay those of the engine:
 // bytes for offsets and counts, characters for widths.
 TEST(DumpDocument, WritesTextAsUtf8AndCountsItsBytes) {
-    TReadPage page("<TITLE>&mdash;</TITLE>\u00E9\u4E2D b");
-    TFixedCanvas canvas;
-    int32_t maxWidth = 0;
-    int32_t curs = 0;
-    int32_t height = page.Document.LayoutDocument(canvas, 0, 24, maxWidth, curs);
-    EXPECT_EQ(DumpDocument(page.Document, page.Anchors, page.Result.Title, height, maxWidth),
+    EXPECT_EQ(DumpLaidOut("<TITLE>&mdash;</TITLE>\u00E9\u4E2D b", 24),
               "title \"\u2014\"\n"
               "document height=32 width=24 blocks=1\n"
               "block 0 section top=0 height=32 paint=32 first=0 chars=7\n"
