@@ -69,34 +69,40 @@ void TScreenCanvas::Ellipse(const TRect& rect, TColor pen, std::optional<TColor>
 
 namespace {
 
-// The frame of a picture decoded for this platform, none for an empty one.
-const QImage* FrameOf(const TPicture& picture, int32_t frame) {
+// The device pixels that rect covers under painter's mapping.
+QSize DevicePixels(const QPainter& painter, const TRect& rect) {
+    QRectF mapped = painter.combinedTransform().mapRect(QRectF(ToQRect(rect)));
+    qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
+    return (mapped.size() * ratio).toSize();
+}
+
+// The frame of a picture decoded for this platform, for drawing into pixels
+// device pixels; none for a picture that does not decode.
+const QImage* FrameOf(const TPicture& picture, int32_t frame, QSize pixels) {
     const auto* qtPicture = dynamic_cast<const TQtPicture*>(&picture);
     assert(qtPicture && "a picture from another platform");
-    if (!qtPicture || qtPicture->Frames.empty()) return nullptr;
-    int32_t last = static_cast<int32_t>(qtPicture->Frames.size()) - 1;
-    return &qtPicture->Frames[static_cast<size_t>(std::clamp(frame, 0, last))];
+    return qtPicture ? qtPicture->Frame(frame, pixels) : nullptr;
 }
 
 }  // namespace
 
-// A printer's painter scales the whole frame to the device, so the page gets
-// the picture at its own resolution rather than a screen-sized copy.
 void TScreenCanvas::DrawImage(const TPicture& picture, int32_t frame, const TRect& dest,
                               std::optional<TRect> clip) {
-    const QImage* image = FrameOf(picture, frame);
-    if (!Painter || !image) return;
+    if (!Painter || dest.Width() <= 0 || dest.Height() <= 0) return;
+    QSize pixels = DevicePixels(*Painter, dest);
+    const QImage* image = FrameOf(picture, frame, pixels);
+    if (!image) return;
     Painter->save();
     if (clip) Painter->setClipRect(ToQRect(*clip), Qt::IntersectClip);
-    Painter->setRenderHint(QPainter::SmoothPixmapTransform,
-                           dest.Width() != image->width() || dest.Height() != image->height());
+    Painter->setRenderHint(QPainter::SmoothPixmapTransform, image->size() != pixels);
     Painter->drawImage(ToQRect(dest), *image);
     Painter->restore();
 }
 
 void TScreenCanvas::TileImage(const TPicture& picture, const TRect& area, TPoint origin) {
-    const QImage* image = FrameOf(picture, 0);
-    if (!Painter || !image) return;
+    if (!Painter) return;
+    const QImage* image = FrameOf(picture, 0, {picture.Size.Width, picture.Size.Height});
+    if (!image) return;
     Painter->save();
     Painter->setBrushOrigin(origin.X, origin.Y);
     Painter->fillRect(ToQRect(area), QBrush(*image));
