@@ -7,6 +7,7 @@
 #include "canvas/FixedCanvas.h"
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/StandardStreams.h"
 #include "reader/DocumentDump.h"
 #include "reader/DocumentReader.h"
 
@@ -68,7 +69,7 @@ int DumpCommand(TCommandArguments arguments) {
                          ? LayOutWithFixedMetrics(document, width, maxWidth)
                          : LayOutWithRealFonts(document, width, maxWidth);
     std::string dump = DumpDocument(document, anchors, read.Title, height, maxWidth);
-    std::fwrite(dump.data(), 1, dump.size(), stdout);
+    WriteStandardOutput(dump);
     return 0;
 }
 

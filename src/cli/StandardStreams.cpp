@@ -25,8 +25,13 @@ std::string ReadStandardInput() {
 }
 
 void WriteStandardOutput(std::string_view bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
-        std::fflush(stdout) != 0)
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    FlushStandardOutput();
+}
+
+// The error flag stays set when an earlier buffered write failed.
+void FlushStandardOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
         throw EWriteError(WithReason("Cannot write standard output", errno));
 }
 

@@ -13,5 +13,7 @@ inline constexpr std::string_view StandardStream = "-";
 std::string ReadStandardInput();
 // Writes bytes and flushes; "Cannot write standard output (reason)".
 void WriteStandardOutput(std::string_view bytes);
+// Flushes what was printed; raises as WriteStandardOutput if any of it failed.
+void FlushStandardOutput();
 
 }  // namespace codelume

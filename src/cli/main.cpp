@@ -8,6 +8,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/Commands.h"
+#include "cli/StandardStreams.h"
 
 #ifdef CODELUME_VIEWER
 #include <QString>
@@ -136,7 +137,10 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(KeepQtQuiet);
 #endif
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        int status = Run(std::vector<std::string>(argv + 1, argv + argc));
+        // Summaries and help that could not be written are a failure too.
+        FlushStandardOutput();
+        return status;
     } catch (const EUsageError& error) {
         ReportError(error.what());
         return ExitUsage;

@@ -1,4 +1,5 @@
 // Runs the built codelume-cli on real files in a temporary folder.
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -44,14 +45,44 @@ protected:
     // Runs the program inside the folder, so paths are relative, with input
     // on its standard input.
     TRun Run(const std::vector<std::string>& arguments, const std::string& input = "") {
+        return RunTo(Out.File("out"), arguments, input);
+    }
+    // As Run, with standard output going to output (read back when it is a file).
+    TRun RunTo(const std::string& output, const std::vector<std::string>& arguments,
+               const std::string& input = "") {
         WriteWholeFile(Out.File("in"), input);
         std::string command = "cd " + Quoted(Dir.Path().string()) + " && " + Quoted(CODELUME_CLI);
         for (const std::string& argument : arguments) command += " " + Quoted(argument);
-        command += " >" + Quoted(Out.File("out")) + " 2>" + Quoted(Out.File("err")) + " <" +
-                   Quoted(Out.File("in"));
+        command +=
+            " >" + Quoted(output) + " 2>" + Quoted(Out.File("err")) + " <" + Quoted(Out.File("in"));
         int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(Out.File("out")),
+        std::string written = std::filesystem::is_regular_file(output) ? ReadWholeFile(output) : "";
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, written,
                 ReadWholeFile(Out.File("err"))};
+    }
+    // Starts the program inside the folder without waiting for it; its
+    // standard error goes to errors.
+    pid_t Start(const std::vector<std::string>& arguments, const std::string& errors) {
+        std::vector<std::string> words = {CODELUME_CLI};
+        words.insert(words.end(), arguments.begin(), arguments.end());
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, Dir.Path().c_str());
+        posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT, 0600);
+        pid_t child = -1;
+        if (posix_spawn(&child, CODELUME_CLI, &actions, nullptr, argv.data(), environ) != 0)
+            child = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        return child;
+    }
+    // Waits until the folder holds count names, for at most ten seconds.
+    bool AwaitFiles(size_t count) {
+        for (int wait = 0; wait < 500 && FilesIn(Dir.Path()).size() < count; ++wait)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return FilesIn(Dir.Path()).size() == count;
     }
     void Write(const std::string& name, const std::string& bytes) {
         std::filesystem::create_directories(std::filesystem::path(Dir.File(name)).parent_path());
@@ -209,21 +240,52 @@ TEST_F(CodelumeCli, ADroppedTableIsAWarning) {
 // A conversion blocked on a pipe that nobody writes is killed: its temporary
 // page goes with it.
 TEST_F(CodelumeCli, AKilledConversionLeavesNoTemporaryFile) {
-    std::string source = Dir.File("fifo.pas");
-    ASSERT_EQ(mkfifo(source.c_str(), 0600), 0);
-    std::string page = Dir.File("fifo.htm");
-    const char* argv[] = {CODELUME_CLI, "convert", source.c_str(), "-o", page.c_str(), nullptr};
-    pid_t child = 0;
-    ASSERT_EQ(
-        posix_spawn(&child, CODELUME_CLI, nullptr, nullptr, const_cast<char**>(argv), environ), 0);
-    for (int wait = 0; wait < 500 && FilesIn(Dir.Path()).size() < 2; ++wait)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(FilesIn(Dir.Path()).size(), 2u);
+    ASSERT_EQ(mkfifo(Dir.File("fifo.pas").c_str(), 0600), 0);
+    pid_t child = Start({"convert", "fifo.pas", "-o", "fifo.htm"}, Out.File("err"));
+    ASSERT_GT(child, 0);
+    EXPECT_TRUE(AwaitFiles(2));
     kill(child, SIGTERM);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
     EXPECT_THAT(FilesIn(Dir.Path()), ElementsAre("fifo.pas"));
+}
+
+// Two conversions without --force race for one new page. Long sources keep
+// both busy after each found the name free: the first to finish takes it and
+// the other fails without replacing it (or, had it come late, finds it taken).
+TEST_F(CodelumeCli, OfTwoConversionsToOneNewPageOnlyOneWins) {
+    const std::string names[] = {"first.pas", "second.pas"};
+    for (const std::string& name : names) {
+        std::string text;
+        for (int line = 0; line < 100000; ++line)
+            text += "begin Writeln('" + name + " " + std::to_string(line) + "') end;\r\n";
+        Write(name, text);
+    }
+    pid_t children[2];
+    for (int i = 0; i < 2; ++i) {
+        children[i] = Start({"convert", names[i], "-o", "page.htm"}, Out.File(names[i] + ".err"));
+        ASSERT_GT(children[i], 0);
+    }
+    std::vector<int> winners;
+    for (int i = 0; i < 2; ++i) {
+        int status = 0;
+        ASSERT_EQ(waitpid(children[i], &status, 0), children[i]);
+        ASSERT_TRUE(WIFEXITED(status));
+        std::string errors = ReadWholeFile(Out.File(names[i] + ".err"));
+        if (WEXITSTATUS(status) == 0) {
+            winners.push_back(i);
+            EXPECT_EQ(errors, "");
+            continue;
+        }
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_THAT(errors,
+                    ::testing::AnyOf("codelume-cli: Cannot create file page.htm (File exists)\n",
+                                     "codelume-cli: Destination exists: page.htm (use --force)\n"));
+    }
+    ASSERT_EQ(winners.size(), 1u);
+    EXPECT_EQ(Read("page.htm"), LibraryPage(names[winners[0]]));
+    EXPECT_THAT(FilesIn(Dir.Path()), ElementsAre("first.pas", "page.htm", "second.pas"));
 }
 
 TEST_F(CodelumeCli, TextAndBinaryFormsConvertAsInTheWindow) {
@@ -461,6 +523,8 @@ TEST_F(CodelumeCli, PrintNeverFollowsAPlantedSymlink) {
     EXPECT_EQ(Read("p.htm"), "<p>x</p>");
 }
 
+#endif
+
 // Every writer on a full disk or past the file size limit: exit status 1, the
 // file and the reason named, the old file kept and no temporary file left.
 TEST_F(CodelumeCli, AFailingDiskKeepsEveryOldOutput) {
@@ -469,29 +533,40 @@ TEST_F(CodelumeCli, AFailingDiskKeepsEveryOldOutput) {
         text += "begin Writeln('line " + std::to_string(line) + "') end;\r\n";
     Write("big.pas", text);
     Write("big.htm", "<pre>" + text + "</pre>");
+    TFormWriter form;
+    form.Object("TForm1", "Form1").Prop("Data").Binary(std::string(20000, 'x')).End().End();
+    Write("big.dfm", WrapInResource("TFORM1", form.Data()));
     TTinyDisk disk(8);
     struct TFailure {
         const char* Reason;
         std::string Folder;
         rlim_t Limit;
     };
+    // Option is -o with the file or -d with the folder.
     struct TWriter {
         std::vector<std::string> Arguments;
+        const char* Option;
         const char* Output;
     };
-    const TWriter writers[] = {{{"convert", "big.pas", "--force"}, "out.htm"},
-                               {{"render", "big.htm"}, "out.png"},
-                               {{"print", "big.htm"}, "out.pdf"}};
+    std::vector<TWriter> writers = {{{"convert", "big.pas", "--force"}, "-o", "out.htm"},
+                                    {{"convert", "big.pas", "--force"}, "-d", "big_pas.HTM"},
+                                    {{"form-text", "big.dfm", "--force"}, "-o", "out.txt"}};
+#ifdef CODELUME_VIEWER
+    writers.push_back({{"render", "big.htm"}, "-o", "out.png"});
+    writers.push_back({{"print", "big.htm"}, "-o", "out.pdf"});
+#endif
     std::vector<TFailure> failures = {{"File too large", Dir.File("limited"), 4096}};
     std::filesystem::create_directory(failures[0].Folder);
     if (disk.Mounted()) failures.push_back({"No space left on device", disk.Path().string(), 0});
     for (const TFailure& failure : failures) {
         for (const TWriter& writer : writers) {
-            SCOPED_TRACE(std::string(failure.Reason) + ", " + writer.Arguments[0]);
+            SCOPED_TRACE(std::string(failure.Reason) + ", " + writer.Arguments[0] + " " +
+                         writer.Option);
             std::string output = failure.Folder + "/" + writer.Output;
             WriteWholeFile(output, "old");
             std::vector<std::string> arguments = writer.Arguments;
-            arguments.insert(arguments.end(), {"-o", output});
+            bool toFolder = std::string(writer.Option) == "-d";
+            arguments.insert(arguments.end(), {writer.Option, toFolder ? failure.Folder : output});
             std::optional<TFileSizeLimit> limit;
             if (failure.Limit != 0) limit.emplace(failure.Limit);
             TRun run = Run(arguments);
@@ -505,7 +580,26 @@ TEST_F(CodelumeCli, AFailingDiskKeepsEveryOldOutput) {
         }
     }
 }
-#endif
+
+// Standard output that cannot take the output is a failure, not a success.
+TEST_F(CodelumeCli, AFullStandardOutputIsAFailure) {
+    Write("a.pas", "begin end.");
+    Write("p.htm", "<p>x</p>");
+    TFormWriter form;
+    form.Object("TForm1", "Form1").Prop("Tag").Int(7).End().End();
+    Write("f.dfm", WrapInResource("TFORM1", form.Data()));
+    const std::vector<std::vector<std::string>> commands = {{"convert", "a.pas", "-o", "-"},
+                                                            {"convert", "-", "-o", "-"},
+                                                            {"form-text", "f.dfm"},
+                                                            {"dump", "p.htm"},
+                                                            {"--version"}};
+    for (const auto& arguments : commands) {
+        SCOPED_TRACE(::testing::PrintToString(arguments));
+        TRun run = RunTo("/dev/full", arguments, "begin end.");
+        EXPECT_EQ(run.Status, 1);
+        EXPECT_THAT(run.Err, HasSubstr("Cannot write standard output (No space left on device)"));
+    }
+}
 
 }  // namespace
 }  // namespace codelume
