@@ -7,12 +7,14 @@
 #include <QTest>
 #include <QToolButton>
 #include <deque>
+#include <optional>
 
 #include "app/CodelumeF.h"
 #include "app/QtUserDialogs.h"
 #include "app/ShadowLabel.h"
 #include "support/FormWriter.h"
 #include "support/TempDir.h"
+#include "support/TinyDisk.h"
 #include "viewer/PageViewer.h"
 
 namespace codelume {
@@ -292,6 +294,47 @@ TEST_F(CodelumeFTest, TokenizerErrorLeavesThePageAndTheWindowAsTheyWere) {
     EXPECT_EQ(Window.Viewer->PageTitle(), "File: Unit1.pas");
     EXPECT_EQ(Dest(), page);
     EXPECT_TRUE(Window.btnOpen->isEnabled());
+}
+
+// Convert and Print to file on a full disk or past the file size limit: the
+// error is shown, the old file is kept and nothing partial is left.
+TEST_F(CodelumeFTest, AFailingDiskKeepsTheOldPageAndPdf) {
+    std::string text;
+    for (int line = 0; line < 2000; ++line)
+        text += "begin Writeln('line " + std::to_string(line) + "') end;\r\n";
+    Convert("Big.pas", text);
+    ASSERT_THAT(Dialogs.Errors, IsEmpty());
+    TTinyDisk disk(8);
+    struct TFailure {
+        const char* Reason;
+        std::string Folder;
+        rlim_t Limit;
+    };
+    std::vector<TFailure> failures = {{"File too large", Dir.File("limited"), 4096}};
+    std::filesystem::create_directory(failures[0].Folder);
+    if (disk.Mounted()) failures.push_back({"No space left on device", disk.Path().string(), 0});
+    for (const TFailure& failure : failures) {
+        SCOPED_TRACE(failure.Reason);
+        std::string page = failure.Folder + "/Big_pas.HTM";
+        std::string pdf = failure.Folder + "/Big.pdf";
+        WriteWholeFile(page, "old");
+        WriteWholeFile(pdf, "old");
+        Window.EditDest->setText(QString::fromStdString(page));
+        Dialogs.Answers = {true};
+        Dialogs.PrintToFile = pdf;
+        Dialogs.Errors.clear();
+        std::optional<TFileSizeLimit> limit;
+        if (failure.Limit != 0) limit.emplace(failure.Limit);
+        Click(Window.btnHTML);
+        Click(Window.btnPrint);
+        limit.reset();
+        EXPECT_THAT(Dialogs.Errors,
+                    ElementsAre("Cannot write file " + page + " (" + failure.Reason + ")",
+                                "Cannot write file " + pdf + " (" + failure.Reason + ")"));
+        EXPECT_EQ(ReadWholeFile(page), "old");
+        EXPECT_EQ(ReadWholeFile(pdf), "old");
+        EXPECT_THAT(FilesIn(failure.Folder), ElementsAre("Big.pdf", "Big_pas.HTM"));
+    }
 }
 
 }  // namespace

@@ -199,6 +199,28 @@ TEST_F(HtmlTableTest, PaintsTheFrameAndTheCellsAndFindsTheCellUnderAPoint) {
     EXPECT_EQ(table.CharIndexAt(Canvas, 5, 5).Index, -1);  // left of the table
 }
 
+// A band of a long bordered table draws what the band shows: a table ten
+// times as long gives the same calls for the same band, but for the length of
+// the four edges of its outer frame.
+TEST_F(HtmlTableTest, ABandOfALongTableDrawsOnlyTheCellsItShows) {
+    constexpr size_t OuterFrameCalls = 4;
+    std::vector<std::vector<std::string>> calls;
+    for (int rowCount : {10, 100}) {
+        Document.ClearDocument();
+        std::vector<std::vector<std::string>> rows(static_cast<size_t>(rowCount), {"ab", "c"});
+        AddTable(Attributes({{BorderSy, "1"}}), rows);
+        Layout(600);
+        Canvas.ClearCalls();
+        Document.PaintDocument(Canvas, {0, 40, 600, 80}, 600, 10, 0);
+        calls.push_back(Canvas.Calls());
+    }
+    ASSERT_EQ(calls[0].size(), calls[1].size());
+    ASSERT_GT(calls[0].size(), OuterFrameCalls);
+    calls[0].erase(calls[0].begin(), calls[0].begin() + OuterFrameCalls);
+    calls[1].erase(calls[1].begin(), calls[1].begin() + OuterFrameCalls);
+    EXPECT_EQ(calls[0], calls[1]);
+}
+
 TEST_F(HtmlTableTest, RowSpansCoverTheColumnsBelowAndStretchTheirLastRow) {
     THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {});
     auto first = std::make_unique<TCellList>();
