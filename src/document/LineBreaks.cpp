@@ -26,6 +26,8 @@ constexpr std::u32string_view NoLineStart =
 constexpr std::u32string_view NoLineEnd =
     U"\u3008\u300A\u300C\u300E\u3010\u3014\u3016\u3018\uFF08\uFF3B\uFF5B\uFF62";
 
+constexpr char32_t ZeroWidthSpace = 0x200B;
+
 bool IsOneOf(char32_t c, std::u32string_view marks) {
     return marks.find(c) != std::u32string_view::npos;
 }
@@ -36,7 +38,7 @@ bool IsCjkText(char32_t c) {
 
 }  // namespace
 
-bool IsIdeographicBreak(std::string_view text, int32_t at) {
+bool IsBreakWithoutSpace(std::string_view text, int32_t at) {
     if (at <= 0 || at >= static_cast<int32_t>(text.size())) return false;
     auto offset = static_cast<size_t>(at);
     if (IsUtf8Continuation(text[offset]) || text[offset] == ' ') return false;
@@ -45,6 +47,7 @@ bool IsIdeographicBreak(std::string_view text, int32_t at) {
     size_t before = offset - 1;
     while (before > 0 && IsUtf8Continuation(text[before])) --before;
     char32_t previous = DecodeUtf8(text.substr(before)), next = DecodeUtf8(text.substr(offset));
+    if (previous == ZeroWidthSpace) return true;
     if (IsOneOf(next, NoLineStart) || IsOneOf(previous, NoLineEnd)) return false;
     return IsCjkText(previous) || IsCjkText(next);
 }

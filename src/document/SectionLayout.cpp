@@ -163,7 +163,8 @@ int32_t TLineBuilder::ChooseBreak(int32_t start, int32_t n, int32_t remaining) c
     };
     if (chars[last] == ' ') return skipSpaces(last + 1) - start;
     if (IsPlaceholder(chars[last + 1]) || CanBreakBefore(last + 1)) return n;
-    // Back to the nearest break: after a space or an object, or around an ideograph.
+    // Back to the nearest break: after a space, an object or a zero-width
+    // space, or around an ideograph.
     for (int32_t back = last; back > start; --back) {
         if (IsBreak(chars[back])) return back - start + 1;
         if (CanBreakBefore(back)) return back - start;
@@ -175,7 +176,7 @@ int32_t TLineBuilder::ChooseBreak(int32_t start, int32_t n, int32_t remaining) c
 }
 
 bool TLineBuilder::CanBreakBefore(int32_t at) const {
-    return IsIdeographicBreak(Section.Text(), at);
+    return IsBreakWithoutSpace(Section.Text(), at);
 }
 
 // After the last character that fits, never inside a UTF-8 sequence; a line

@@ -95,8 +95,8 @@ void TSection::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth
     }
     maxWidth =
         CheckedAdd(CheckedAdd(floatSum, TextWidthOf(canvas, 0, TTrim::Keep, CharCount)), IndentPx);
-    // Words end at spaces and images and around ideographs; a control belongs to
-    // the word it stands in.
+    // Words end at spaces and images, after zero-width spaces and around
+    // ideographs; a control belongs to the word it stands in.
     std::string_view text = Text();
     auto isGap = [&](int32_t i) {
         return text[static_cast<size_t>(i)] == ' ' ||
@@ -108,7 +108,7 @@ void TSection::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth
             continue;
         }
         int32_t end = at + 1;
-        while (end < CharCount && !isGap(end) && !IsIdeographicBreak(text, end)) ++end;
+        while (end < CharCount && !isGap(end) && !IsBreakWithoutSpace(text, end)) ++end;
         minWidth = std::max(minWidth, TextWidthOf(canvas, at, TTrim::Keep, end - at));
         at = end;
     }

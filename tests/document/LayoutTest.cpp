@@ -43,6 +43,7 @@ TEST(LayoutDocument, BreaksAroundIdeographsKanaAndHangul) {
              TRow{"AfterAClosingMark", "中。ab", 2, {"中。", "ab"}},
              TRow{"OneAtLeast", "中文", 0, {"中", "文"}},
              TRow{"LatinAsBefore", "abc def", 5, {"abc ", "def"}},
+             TRow{"AfterAZeroWidthSpace", "abc\u200Bdef", 5, {"abc\u200B", "def"}},
          }) {
         SCOPED_TRACE(row.Name);
         TDocumentTest test;
@@ -206,9 +207,9 @@ TEST(WidthBounds, MeasuresTheWidestWordAndTheWholeText) {
     EXPECT_EQ(minWidth, 32);
     EXPECT_EQ(maxWidth, 72);
     // Ideographs are words of their own; a Latin word or a closing mark beside them
-    // stays with them.
-    for (auto [text, widest] :
-         {std::pair{"中文字", 8}, std::pair{"ab中  文", 16}, std::pair{"中文。", 16}}) {
+    // stays with them. A zero-width space ends a word.
+    for (auto [text, widest] : {std::pair{"中文字", 8}, std::pair{"ab中  文", 16},
+                                std::pair{"中文。", 16}, std::pair{"ab\u200Bcde", 24}}) {
         SCOPED_TRACE(text);
         test.MakeText(text)->WidthBounds(test.Canvas, minWidth, maxWidth);
         EXPECT_EQ(minWidth, widest);
