@@ -1,6 +1,7 @@
 #include "document/Cell.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "base/Arith.h"
 #include "document/Section.h"
@@ -24,7 +25,7 @@ void TCell::AddSection(std::unique_ptr<TSectionBase> block) {
 
 void TCell::ClearBlocks() {
     Blocks.Clear();
-    Spans.clear();
+    Spans.Clear();
     LaidOutHeight = 0;
 }
 
@@ -37,7 +38,7 @@ int32_t TCell::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width, int32_t
     FirstIndex = curs;
     int32_t height = 0;
     maxWidth = 0;
-    Spans.clear();
+    Spans.Clear();
     for (int index = 0; index < Blocks.Count();)
         LayoutBlock(canvas, index, y, height, maxWidth, curs);
     CharCount = curs - FirstIndex;
@@ -64,9 +65,7 @@ void TCell::LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height,
     }
     curs = blockCurs;
     maxWidth = std::max(maxWidth, blockWidth);
-    int32_t reach = CheckedAdd(top, Blocks[index]->PaintHeight);
-    if (!Spans.empty()) reach = std::max(reach, Spans.back().Reach);
-    Spans.push_back({top, reach});
+    Spans.Add(top, CheckedAdd(top, Blocks[index]->PaintHeight));
     ++index;
 }
 
@@ -91,7 +90,26 @@ int32_t TCell::HeightBefore(int index) const {
     return height;
 }
 
+// At the last layout each block's top was the sum of the heights above it, so
+// the first block whose bottom is below y is found by bisection.
 TSectionBase* TCell::BlockAt(int32_t y, int32_t& top, int& index) const {
+    if (Spans.Count() != static_cast<size_t>(Blocks.Count())) return WalkToBlockAt(y, top, index);
+    auto above = [this, y](int i) {
+        return int64_t{Spans.Top(static_cast<size_t>(i))} + Blocks[i]->BlockHeight <= y;
+    };
+    auto indices = std::views::iota(0, Blocks.Count());
+    index = static_cast<int>(std::ranges::partition_point(indices, above) - indices.begin());
+    if (index < Blocks.Count()) {
+        top = Spans.Top(static_cast<size_t>(index));
+        return Blocks[index];
+    }
+    top =
+        index > 0 ? Spans.Top(static_cast<size_t>(index - 1)) + Blocks[index - 1]->BlockHeight : 0;
+    return nullptr;
+}
+
+// Before the first layout, or with blocks added since, the heights are summed.
+TSectionBase* TCell::WalkToBlockAt(int32_t y, int32_t& top, int& index) const {
     top = 0;
     for (index = 0; index < Blocks.Count(); ++index) {
         TSectionBase* block = Blocks[index];

@@ -11,6 +11,7 @@
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
 #include "document/IndentManager.h"
+#include "document/ReachIndex.h"
 #include "document/SectionBase.h"
 
 namespace codelume {
@@ -67,16 +68,11 @@ protected:
     void CopyBlocksFrom(const TCell& source);
 
 private:
-    // Where each block stood in the last layout, relative to the cell top, and
-    // the lowest paint bottom of it and every block before it: painting finds
-    // the first block that reaches a band by bisection.
-    struct TBlockSpan {
-        int32_t Top;
-        int32_t Reach;
-    };
-    std::vector<TBlockSpan> Spans;
+    // Where each block stood in the last layout, relative to the cell top:
+    // painting and BlockAt find the blocks they need by bisection.
+    TReachIndex Spans;
     int32_t LaidOutHeight = 0;
-    int FirstBlockReaching(int32_t offset) const;
+    TSectionBase* WalkToBlockAt(int32_t y, int32_t& top, int& index) const;
     void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth,
                      int32_t& curs);
     void DropBlock(int index, const std::exception& error);

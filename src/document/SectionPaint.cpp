@@ -249,26 +249,20 @@ int32_t TSection::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& man
     return below;
 }
 
-int TCell::FirstBlockReaching(int32_t offset) const {
-    auto first = std::upper_bound(Spans.begin(), Spans.end(), offset,
-                                  [](int32_t o, const TBlockSpan& span) { return o < span.Reach; });
-    return static_cast<int>(first - Spans.begin());
-}
-
 int32_t TCell::PaintDocument(TCanvas& canvas, const TRect& rect, int32_t clipWidth, int32_t x,
                              int32_t y) {
     Manager.SetEdges(x, CheckedAdd(x, Manager.AvailWidth));
     Manager.ClipWidthPx = clipWidth;
-    if (Spans.size() != static_cast<size_t>(Blocks.Count())) {
+    if (Spans.Count() != static_cast<size_t>(Blocks.Count())) {
         for (const auto& block : Blocks) y = block->PaintAt(canvas, rect, Manager, x, y);
         return y;
     }
     // Blocks that end above the band or start below it are not visited.
     int32_t bandTop = rect.Top + Document.ScrollY - y;
     int32_t bandBottom = rect.Bottom + Document.ScrollY - y;
-    for (int i = FirstBlockReaching(bandTop);
-         i < Blocks.Count() && Spans[static_cast<size_t>(i)].Top < bandBottom; ++i)
-        Blocks[i]->PaintAt(canvas, rect, Manager, x, y + Spans[static_cast<size_t>(i)].Top);
+    for (size_t i = Spans.FirstReaching(bandTop); i < Spans.Count() && Spans.Top(i) < bandBottom;
+         ++i)
+        Blocks[static_cast<int>(i)]->PaintAt(canvas, rect, Manager, x, y + Spans.Top(i));
     return y + LaidOutHeight;
 }
 

@@ -196,6 +196,7 @@ int32_t THtmlTable::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager,
     TopY = y;
     FirstIndex = curs;
     Slots.clear();
+    SlotSpans.Clear();
     manager.SetNesting(y, Level);
     int32_t columns = 0;
     TGrid grid = PlaceCells(columns);
@@ -214,6 +215,7 @@ int32_t THtmlTable::LayoutAt(TCanvas& canvas, int32_t y, IndentManager& manager,
     if (!CaptionOnTop) height = CheckedAdd(height, LayoutCaption(canvas, height, outerWidth, curs));
     BlockHeight = PaintHeight = height;
     CharCount = curs - FirstIndex;
+    IndexSlots();
     maxWidth = std::max(manager.AvailWidth, TableLeft + outerWidth);
     return BlockHeight;
 }

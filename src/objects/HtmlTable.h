@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "base/FreeList.h"
 #include "document/Attributes.h"
 #include "document/Cell.h"
+#include "document/ReachIndex.h"
 #include "document/Section.h"
 #include "document/SectionBase.h"
 #include "objects/CellObj.h"
@@ -116,6 +118,10 @@ private:
                    int32_t& curs, std::vector<TOpenCell>& open);
     int32_t FinishRow(TCanvas& canvas, int32_t top, std::vector<TOpenCell>& open);
     void AlignInRow(TCanvas& canvas, int32_t height, TCellVAlign vAlign, TCellSlot& slot);
+    void IndexSlots();
+    // The slots that may meet the band from top to bottom (relative to the
+    // table's top); some before the band's end may still end above it.
+    std::span<const TCellSlot> SlotsNear(int64_t top, int64_t bottom) const;
     bool SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const;
     void PaintBackground(TCanvas& canvas, const TRect& area, std::optional<TColor> color,
                          const std::string& picture);
@@ -128,7 +134,8 @@ private:
 
     int32_t GridTop = 0;  // the grid's place below the table top at the last layout
     int32_t GridHeight = 0;
-    int32_t PaintedX = 0;  // screen X of the table's left at the last paint
+    int32_t PaintedX = 0;   // screen X of the table's left at the last paint
+    TReachIndex SlotSpans;  // the slots' places at the last layout, for bisection
 };
 
 }  // namespace codelume

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "base/Arith.h"
 #include "document/SectionList.h"
 #include "objects/HtmlTable.h"
 #include "objects/PaintBox.h"
@@ -21,10 +22,24 @@ int32_t THtmlTable::PaintAt(TCanvas& canvas, const TRect& rect, IndentManager& m
                    screenTop + GridTop + GridHeight};
         if (TableWidth > 0) PaintBackground(canvas, grid, BgColor, Background);
         if (Border > 0 && TableWidth > 0) PaintBorders(canvas, rect, screenTop);
-        for (const TCellSlot& slot : Slots)
+        for (const TCellSlot& slot :
+             SlotsNear(int64_t{rect.Top} - screenTop, int64_t{rect.Bottom} - screenTop))
             if (SlotMeetsBand(slot, rect, screenTop)) PaintSlot(canvas, rect, slot, y);
     }
     return y + BlockHeight;
+}
+
+// Slots come in reading order, caption and rows from the top down, so their
+// tops never go up; a cell spanning rows may reach below the slots after it.
+void THtmlTable::IndexSlots() {
+    for (const TCellSlot& slot : Slots) SlotSpans.Add(slot.Y, CheckedAdd(slot.Y, slot.Height));
+}
+
+std::span<const TCellSlot> THtmlTable::SlotsNear(int64_t top, int64_t bottom) const {
+    size_t first = SlotSpans.FirstReaching(top);
+    size_t end = SlotSpans.FirstStarting(bottom);
+    if (first >= end) return {};
+    return std::span(Slots).subspan(first, end - first);
 }
 
 bool THtmlTable::SlotMeetsBand(const TCellSlot& slot, const TRect& rect, int32_t screenTop) const {
@@ -46,7 +61,7 @@ void THtmlTable::PaintBorders(TCanvas& canvas, const TRect& rect, int32_t top) {
     int32_t left = PaintedX;
     PaintFrame(canvas, {left, top + GridTop, left + TableWidth, top + GridTop + GridHeight}, Border,
                light, dark);
-    for (const TCellSlot& slot : Slots)
+    for (const TCellSlot& slot : SlotsNear(int64_t{rect.Top} - top, int64_t{rect.Bottom} - top))
         if (!slot.IsCaption && SlotMeetsBand(slot, rect, top))
             PaintFrame(canvas,
                        {left + slot.X, top + slot.Y, left + slot.X + slot.Width,
@@ -69,7 +84,7 @@ void THtmlTable::PaintSlot(TCanvas& canvas, const TRect& rect, const TCellSlot& 
 // Queries: x in screen coordinates, y relative to the table's top.
 const TCellSlot* THtmlTable::SlotAt(int32_t x, int32_t y) const {
     int32_t tableX = x - PaintedX;
-    for (const TCellSlot& slot : Slots)
+    for (const TCellSlot& slot : SlotsNear(y, int64_t{y} + 1))
         if (tableX >= slot.X && tableX < slot.X + slot.Width && y >= slot.Y &&
             y < slot.Y + slot.Height)
             return &slot;

@@ -147,6 +147,33 @@ TEST(SelectionLength, CountsTheLineBreaksAndIndentsOfTheSelection) {
     EXPECT_EQ(test.Doc.SelectionLength(), 0);
 }
 
+TEST(BlockAt, FindsTheFirstBlockWhoseBottomIsBelowY) {
+    TDocumentTest test;
+    test.AddText("a");                              // 0 to 16
+    test.Add(std::make_unique<TParagraphSpace>());  // 16 to 30
+    test.Add(std::make_unique<TParagraphSpace>());
+    test.AddText("aaaa bbbb cccc");  // three lines: 44 to 92
+    test.Layout(5 * 8);
+    struct TRow {
+        const char* Name;
+        int32_t Y;
+        int Index;
+        int32_t Top;
+    };
+    for (TRow row : {TRow{"AboveTheTop", -5, 0, 0}, TRow{"TopOfTheFirst", 0, 0, 0},
+                     TRow{"BottomOfTheFirst", 15, 0, 0}, TRow{"FirstGap", 16, 1, 16},
+                     TRow{"SecondGap", 30, 2, 30}, TRow{"LastLine", 91, 3, 44},
+                     TRow{"PastTheEnd", 92, 4, 92}}) {
+        SCOPED_TRACE(row.Name);
+        int32_t top = -1;
+        int index = -1;
+        TSectionBase* block = test.Doc.BlockAt(row.Y, top, index);
+        EXPECT_EQ(block, row.Index < 4 ? test.Doc.Blocks[row.Index] : nullptr);
+        EXPECT_EQ(index, row.Index);
+        EXPECT_EQ(top, row.Top);
+    }
+}
+
 TEST(LineTopAt, FindsTheLineThatHoldsY) {
     TDocumentTest test;
     test.AddText("a");

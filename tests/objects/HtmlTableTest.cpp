@@ -41,6 +41,20 @@ protected:
         return added;
     }
 
+    // | aa bb cc | b |
+    // |          | c |  the first cell spans both rows; no padding, no spacing
+    THtmlTable& AddSpanningTable() {
+        THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {});
+        auto first = std::make_unique<TCellList>();
+        first->Add(TextCell("aa bb cc", Attributes({{RowSpanSy, "2"}})));
+        first->Add(TextCell("b"));
+        auto second = std::make_unique<TCellList>();
+        second->Add(TextCell("c"));
+        table.AddRow(std::move(first));
+        table.AddRow(std::move(second));
+        return table;
+    }
+
     int32_t Layout(int32_t width) {
         int32_t contentWidth = 0, curs = 0;
         return Document.LayoutDocument(Canvas, 0, width, contentWidth, curs);
@@ -222,14 +236,7 @@ TEST_F(HtmlTableTest, ABandOfALongTableDrawsOnlyTheCellsItShows) {
 }
 
 TEST_F(HtmlTableTest, RowSpansCoverTheColumnsBelowAndStretchTheirLastRow) {
-    THtmlTable& table = AddTable(Attributes({{CellPaddingSy, "0"}, {CellSpacingSy, "0"}}), {});
-    auto first = std::make_unique<TCellList>();
-    first->Add(TextCell("aa bb cc", Attributes({{RowSpanSy, "2"}})));
-    first->Add(TextCell("b"));
-    auto second = std::make_unique<TCellList>();
-    second->Add(TextCell("c"));
-    table.AddRow(std::move(first));
-    table.AddRow(std::move(second));
+    THtmlTable& table = AddSpanningTable();
     EXPECT_EQ(Layout(24), 48);  // the spanning cell wraps to three lines
     ASSERT_EQ(table.Slots.size(), 3u);
     EXPECT_EQ(table.Slots[0].Height, 48);
@@ -237,6 +244,21 @@ TEST_F(HtmlTableTest, RowSpansCoverTheColumnsBelowAndStretchTheirLastRow) {
     EXPECT_EQ((TPoint{table.Slots[2].X, table.Slots[2].Y}), (TPoint{16, 16}));
     EXPECT_EQ(table.Slots[2].Height, 32);
     EXPECT_EQ(table.Slots[2].VOffset, 8);
+}
+
+// A cell spanning rows reaches below the cells after it: a band or a point
+// in its last row still finds it.
+TEST_F(HtmlTableTest, ACellSpanningRowsIsFoundBelowItsFirstRow) {
+    THtmlTable& table = AddSpanningTable();
+    Layout(24);  // "cc", the spanning cell's third line, stands at 32 to 48
+    Document.PaintDocument(Canvas, {0, 40, 600, 48}, 600, 10, 0);
+    std::vector<std::string> texts;
+    for (const std::string& call : Canvas.Calls())
+        if (call.starts_with("TextOut")) texts.push_back(call.substr(0, call.find(" 8")));
+    EXPECT_THAT(texts, ElementsAre("TextOut 10,44 \"cc\""));
+    TCharHit hit = table.CharIndexAt(Canvas, 11, 44);
+    EXPECT_EQ(hit.Index, table.Slots[0].Cell->FirstIndex + 6);
+    EXPECT_EQ(hit.LineTop, 32);
 }
 
 TEST_F(HtmlTableTest, CellsCountTheirCharactersInReadingOrder) {
