@@ -17,6 +17,7 @@
 
 #include "PascalCorpus.h"
 #include "convert/HtmlParser.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -103,15 +104,14 @@ void TimePeer(const std::string& corpus) {
             "kate-syntax-highlighter: not installed (package libkf5syntaxhighlighting-tools)\n");
         return;
     }
-    std::string source = "/tmp/codelume-bench-corpus.pas", page = "/tmp/codelume-bench-corpus.html";
+    TScratchFolder scratch;
+    std::string source = scratch.File("corpus.pas"), page = scratch.File("corpus.html");
     std::ofstream(source, std::ios::binary) << corpus;
     std::string command =
-        "kate-syntax-highlighter -s Pascal -f html -o " + page + " " + source + " 2>/dev/null";
+        "kate-syntax-highlighter -s Pascal -f html -o '" + page + "' '" + source + "' 2>/dev/null";
     double start = WallSeconds(), childStart = ChildCpuSeconds();
     int status = std::system(command.c_str());
     double seconds = WallSeconds() - start, cpu = ChildCpuSeconds() - childStart;
-    std::remove(source.c_str());
-    std::remove(page.c_str());
     if (status != 0)
         std::printf("kate-syntax-highlighter: failed (status %d)\n", status);
     else

@@ -3,7 +3,6 @@
 // bands of the long page; prints times and peak memory, and QTextDocument's
 // figures for the same page side by side.
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>
@@ -22,6 +21,7 @@
 #include "document/Section.h"
 #include "qt/ScreenCanvas.h"
 #include "reader/DocumentReader.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -62,8 +62,8 @@ void ReadAndLayOut(TSectionList& document, const std::string& path, TCanvas& can
     document.LayoutDocument(canvas, 5, 766, width, curs);
 }
 
-std::string WritePage(const std::string& page) {
-    std::string path = "/tmp/bench_document_" + std::to_string(getpid()) + ".htm";
+std::string WritePage(const TScratchFolder& scratch, const std::string& page) {
+    std::string path = scratch.File("page.htm");
     std::ofstream(path, std::ios::binary) << page;
     return path;
 }
@@ -131,18 +131,16 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     std::printf("peak before reading: %.1f MiB\n", PeakMiB());
+    TScratchFolder scratch;
     // The 50,000-line page comes first so that its peak memory is its own.
     for (int lines : {50000, 10000, 100000}) {
-        std::string path = WritePage(ConvertedPage(lines));
+        std::string path = WritePage(scratch, ConvertedPage(lines));
         MeasurePage(("converted page, " + std::to_string(lines) + " lines").c_str(), path);
         if (lines == 50000) {
             MeasurePainting(path);
             MeasureTextDocument(path);
         }
-        std::remove(path.c_str());
     }
-    std::string path = WritePage(GeneralPage(5u << 20));
-    MeasurePage("general HTML", path);
-    std::remove(path.c_str());
+    MeasurePage("general HTML", WritePage(scratch, GeneralPage(5u << 20)));
     return 0;
 }

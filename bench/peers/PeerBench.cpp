@@ -20,6 +20,7 @@
 #include "ProcessRun.h"
 #include "base/Stream.h"
 #include "convert/NewParser.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -207,12 +208,7 @@ void CompareAll(const fs::path& work, int rounds) {
 int main(int argc, char** argv) {
     int rounds = 5;
     if (argc == 3 && std::string(argv[1]) == "--rounds") rounds = std::max(1, std::atoi(argv[2]));
-    char folder[] = "/tmp/codelume-peers-XXXXXX";
-    if (!mkdtemp(folder)) {
-        std::printf("bench_peers: cannot make a working folder in /tmp\n");
-        return 0;
-    }
-    CompareAll(folder, rounds);
-    fs::remove_all(folder);
+    TScratchFolder scratch;
+    CompareAll(scratch.Path(), rounds);
     return 0;
 }

@@ -22,6 +22,7 @@
 #include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "reader/DocumentReader.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -30,7 +31,6 @@ using namespace codelume;
 constexpr int UnitLines = 10000;
 constexpr int Dpi = 600;
 constexpr int Rounds = 3;
-const char* const PdfPath = "/tmp/codelume-bench-print.pdf";
 
 // CPU time of this process, so other work on the machine does not count.
 double CpuSeconds() {
@@ -71,9 +71,9 @@ long InChild(const std::function<void()>& measure) {
 }
 
 // The page count of the PDF just written, as pdfinfo reads it back.
-int PdfPages() {
+int PdfPages(const std::string& pdf) {
     int pages = 0;
-    if (std::FILE* info = popen((std::string("pdfinfo ") + PdfPath).c_str(), "r")) {
+    if (std::FILE* info = popen(("pdfinfo '" + pdf + "'").c_str(), "r")) {
         char line[256];
         while (std::fgets(line, sizeof line, info))
             if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
@@ -87,30 +87,30 @@ void Report(const char* name, int pages, double seconds) {
                 seconds, Rounds, pages / seconds);
 }
 
-void PrintOurs(const std::string& page) {
+void PrintOurs(const std::string& page, const std::string& pdf) {
     TSectionList document;
     TAnchorIndex anchors;
     document.SetDefaults("Times New Roman", "Courier New", clBtnFace, clBlue, clBtnText, 12);
     ParseDocumentBuffer(document, anchors, page.data(), static_cast<int32_t>(page.size()));
     double best = 1e9;
     for (int round = 0; round < Rounds; ++round) {
-        auto device = TQtPrintDevice::PdfFile(PdfPath, Dpi, 96);
+        auto device = TQtPrintDevice::PdfFile(pdf, Dpi, 96);
         int32_t counter = 0;
         double start = CpuSeconds();
         PrintDocument(document, TPrintSettings{}, *device, 1, 9999, counter);
         best = std::min(best, CpuSeconds() - start);
     }
-    Report("codelume", PdfPages(), best);
+    Report("codelume", PdfPages(pdf), best);
 }
 
-void PrintPeer(const std::string& page) {
+void PrintPeer(const std::string& page, const std::string& pdf) {
     QTextDocument document;
     document.setHtml(QString::fromLatin1(page.data(), static_cast<qsizetype>(page.size())));
     double best = 1e9;
     for (int round = 0; round < Rounds; ++round) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(PdfPath);
+        printer.setOutputFileName(QString::fromStdString(pdf));
         printer.setResolution(Dpi);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
@@ -118,7 +118,7 @@ void PrintPeer(const std::string& page) {
         document.print(&printer);
         best = std::min(best, CpuSeconds() - start);
     }
-    Report("QTextDocument::print", PdfPages(), best);
+    Report("QTextDocument::print", PdfPages(pdf), best);
 }
 
 }  // namespace
@@ -129,10 +129,11 @@ int main(int argc, char** argv) {
     std::string page = UnitPage();
     std::printf("page of a %d-line unit: %.1f KB of HTML, A4 at %d dpi, 2 cm margins\n", UnitLines,
                 static_cast<double>(page.size()) / 1024, Dpi);
-    long ours = InChild([&] { PrintOurs(page); });
+    TScratchFolder scratch;
+    std::string pdf = scratch.File("unit.pdf");
+    long ours = InChild([&] { PrintOurs(page, pdf); });
     std::printf("  peak memory %.1f MB\n", static_cast<double>(ours) / 1024);
-    long peer = InChild([&] { PrintPeer(page); });
+    long peer = InChild([&] { PrintPeer(page, pdf); });
     std::printf("  peak memory %.1f MB\n", static_cast<double>(peer) / 1024);
-    std::remove(PdfPath);
     return 0;
 }

@@ -15,12 +15,11 @@
 #include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "reader/DocumentReader.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
 using namespace codelume;
-
-const char* const PdfPath = "/tmp/codelume-bench-scaling.pdf";
 
 double CpuSeconds() {
     timespec time{};
@@ -75,20 +74,20 @@ void AnchorCase(bool descending) {
                 found ? "yes" : "no");
 }
 
-void TableCase(int border) {
+void TableCase(int border, const std::string& pdf) {
     std::string page = Table(20000, border);
     TSectionList document;
     TAnchorIndex anchors;
     document.SetDefaults("Times New Roman", "Courier New", clBtnFace, clBlue, clBtnText, 12);
     ParseDocumentBuffer(document, anchors, page.data(), static_cast<int32_t>(page.size()));
-    auto device = TQtPrintDevice::PdfFile(PdfPath, 600, 96);
+    auto device = TQtPrintDevice::PdfFile(pdf, 600, 96);
     int32_t counter = 0;
     double start = CpuSeconds();
     PrintDocument(document, TPrintSettings{}, *device, 1, 99999, counter);
     double seconds = CpuSeconds() - start;
     std::printf("20,000-row table, BORDER=%d, printed: %d pages in %.3f s, %.0f KB of PDF\n",
                 border, device->PagesWritten(), seconds,
-                static_cast<double>(std::filesystem::file_size(PdfPath)) / 1024);
+                static_cast<double>(std::filesystem::file_size(pdf)) / 1024);
 }
 
 void ParagraphCase() {
@@ -107,9 +106,9 @@ int main(int argc, char** argv) {
     std::printf("CPU seconds of reading, layout at 600 px (fixed metrics) and printing\n");
     AnchorCase(false);
     AnchorCase(true);
-    TableCase(0);
-    TableCase(1);
+    TScratchFolder scratch;
+    TableCase(0, scratch.File("table.pdf"));
+    TableCase(1, scratch.File("table.pdf"));
     ParagraphCase();
-    std::remove(PdfPath);
     return 0;
 }

@@ -29,6 +29,7 @@
 #include "convert/HtmlParser.h"
 #include "qt/ScreenCanvas.h"
 #include "reader/DocumentReader.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
@@ -291,10 +292,8 @@ std::vector<TCase> PreparePages(const std::filesystem::path& folder) {
 
 int main() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    char pattern[] = "/tmp/bench_reader-XXXXXX";
-    if (!mkdtemp(pattern)) return 1;
-    std::filesystem::path folder = pattern;
-    std::vector<TCase> rows = PreparePages(folder);
+    TScratchFolder scratch;
+    std::vector<TCase> rows = PreparePages(scratch.Path());
     PrintLoad();
     std::printf(
         "Read (ParseDocumentBuffer) and layout at %d px; best of %d rounds; ms of CPU (wall); "
@@ -314,6 +313,5 @@ int main() {
         results.push_back({row, *figures});
     }
     PrintSummary(results);
-    std::filesystem::remove_all(folder);
     return 0;
 }

@@ -1,7 +1,6 @@
 // Paints the viewer's visible band of the converter's page of a 50,000-line
 // unit at the top, the middle and the end, scrolls through it by pages and by
 // lines, and paints the same bands with QTextDocument for comparison.
-#include <unistd.h>
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include <fstream>
 
 #include "HtmlCorpus.h"
+#include "support/ScratchFolder.h"
 #include "viewer/32ScrollBar.h"
 #include "viewer/PageViewer.h"
 #include "viewer/PaintPanel.h"
@@ -100,11 +100,13 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     std::string page = ConvertedPage(50000);
-    std::string path = "/tmp/bench_paint_" + std::to_string(getpid()) + ".htm";
-    std::ofstream(path, std::ios::binary) << page;
     int32_t height = 0;
-    PaintViewer(path, height);
-    std::remove(path.c_str());
+    {
+        TScratchFolder scratch;
+        std::string path = scratch.File("page.htm");
+        std::ofstream(path, std::ios::binary) << page;
+        PaintViewer(path, height);
+    }
     PaintTextDocument(page, height);
     return 0;
 }
