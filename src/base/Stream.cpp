@@ -107,6 +107,21 @@ void TFileStream::Close() {
     if (file != nullptr && std::fclose(file) != 0) throw EWriteError();
 }
 
+bool TFileStream::IsRegular() const {
+    struct stat info;
+    return file_ != nullptr && fstat(fileno(file_), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::unique_ptr<TStream> OpenSourceStream(const std::string& path) {
+    auto file = std::make_unique<TFileStream>(path, TFileStream::TMode::fmOpenRead);
+    if (file->IsRegular()) return file;
+    auto memory = std::make_unique<TMemoryStream>();
+    std::string chunk(size_t{1} << 16, '\0');
+    for (int32_t got = 0; (got = file->Read(chunk.data(), static_cast<int32_t>(chunk.size()))) > 0;)
+        memory->Data().append(chunk, 0, static_cast<size_t>(got));
+    return memory;
+}
+
 bool FileExists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);

@@ -68,6 +68,8 @@ public:
 
     // Flushes and closes; a failure to write the last bytes is an error.
     void Close();
+    // A regular file; a pipe, a terminal or another device cannot seek.
+    bool IsRegular() const;
 
 private:
     static constexpr size_t ReadBufferSize = size_t{1} << 16;
@@ -75,6 +77,12 @@ private:
     std::FILE* file_;
     std::unique_ptr<char[]> readBuffer_;  // the buffer of file_, freed after it is closed
 };
+
+// A file to read from its start, failing as opening a file stream does. A
+// regular file is read where it lies; anything else (a named pipe, a shell's
+// process substitution, a device) is read whole into memory first, since
+// readers seek.
+std::unique_ptr<TStream> OpenSourceStream(const std::string& path);
 
 bool FileExists(const std::string& path);
 

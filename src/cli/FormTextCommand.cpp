@@ -16,7 +16,7 @@ namespace {
 
 std::unique_ptr<TStream> OpenForm(const std::string& source) {
     if (source == StandardStream) return std::make_unique<TMemoryStream>(ReadStandardInput());
-    return std::make_unique<TFileStream>(source, TFileStream::TMode::fmOpenRead);
+    return OpenSourceStream(source);
 }
 
 void RenderForm(const TArguments& parsed, TStream& text) {

@@ -94,8 +94,8 @@ bool IsGeneratedPage(const std::string& path) {
 
 void ConvertFile(const std::string& source, TStream& output) {
     if (IsDirectory(source)) throw EFOpenError(source, SystemReason(EISDIR));
-    TFileStream sourceFile(source, TFileStream::TMode::fmOpenRead);
-    ConvertStream(sourceFile, output, source);
+    std::unique_ptr<TStream> sourceFile = OpenSourceStream(source);
+    ConvertStream(*sourceFile, output, source);
 }
 
 void ConvertToPage(const std::string& source, const std::string& destination,

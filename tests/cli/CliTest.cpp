@@ -5,6 +5,7 @@
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -77,6 +78,21 @@ protected:
             child = -1;
         posix_spawn_file_actions_destroy(&actions);
         return child;
+    }
+    // Writes bytes into the named pipe once a reader has opened it, waiting
+    // for one at most ten seconds.
+    bool FeedPipe(const std::string& name, const std::string& bytes) {
+        int pipe = -1;
+        for (int wait = 0; wait < 500 && pipe < 0; ++wait) {
+            pipe = open(Dir.File(name).c_str(), O_WRONLY | O_NONBLOCK);
+            if (pipe < 0) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        if (pipe < 0) return false;
+        fcntl(pipe, F_SETFL, 0);
+        bool written =
+            write(pipe, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+        close(pipe);
+        return written;
     }
     // Waits until the folder holds count names, for at most ten seconds.
     bool AwaitFiles(size_t count) {
@@ -318,6 +334,47 @@ TEST_F(CodelumeCli, FormTextWritesTheRendering) {
     TRun bare = Run({"form-text", "bare.bin", "--no-header"});
     EXPECT_EQ(bare.Status, 0);
     EXPECT_EQ(bare.Out, run.Out);
+}
+
+// A named pipe, as a shell's process substitution gives, is read to its end:
+// the output is what the same bytes in a file give.
+TEST_F(CodelumeCli, ReadsSourcesFromNamedPipes) {
+    TFormWriter form;
+    form.Object("TForm1", "Form1").Prop("Tag").Int(7).End().End();
+    struct TCase {
+        std::string Source;
+        std::string Bytes;
+        std::vector<std::string> Arguments;
+    };
+    for (const TCase& row : {
+             TCase{"unit.pas",
+                   "unit U;\r\ninterface\r\nimplementation\r\nend.\r\n",
+                   {"convert", "unit.pas", "-o", "out.htm"}},
+             TCase{"Form1.dfm",
+                   WrapInResource("TFORM1", form.Data()),
+                   {"convert", "Form1.dfm", "-o", "out.htm"}},
+             TCase{"Form1.dfm",
+                   WrapInResource("TFORM1", form.Data()),
+                   {"form-text", "Form1.dfm", "-o", "out.htm"}},
+         }) {
+        SCOPED_TRACE(row.Arguments[0] + " " + row.Source);
+        Write(row.Source, row.Bytes);
+        ASSERT_EQ(Run(row.Arguments).Status, 0);
+        std::string expected = Read("out.htm");
+        std::filesystem::remove(Dir.File("out.htm"));
+        std::filesystem::remove(Dir.File(row.Source));
+        ASSERT_EQ(mkfifo(Dir.File(row.Source).c_str(), 0600), 0);
+        pid_t child = Start(row.Arguments, Out.File("err"));
+        ASSERT_GT(child, 0);
+        EXPECT_TRUE(FeedPipe(row.Source, row.Bytes));
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << ReadWholeFile(Out.File("err"));
+        EXPECT_EQ(Read("out.htm"), expected);
+        std::filesystem::remove(Dir.File(row.Source));
+        std::filesystem::remove(Dir.File("out.htm"));
+    }
 }
 
 TEST_F(CodelumeCli, FormTextReportsTheSystemsMessages) {
