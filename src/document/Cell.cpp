@@ -1,7 +1,6 @@
 #include "document/Cell.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "base/Arith.h"
 #include "document/Section.h"
@@ -97,8 +96,14 @@ TSectionBase* TCell::BlockAt(int32_t y, int32_t& top, int& index) const {
     auto above = [this, y](int i) {
         return int64_t{Spans.Top(static_cast<size_t>(i))} + Blocks[i]->BlockHeight <= y;
     };
-    auto indices = std::views::iota(0, Blocks.Count());
-    index = static_cast<int>(std::ranges::partition_point(indices, above) - indices.begin());
+    int below = Blocks.Count();
+    for (index = 0; index < below;) {
+        int middle = index + (below - index) / 2;
+        if (above(middle))
+            index = middle + 1;
+        else
+            below = middle;
+    }
     if (index < Blocks.Count()) {
         top = Spans.Top(static_cast<size_t>(index));
         return Blocks[index];
