@@ -1,5 +1,7 @@
 #include "cli/StandardStreams.h"
 
+#include <stdio_ext.h>
+
 #include <cerrno>
 #include <cstdio>
 
@@ -29,10 +31,15 @@ void WriteStandardOutput(std::string_view bytes) {
     FlushStandardOutput();
 }
 
-// The error flag stays set when an earlier buffered write failed.
+// The error flag stays set when an earlier buffered write failed. The bytes
+// that could not be written are dropped with it, so that the failure is
+// reported once and not again by the next flush.
 void FlushStandardOutput() {
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        throw EWriteError(WithReason("Cannot write standard output", errno));
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return;
+    int reason = errno;
+    __fpurge(stdout);
+    std::clearerr(stdout);
+    throw EWriteError(WithReason("Cannot write standard output", reason));
 }
 
 }  // namespace codelume

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -25,6 +26,7 @@ namespace codelume {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::Not;
 using ::testing::StartsWith;
@@ -638,7 +640,8 @@ TEST_F(CodelumeCli, AFailingDiskKeepsEveryOldOutput) {
     }
 }
 
-// Standard output that cannot take the output is a failure, not a success.
+// Standard output that cannot take the output is a failure, not a success,
+// reported once.
 TEST_F(CodelumeCli, AFullStandardOutputIsAFailure) {
     Write("a.pas", "begin end.");
     Write("p.htm", "<p>x</p>");
@@ -654,7 +657,8 @@ TEST_F(CodelumeCli, AFullStandardOutputIsAFailure) {
         SCOPED_TRACE(::testing::PrintToString(arguments));
         TRun run = RunTo("/dev/full", arguments, "begin end.");
         EXPECT_EQ(run.Status, 1);
-        EXPECT_THAT(run.Err, HasSubstr("Cannot write standard output (No space left on device)"));
+        EXPECT_THAT(run.Err, EndsWith("Cannot write standard output (No space left on device)\n"));
+        EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << run.Err;
     }
 }
 
