@@ -58,6 +58,8 @@ public:
     // Images whose picture is animated, registered at their layout; owned by their blocks.
     std::vector<TImageObj*> AnimatedImages;
     int32_t PageCut = 0;  // when printing: the Y at which the page being painted ends
+    // Counts the layouts; what a block measured during one stays true until the next.
+    uint32_t LayoutPass = 0;
     SelTextCount* TextSink = nullptr;
 
     void ClearDocument();

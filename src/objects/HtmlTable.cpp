@@ -164,6 +164,16 @@ std::vector<int32_t> THtmlTable::ColumnWidths(TCanvas& canvas, const TGrid& grid
 }
 
 void THtmlTable::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
+    if (Owner && Measured.Canvas == &canvas && Measured.Pass == Owner->LayoutPass) {
+        minWidth = Measured.Min;
+        maxWidth = Measured.Max;
+        return;
+    }
+    MeasureWidthBounds(canvas, minWidth, maxWidth);
+    if (Owner) Measured = {&canvas, Owner->LayoutPass, minWidth, maxWidth};
+}
+
+void THtmlTable::MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
     int32_t columns = 0;
     TGrid grid = PlaceCells(columns);
     columns = std::min(columns, MaxTableColumns);

@@ -152,6 +152,7 @@ void THtmlTable::ForEachCell(F visit) {
 }
 
 void THtmlTable::RefreshFonts() {
+    Measured = {};
     ForEachCell([](TCell& cell) {
         for (const auto& block : cell.Blocks) block->RefreshFonts();
     });

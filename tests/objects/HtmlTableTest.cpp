@@ -261,6 +261,48 @@ TEST_F(HtmlTableTest, ACellSpanningRowsIsFoundBelowItsFirstRow) {
     EXPECT_EQ(hit.LineTop, 32);
 }
 
+// Tables nested depth deep, each cell holding a word and the next table.
+std::unique_ptr<THtmlTable> NestedTables(TSectionList& document, int depth) {
+    std::unique_ptr<THtmlTable> inner;
+    for (int level = depth - 1; level >= 0; --level) {
+        auto cell = std::make_unique<TCellObj>(document, TAttributeList{}, cvMiddle);
+        TRunStyle style;
+        auto section =
+            std::make_unique<TSection>(0, taLeftJustify, TUrlTarget{}, document.BaseFont(), style);
+        section->AppendText("word");
+        cell->Cell.AddSection(std::move(section));
+        if (inner) cell->Cell.AddSection(std::move(inner));
+        auto row = std::make_unique<TCellList>();
+        row->Add(std::move(cell));
+        inner = std::make_unique<THtmlTable>(document, level, taLeftJustify, TAttributeList{});
+        inner->AddRow(std::move(row));
+    }
+    return inner;
+}
+
+// Each table of a nest is measured once a layout, however deep it lies: the
+// text measured grows with the tables, not with their square.
+TEST_F(HtmlTableTest, ANestOfTablesIsMeasuredInTimeLinearInItsDepth) {
+    class TCountingCanvas : public TFixedCanvas {
+    public:
+        int32_t TextExtent(const TFont& font, std::string_view bytes) override {
+            ++Measured;
+            return TFixedCanvas::TextExtent(font, bytes);
+        }
+        int64_t Measured = 0;
+    };
+    std::vector<int64_t> measured;
+    for (int depth : {40, 80}) {
+        TSectionList document;
+        document.AddSection(NestedTables(document, depth));
+        TCountingCanvas canvas;
+        int32_t contentWidth = 0, curs = 0;
+        document.LayoutDocument(canvas, 0, 100000, contentWidth, curs);
+        measured.push_back(canvas.Measured);
+    }
+    EXPECT_LE(measured[1], 5 * measured[0] / 2) << measured[0] << " then " << measured[1];
+}
+
 TEST_F(HtmlTableTest, CellsCountTheirCharactersInReadingOrder) {
     THtmlTable& table = AddTable(Attributes({{CellSpacingSy, "0"}}), {{"ab", "cd"}, {"ef"}});
     Layout(600);
