@@ -86,7 +86,11 @@ TMyFont TSectionList::PreFont() const {
 
 int32_t TSectionList::LayoutDocument(TCanvas& canvas, int32_t y, int32_t width,
                                      int32_t& contentWidth, int32_t& curs) {
-    ++LayoutPass;
+    struct TPassEnd {
+        uint32_t& Pass;
+        ~TPassEnd() { Pass = 0; }
+    } passEnd{LayoutPass};
+    LayoutPass = ++LayoutsBegun;
     for (const auto& form : FormList) form->MeasureControls(canvas);
     int32_t height = TCell::LayoutDocument(canvas, y, width, contentWidth, curs);
     // Every animation starts again from its first frame, once it is painted.

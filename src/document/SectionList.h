@@ -58,7 +58,8 @@ public:
     // Images whose picture is animated, registered at their layout; owned by their blocks.
     std::vector<TImageObj*> AnimatedImages;
     int32_t PageCut = 0;  // when printing: the Y at which the page being painted ends
-    // Counts the layouts; what a block measured during one stays true until the next.
+    // The layout under way, 0 between layouts: what a block measures during
+    // one stays true until it ends.
     uint32_t LayoutPass = 0;
     SelTextCount* TextSink = nullptr;
 
@@ -100,6 +101,7 @@ public:
 
 private:
     TPictureCache OwnPictures;
+    uint32_t LayoutsBegun = 0;
 
     int32_t EmitTo(SelTextCount& sink);
 };

@@ -84,7 +84,7 @@ public:
 
 private:
     void MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);
-    // The width bounds measured in one layout on one canvas. A table's parent
+    // The width bounds measured during one layout on one canvas. A table's parent
     // measures it, then lays it out, and its layout measures its cells again:
     // without this a nest of tables would be measured once per level above it.
     struct TBoundsMemo {
