@@ -9,18 +9,40 @@
 
 namespace codelume {
 
+namespace {
+
+// The prefix measured first when fitting text: about what a narrow line holds.
+constexpr int32_t FirstProbe = 16;
+
+}  // namespace
+
 TFit FitText(TCanvas& canvas, const TFontObj& run, std::string_view text, int32_t space) {
-    auto widthOf = [&](size_t n) {
-        return canvas.TextExtent(run.Face, text.substr(0, n)) - run.ItalicOverhang;
+    // The width of the whole characters in the first n bytes: measuring part
+    // of a character would count a replacement mark, and a prefix could seem
+    // wider than a longer one.
+    auto widthOf = [&](int32_t n) {
+        size_t whole = static_cast<size_t>(Utf8SafeCut(text, n));
+        return canvas.TextExtent(run.Face, text.substr(0, whole)) - run.ItalicOverhang;
     };
     int32_t length = static_cast<int32_t>(text.size());
-    int32_t whole = widthOf(text.size());
-    if (whole <= space) return {length, whole};
+    // Prefixes twice as long each time until one does not fit, so that a line
+    // measures about what it holds rather than the whole rest of its run.
+    int32_t low = 0, high = length, width = 0;  // low fits, high + 1 does not
+    for (int32_t probe = std::min(length, FirstProbe);;
+         probe = probe > length / 2 ? length : 2 * probe) {
+        int32_t w = widthOf(probe);
+        if (w > space) {
+            high = probe - 1;
+            break;
+        }
+        low = probe;
+        width = w;
+        if (probe == length) return {length, w};
+    }
     // The longest prefix that fits, by bisection: one measurement per probe.
-    int32_t low = 0, high = length - 1, width = 0;
     while (low < high) {
-        int32_t middle = (low + high + 1) / 2;
-        int32_t w = widthOf(static_cast<size_t>(middle));
+        int32_t middle = low + (high - low + 1) / 2;
+        int32_t w = widthOf(middle);
         if (w <= space) {
             low = middle;
             width = w;
@@ -29,8 +51,7 @@ TFit FitText(TCanvas& canvas, const TFontObj& run, std::string_view text, int32_
         }
     }
     int32_t safe = Utf8SafeCut(text, low);
-    if (safe != low) width = safe > 0 ? widthOf(static_cast<size_t>(safe)) : 0;
-    return {safe, width};
+    return {safe, safe > 0 ? width : 0};
 }
 
 int32_t TSection::TextWidthOf(TCanvas& canvas, int32_t start, TTrim trim, int32_t count) const {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentTestSupport.h"
+#include "support/CountingCanvas.h"
 
 namespace codelume {
 namespace {
@@ -51,6 +52,23 @@ TEST(LayoutDocument, BreaksAroundIdeographsKanaAndHangul) {
         test.Layout(row.Chars * 8 + 4);
         EXPECT_EQ(LineTexts(section), row.Lines);
     }
+}
+
+// Each line measures about what it holds, not the rest of its block: the
+// bytes measured grow with the text, not with its square.
+TEST(LayoutDocument, MeasuresNarrowLinesInTimeLinearInTheText) {
+    std::vector<int64_t> measured;
+    for (int words : {1000, 2000}) {
+        TDocumentTest test;
+        std::string text;
+        for (int word = 0; word < words; ++word) text += "ab ";
+        test.AddText(text);
+        TCountingCanvas canvas;
+        int32_t contentWidth = 0, curs = 0;
+        test.Doc.LayoutDocument(canvas, 0, 5 * 8, contentWidth, curs);
+        measured.push_back(canvas.MeasuredBytes);
+    }
+    EXPECT_LE(measured[1], 5 * measured[0] / 2) << measured[0] << " then " << measured[1];
 }
 
 TEST(LayoutDocument, AWordWiderThanTheLineWidensTheDocument) {

@@ -6,6 +6,7 @@
 #include "canvas/FixedCanvas.h"
 #include "document/SectionList.h"
 #include "objects/HtmlTable.h"
+#include "support/CountingCanvas.h"
 
 namespace codelume {
 namespace {
@@ -283,14 +284,6 @@ std::unique_ptr<THtmlTable> NestedTables(TSectionList& document, int depth) {
 // Each table of a nest is measured once a layout, however deep it lies: the
 // text measured grows with the tables, not with their square.
 TEST_F(HtmlTableTest, ANestOfTablesIsMeasuredInTimeLinearInItsDepth) {
-    class TCountingCanvas : public TFixedCanvas {
-    public:
-        int32_t TextExtent(const TFont& font, std::string_view bytes) override {
-            ++Measured;
-            return TFixedCanvas::TextExtent(font, bytes);
-        }
-        int64_t Measured = 0;
-    };
     std::vector<int64_t> measured;
     for (int depth : {40, 80}) {
         TSectionList document;
@@ -298,7 +291,7 @@ TEST_F(HtmlTableTest, ANestOfTablesIsMeasuredInTimeLinearInItsDepth) {
         TCountingCanvas canvas;
         int32_t contentWidth = 0, curs = 0;
         document.LayoutDocument(canvas, 0, 100000, contentWidth, curs);
-        measured.push_back(canvas.Measured);
+        measured.push_back(canvas.Measurements);
     }
     EXPECT_LE(measured[1], 5 * measured[0] / 2) << measured[0] << " then " << measured[1];
 }
