@@ -27,6 +27,8 @@ constexpr std::u32string_view NoLineEnd =
     U"\u3008\u300A\u300C\u300E\u3010\u3014\u3016\u3018\uFF08\uFF3B\uFF5B\uFF62";
 
 constexpr char32_t ZeroWidthSpace = 0x200B;
+// Every CJK character and mark above lies at this code point or higher.
+constexpr char32_t CjkStart = 0x3000;
 
 bool IsOneOf(char32_t c, std::u32string_view marks) {
     return marks.find(c) != std::u32string_view::npos;
@@ -48,6 +50,7 @@ bool IsBreakWithoutSpace(std::string_view text, int32_t at) {
     while (before > 0 && IsUtf8Continuation(text[before])) --before;
     char32_t previous = DecodeUtf8(text.substr(before)), next = DecodeUtf8(text.substr(offset));
     if (previous == ZeroWidthSpace) return true;
+    if (previous < CjkStart && next < CjkStart) return false;
     if (IsOneOf(next, NoLineStart) || IsOneOf(previous, NoLineEnd)) return false;
     return IsCjkText(previous) || IsCjkText(next);
 }
