@@ -17,7 +17,7 @@
 
 #include "PascalCorpus.h"
 #include "convert/HtmlParser.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -104,7 +104,7 @@ void TimePeer(const std::string& corpus) {
             "kate-syntax-highlighter: not installed (package libkf5syntaxhighlighting-tools)\n");
         return;
     }
-    TScratchFolder scratch;
+    TTempDir scratch;
     std::string source = scratch.File("corpus.pas"), page = scratch.File("corpus.html");
     std::ofstream(source, std::ios::binary) << corpus;
     std::string command =

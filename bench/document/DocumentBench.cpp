@@ -21,7 +21,7 @@
 #include "document/Section.h"
 #include "qt/ScreenCanvas.h"
 #include "reader/DocumentReader.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void ReadAndLayOut(TSectionList& document, const std::string& path, TCanvas& can
     document.LayoutDocument(canvas, 5, 766, width, curs);
 }
 
-std::string WritePage(const TScratchFolder& scratch, const std::string& page) {
+std::string WritePage(const TTempDir& scratch, const std::string& page) {
     std::string path = scratch.File("page.htm");
     std::ofstream(path, std::ios::binary) << page;
     return path;
@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     std::printf("peak before reading: %.1f MiB\n", PeakMiB());
-    TScratchFolder scratch;
+    TTempDir scratch;
     // The 50,000-line page comes first so that its peak memory is its own.
     for (int lines : {50000, 10000, 100000}) {
         std::string path = WritePage(scratch, ConvertedPage(lines));

@@ -20,7 +20,7 @@
 #include "ProcessRun.h"
 #include "base/Stream.h"
 #include "convert/NewParser.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -208,7 +208,7 @@ void CompareAll(const fs::path& work, int rounds) {
 int main(int argc, char** argv) {
     int rounds = 5;
     if (argc == 3 && std::string(argv[1]) == "--rounds") rounds = std::max(1, std::atoi(argv[2]));
-    TScratchFolder scratch;
+    TTempDir scratch;
     CompareAll(scratch.Path(), rounds);
     return 0;
 }

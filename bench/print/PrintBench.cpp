@@ -22,7 +22,7 @@
 #include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "reader/DocumentReader.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     std::string page = UnitPage();
     std::printf("page of a %d-line unit: %.1f KB of HTML, A4 at %d dpi, 2 cm margins\n", UnitLines,
                 static_cast<double>(page.size()) / 1024, Dpi);
-    TScratchFolder scratch;
+    TTempDir scratch;
     std::string pdf = scratch.File("unit.pdf");
     long ours = InChild([&] { PrintOurs(page, pdf); });
     std::printf("  peak memory %.1f MB\n", static_cast<double>(ours) / 1024);

@@ -18,7 +18,7 @@
 #include "print/DocumentPrinter.h"
 #include "qt/QtPrintDevice.h"
 #include "reader/DocumentReader.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
     std::printf("CPU seconds of reading, layout at 600 px (fixed metrics) and printing\n");
     AnchorCase(false);
     AnchorCase(true);
-    TScratchFolder scratch;
+    TTempDir scratch;
     TableCase(0, scratch.File("table.pdf"));
     TableCase(1, scratch.File("table.pdf"));
     EngineTableCase(2000);

@@ -29,7 +29,7 @@
 #include "convert/HtmlParser.h"
 #include "qt/ScreenCanvas.h"
 #include "reader/DocumentReader.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -292,7 +292,7 @@ std::vector<TCase> PreparePages(const std::filesystem::path& folder) {
 
 int main() {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    TScratchFolder scratch;
+    TTempDir scratch;
     std::vector<TCase> rows = PreparePages(scratch.Path());
     PrintLoad();
     std::printf(

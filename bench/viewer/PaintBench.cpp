@@ -14,7 +14,7 @@
 #include <fstream>
 
 #include "HtmlCorpus.h"
-#include "support/ScratchFolder.h"
+#include "support/TempDir.h"
 #include "viewer/32ScrollBar.h"
 #include "viewer/PageViewer.h"
 #include "viewer/PaintPanel.h"
@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
     std::string page = ConvertedPage(50000);
     int32_t height = 0;
     {
-        TScratchFolder scratch;
+        TTempDir scratch;
         std::string path = scratch.File("page.htm");
         std::ofstream(path, std::ios::binary) << page;
         PaintViewer(path, height);

@@ -1,7 +1,9 @@
 #include "support/TempDir.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -9,10 +11,11 @@
 namespace codelume {
 
 TTempDir::TTempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "codelume-test-XXXXXX").string();
+    std::filesystem::path folder = std::filesystem::temp_directory_path();
+    std::string pattern = (folder / "codelume-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
+        throw std::runtime_error("cannot make a temporary folder in " + folder.string() + " (" +
+                                 std::strerror(errno) + ")");
     Root = pattern;
 }
 

@@ -1,4 +1,5 @@
-// A fresh temporary folder for one test, removed with everything in it.
+// A fresh private temporary folder for one test or benchmark, removed with
+// everything in it.
 #pragma once
 
 #include <filesystem>
