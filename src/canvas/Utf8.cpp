@@ -94,14 +94,20 @@ int32_t Utf8CharCount(std::string_view text) {
     return CheckedLength(count);
 }
 
-bool IsValidUtf8(std::string_view text) {
-    for (size_t at = 0; at < text.size(); ++at) {
-        if (static_cast<unsigned char>(text[at]) < 0x80) continue;
+size_t ValidUtf8Prefix(std::string_view text) {
+    size_t at = 0;
+    while (at < text.size()) {
+        if (static_cast<unsigned char>(text[at]) < 0x80) {
+            ++at;
+            continue;
+        }
         int length = Utf8SequenceLength(text.substr(at));
-        if (length == 0) return false;
-        at += static_cast<size_t>(length - 1);
+        if (length == 0) break;
+        at += static_cast<size_t>(length);
     }
-    return true;
+    return at;
 }
+
+bool IsValidUtf8(std::string_view text) { return ValidUtf8Prefix(text) == text.size(); }
 
 }  // namespace codelume

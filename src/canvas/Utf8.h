@@ -32,6 +32,8 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // The number of characters: every byte that does not continue a sequence.
 int32_t Utf8CharCount(std::string_view text);
 
+// The length of the longest start of the text that is valid UTF-8.
+size_t ValidUtf8Prefix(std::string_view text);
 bool IsValidUtf8(std::string_view text);
 
 }  // namespace codelume

@@ -74,6 +74,17 @@ void TCell::DropBlock(int index, const std::exception& error) {
 }
 
 void TCell::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
+    uint32_t pass = Document.LayoutPass;
+    if (pass != 0 && Measured.Canvas == &canvas && Measured.Pass == pass) {
+        minWidth = Measured.Min;
+        maxWidth = Measured.Max;
+        return;
+    }
+    MeasureWidthBounds(canvas, minWidth, maxWidth);
+    if (pass != 0) Measured = {&canvas, pass, minWidth, maxWidth};
+}
+
+void TCell::MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
     minWidth = maxWidth = 0;
     for (const auto& block : Blocks) {
         int32_t blockMin = 0, blockMax = 0;

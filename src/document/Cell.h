@@ -76,6 +76,19 @@ private:
     void LayoutBlock(TCanvas& canvas, int& index, int32_t y, int32_t& height, int32_t& maxWidth,
                      int32_t& curs);
     void DropBlock(int index, const std::exception& error);
+
+    void MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);
+    // The width bounds measured during one layout on one canvas. A table's
+    // parent measures its cells, then the table's own layout measures them
+    // again: without this every cell would be measured twice, and a nest of
+    // tables once per level above it.
+    struct TBoundsMemo {
+        const TCanvas* Canvas = nullptr;
+        uint32_t Pass = 0;
+        int32_t Min = 0;
+        int32_t Max = 0;
+    };
+    TBoundsMemo Measured;
 };
 
 }  // namespace codelume

@@ -164,17 +164,6 @@ std::vector<int32_t> THtmlTable::ColumnWidths(TCanvas& canvas, const TGrid& grid
 }
 
 void THtmlTable::WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
-    uint32_t pass = Owner ? Owner->LayoutPass : 0;
-    if (pass != 0 && Measured.Canvas == &canvas && Measured.Pass == pass) {
-        minWidth = Measured.Min;
-        maxWidth = Measured.Max;
-        return;
-    }
-    MeasureWidthBounds(canvas, minWidth, maxWidth);
-    if (pass != 0) Measured = {&canvas, pass, minWidth, maxWidth};
-}
-
-void THtmlTable::MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) {
     int32_t columns = 0;
     TGrid grid = PlaceCells(columns);
     columns = std::min(columns, MaxTableColumns);

@@ -83,18 +83,6 @@ public:
     void WidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth) override;
 
 private:
-    void MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);
-    // The width bounds measured during one layout on one canvas. A table's parent
-    // measures it, then lays it out, and its layout measures its cells again:
-    // without this a nest of tables would be measured once per level above it.
-    struct TBoundsMemo {
-        const TCanvas* Canvas = nullptr;
-        uint32_t Pass = 0;
-        int32_t Min = 0;
-        int32_t Max = 0;
-    };
-    TBoundsMemo Measured;
-
     struct TPlacedCell {
         TCellObj* Cell;
         int32_t Column;

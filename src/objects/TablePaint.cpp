@@ -152,7 +152,6 @@ void THtmlTable::ForEachCell(F visit) {
 }
 
 void THtmlTable::RefreshFonts() {
-    Measured = {};
     ForEachCell([](TCell& cell) {
         for (const auto& block : cell.Blocks) block->RefreshFonts();
     });

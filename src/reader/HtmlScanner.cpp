@@ -56,6 +56,16 @@ bool IsTextChar(char c) {
     return static_cast<uint8_t>(c) >= 32 && c != '&' && c != '<' && c != '>';
 }
 
+// A character that reading leaves as it is and that ends no run of text or
+// raw content: neither a space, a control, a line end nor markup.
+bool IsPlainChar(char c) { return c != ' ' && IsTextChar(c) && c != '\r'; }
+
+// A source byte that NextChar hands out as it is: no control (line ends, tabs
+// and the end mark among them) and no '<', which may open a comment.
+bool PassesUnchanged(char c) { return static_cast<uint8_t>(c) >= 32 && c != '<'; }
+
+bool IsLetterChar(char c, size_t /*taken*/) { return IsLetter(UpperAscii(c)); }
+
 }  // namespace
 
 THtmlScanner::THtmlScanner(std::unique_ptr<TByteSource> source, TIncludeType onInclude,
@@ -68,6 +78,21 @@ char THtmlScanner::ReadSourceChar() {
         InInclude = false;
     }
     return TextPosition < Text.size() ? Text[TextPosition++] : EndOfSource;
+}
+
+// Takes at once the source bytes after the current character that `take`
+// accepts, as one NextChar after another would hand them out: only bytes that
+// pass unchanged, and none while a character is pushed back or an include
+// block is read. `take` gets each byte and the number taken before it.
+template <typename TTake>
+std::string_view THtmlScanner::TakeAhead(TTake take) {
+    if (PushedBackCh != 0 || InInclude) return {};
+    std::string_view ahead = std::string_view(Text).substr(TextPosition);
+    size_t count = 0;
+    while (count < ahead.size() && PassesUnchanged(ahead[count]) && take(ahead[count], count))
+        ++count;
+    TextPosition += count;
+    return ahead.substr(0, count);
 }
 
 void THtmlScanner::ReadChar() {
@@ -123,7 +148,10 @@ void THtmlScanner::SkipCommentOrDeclaration() {
 // A comment ends at two or more hyphens, optional blanks and '>'.
 void THtmlScanner::SkipCommentBody() {
     while (true) {
-        while (UpCh != '-') ReadChar();
+        while (UpCh != '-') {
+            TakeAhead([](char c, size_t) { return c != '-'; });
+            ReadChar();
+        }
         ReadChar();
         if (UpCh != '-') continue;
         while (UpCh == '-') ReadChar();
@@ -189,13 +217,17 @@ bool THtmlScanner::ReadTag() {
     }
     while (IsLetter(UpCh)) {
         AppendToken(UpCh);
+        for (char c : TakeAhead(IsLetterChar)) AppendToken(UpperAscii(c));
         NextChar();
     }
     Sym = LookupTag(Token, form);
     SkipSpaces();
     ReadHeadingLevel();
     ReadTagAttributes(form);
-    while (UpCh != '>' && CurCh != EndOfSource) NextChar();
+    while (UpCh != '>' && CurCh != EndOfSource) {
+        TakeAhead([](char c, size_t) { return c != '>'; });
+        NextChar();
+    }
     NextChar();
     return true;
 }
@@ -230,6 +262,7 @@ bool THtmlScanner::ReadAttribute(TParsedAttribute& attribute) {
     attribute.Name.clear();
     while (IsLetter(UpCh)) {
         attribute.Name += UpCh;
+        for (char c : TakeAhead(IsLetterChar)) attribute.Name += UpperAscii(c);
         NextChar();
     }
     attribute.Kind = LookupAttribute(attribute.Name);
@@ -294,6 +327,7 @@ void THtmlScanner::ReadNumberValue(TParsedAttribute& attribute) {
 void THtmlScanner::ReadBareValue(TParsedAttribute& attribute) {
     while (CurCh != ' ' && CurCh != '\r' && CurCh != EndOfSource && CurCh != '>') {
         attribute.Text += CurCh;
+        attribute.Text += TakeAhead([](char c, size_t) { return c != ' ' && c != '>'; });
         NextChar();
     }
 }
@@ -380,9 +414,20 @@ void THtmlScanner::ReadTextChars() {
             SkipSpaces();
         } else {
             Token += CurCh;
+            TakePlainChars();
             NextChar();
         }
     }
+}
+
+// Moves the plain characters that follow the current one in the source into
+// Token at once, as one NextChar after another would, up to the run length
+// and the end of the character there.
+void THtmlScanner::TakePlainChars() {
+    size_t room = MaxRunLength > Token.size() ? MaxRunLength - Token.size() : 0;
+    Token += TakeAhead([room](char c, size_t taken) {
+        return IsPlainChar(c) && (taken < room || IsUtf8Continuation(c));
+    });
 }
 
 // The end of input and line ends are symbols of their own in text areas and scripts.
@@ -449,6 +494,7 @@ void THtmlScanner::ReadRawRun(std::string_view stops) {
     while ((Token.size() < MaxRunLength || IsUtf8Continuation(CurCh)) && CurCh != EndOfSource &&
            stops.find(CurCh) == std::string_view::npos) {
         Token += CurCh;
+        TakePlainChars();
         NextChar();
     }
     Sym = TextSymbol;

@@ -75,6 +75,8 @@ public:
 
 private:
     char ReadSourceChar();
+    template <typename TTake>
+    std::string_view TakeAhead(TTake take);
     void SkipCommentOrDeclaration();
     void SkipCommentBody();
     void ParseInclude();
@@ -93,6 +95,7 @@ private:
     std::string ReadNamedReference();
     bool ReadTextRun();
     void ReadTextChars();
+    void TakePlainChars();
     bool ReadContentBoundary();
     void ReadTextAreaTag();
     void ReadScriptTag();

@@ -1,5 +1,6 @@
 #include "reader/SymbolTables.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -81,21 +82,49 @@ constexpr std::array<TAttributeName, 55> AttributeNames = {{
     {"VSPACE", VSpaceSy},
 }};
 
+// A name with its position in a table, for lookups by bisection.
+struct TNamedIndex {
+    std::string_view Name;
+    int Index;
+};
+
+template <size_t N>
+std::array<TNamedIndex, N> SortedByName(const std::array<std::string_view, N>& names) {
+    std::array<TNamedIndex, N> entries;
+    for (size_t i = 0; i < N; ++i) entries[i] = {names[i], static_cast<int>(i)};
+    // Stable, so that a name listed twice finds its first entry.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const TNamedIndex& a, const TNamedIndex& b) { return a.Name < b.Name; });
+    return entries;
+}
+
+template <size_t N>
+std::optional<int> FindByName(const std::array<TNamedIndex, N>& entries, std::string_view name) {
+    auto found = std::lower_bound(
+        entries.begin(), entries.end(), name,
+        [](const TNamedIndex& entry, std::string_view key) { return entry.Name < key; });
+    if (found == entries.end() || found->Name != name) return std::nullopt;
+    return found->Index;
+}
+
 }  // namespace
 
 THtmlSymbol LookupTag(std::string_view upperName, TTagForm form) {
-    for (int i = 0; i < TagCount; ++i) {
-        if (TagNames[static_cast<size_t>(i)] != upperName) continue;
-        if (form == TTagForm::tfStart) return static_cast<THtmlSymbol>(i);
-        return i < TagsWithEndForm ? static_cast<THtmlSymbol>(HtmlEndSy + i) : UnknownTagSymbol;
-    }
-    return UnknownTagSymbol;
+    static const std::array<TNamedIndex, TagCount> byName = SortedByName(TagNames);
+    std::optional<int> i = FindByName(byName, upperName);
+    if (!i) return UnknownTagSymbol;
+    if (form == TTagForm::tfStart) return static_cast<THtmlSymbol>(*i);
+    return *i < TagsWithEndForm ? static_cast<THtmlSymbol>(HtmlEndSy + *i) : UnknownTagSymbol;
 }
 
 THtmlSymbol LookupAttribute(std::string_view upperName) {
-    for (const TAttributeName& entry : AttributeNames)
-        if (entry.Name == upperName) return entry.Symbol;
-    return UnknownAttributeSymbol;
+    static const std::array<TNamedIndex, AttributeNames.size()> byName = [] {
+        std::array<std::string_view, AttributeNames.size()> names;
+        for (size_t i = 0; i < names.size(); ++i) names[i] = AttributeNames[i].Name;
+        return SortedByName(names);
+    }();
+    std::optional<int> i = FindByName(byName, upperName);
+    return i ? AttributeNames[static_cast<size_t>(*i)].Symbol : UnknownAttributeSymbol;
 }
 
 std::string TrimControls(std::string_view text) {

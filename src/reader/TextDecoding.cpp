@@ -65,17 +65,13 @@ std::string IconvName(const std::string& label) {
 // Valid sequences stay; each other byte becomes the character `other` gives it.
 template <typename TOther>
 std::string DecodeBytewise(std::string_view bytes, TOther other) {
-    if (IsValidUtf8(bytes)) return std::string(bytes);
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 4);
     for (size_t at = 0; at < bytes.size();) {
-        int length = Utf8SequenceLength(bytes.substr(at));
-        if (length > 0) {
-            text.append(bytes.substr(at, static_cast<size_t>(length)));
-            at += static_cast<size_t>(length);
-        } else {
-            AppendUtf8(text, other(static_cast<uint8_t>(bytes[at++])));
-        }
+        size_t valid = ValidUtf8Prefix(bytes.substr(at));
+        text.append(bytes.substr(at, valid));
+        at += valid;
+        if (at < bytes.size()) AppendUtf8(text, other(static_cast<uint8_t>(bytes[at++])));
     }
     return text;
 }

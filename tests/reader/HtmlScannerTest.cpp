@@ -223,6 +223,20 @@ TEST(ReadTextRun, CollapsesBlanksAndCutsAtAHundred) {
     EXPECT_EQ(runs[2].second.size(), 50u);
 }
 
+// Runs are taken in bulk between the characters that need a closer look:
+// the cut at a hundred bytes still falls between characters, and a comment
+// in a run or in the rest of a tag is still passed over.
+TEST(ReadTextRun, CutsBetweenCharactersAndSkipsComments) {
+    std::string text = "x";
+    for (int i = 0; i < 80; ++i) text += "\u00e9";
+    auto runs = Symbols(text);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].second.size(), 101u);
+    EXPECT_EQ(runs[0].second + runs[1].second, text);
+    EXPECT_THAT(Symbols("ab<!-- <p> -->cd<B x <!-- > -->y>z"),
+                ElementsAre(Pair(TextSymbol, "abcd"), Pair(BSy, "B"), Pair(TextSymbol, "z")));
+}
+
 TEST(ReadTextRun, KeepsBlanksInPreformattedText) {
     TScan scan("a  \r\n b");
     scan.Scanner.InPre = true;
