@@ -1,6 +1,7 @@
 // Inputs whose cost once grew with the square of their size: a million named
 // anchors (added in ascending and in descending order, and moved by BODY tags),
-// a 20,000-row table printed with and without borders, and a 10 MB paragraph.
+// a 20,000-row table printed with and without borders, a 10 MB paragraph, and
+// a megabyte of form controls or of images in one paragraph.
 // Each figure is CPU time (reading, layout, printing), so other work on the
 // machine does not count. The table is printed once more on a device that
 // only counts the draw calls, for the engine's own share of the time.
@@ -48,19 +49,20 @@ std::string Table(int rows, int border) {
     return page + "</TABLE>";
 }
 
-std::string Paragraph(size_t bytes) {
+std::string Repeated(const std::string& tag, size_t bytes) {
     std::string page = "<P>";
-    while (page.size() < bytes) page += "words of a paragraph that never ends ";
+    while (page.size() < bytes) page += tag;
     return page;
 }
 
-// Reads and lays out at 600 pixels with the fixed metrics.
-double ReadAndLayOut(const std::string& page, TSectionList& document, TAnchorIndex& anchors) {
+// Reads and lays out with the fixed metrics, at 600 pixels unless given.
+double ReadAndLayOut(const std::string& page, TSectionList& document, TAnchorIndex& anchors,
+                     int32_t width = 600) {
     double start = CpuSeconds();
     ParseDocumentBuffer(document, anchors, page.data(), static_cast<int32_t>(page.size()));
     TFixedCanvas canvas;
     int32_t maxWidth = 0, curs = 0;
-    document.LayoutDocument(canvas, 0, 600, maxWidth, curs);
+    document.LayoutDocument(canvas, 0, width, maxWidth, curs);
     return CpuSeconds() - start;
 }
 
@@ -155,11 +157,23 @@ void EngineTableCase(int rows) {
 }
 
 void ParagraphCase() {
-    std::string page = Paragraph(10u << 20);
+    std::string page = Repeated("words of a paragraph that never ends ", 10u << 20);
     TSectionList document;
     TAnchorIndex anchors;
     double seconds = ReadAndLayOut(page, document, anchors);
     std::printf("10 MB paragraph: %d blocks, %.3f s\n", document.Blocks.Count(), seconds);
+}
+
+// Every line of a block once looked at every object of the block.
+void ObjectsCase(const char* what, const std::string& tag) {
+    std::string page = Repeated(tag, 1u << 20);
+    for (int32_t width : {600, 37}) {
+        TSectionList document;
+        TAnchorIndex anchors;
+        double seconds = ReadAndLayOut(page, document, anchors, width);
+        std::printf("1 MB of %s at %d px: %d blocks, %.3f s\n", what, width,
+                    document.Blocks.Count(), seconds);
+    }
 }
 
 }  // namespace
@@ -176,5 +190,7 @@ int main(int argc, char** argv) {
     EngineTableCase(2000);
     EngineTableCase(20000);
     ParagraphCase();
+    ObjectsCase("<INPUT>", "<INPUT>");
+    ObjectsCase("<IMG>", "<IMG SRC=a.png>");
     return 0;
 }

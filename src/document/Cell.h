@@ -77,6 +77,11 @@ private:
                      int32_t& curs);
     void DropBlock(int index, const std::exception& error);
 
+    template <typename TAsk>
+    bool AskBlocksAt(int32_t y, TAsk ask) const;
+    template <typename TAsk>
+    bool AskBlocksHolding(int32_t index, TAsk ask) const;
+
     void MeasureWidthBounds(TCanvas& canvas, int32_t& minWidth, int32_t& maxWidth);
     // The width bounds measured during one layout on one canvas. A table's
     // parent measures its cells, then the table's own layout measures them

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,8 @@ public:
     // Distance from index to the next control at or after it, 9999 when there is none.
     int32_t ControlGapAt(int32_t index) const;
     TFormControlObj* ControlAtIndex(int32_t index) const;
+    // The controls that start at character indexes first to first + count - 1.
+    std::span<TFormControlObj* const> ControlsIn(int32_t first, int32_t count) const;
 };
 
 class TFormBase {

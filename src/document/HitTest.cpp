@@ -4,6 +4,7 @@
 #include <string>
 
 #include "canvas/Utf8.h"
+#include "document/CharOrder.h"
 #include "document/Section.h"
 #include "document/SectionList.h"
 
@@ -207,15 +208,25 @@ TCharHit TCell::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
     return hit;
 }
 
+// Before the first layout, or with blocks added since, every block is asked.
+template <typename TAsk>
+bool TCell::AskBlocksHolding(int32_t index, TAsk ask) const {
+    if (Spans.Count() != static_cast<size_t>(Blocks.Count()))
+        return std::any_of(Blocks.begin(), Blocks.end(),
+                           [&](const auto& block) { return ask(*block); });
+    return AskPartsHolding(
+        Blocks, index, [](const auto& block) -> const TSectionBase& { return *block; },
+        [&](const auto& block) { return ask(*block); });
+}
+
 bool TCell::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
-    return std::any_of(Blocks.begin(), Blocks.end(),
-                       [&](const auto& block) { return block->CaretPoint(canvas, index, point); });
+    return AskBlocksHolding(
+        index, [&](TSectionBase& block) { return block.CaretPoint(canvas, index, point); });
 }
 
 bool TCell::CharAt(int32_t index, char& ch, TSectionBase*& block) {
     if (index < FirstIndex || index >= FirstIndex + CharCount) return false;
-    return std::any_of(Blocks.begin(), Blocks.end(),
-                       [&](const auto& b) { return b->CharAt(index, ch, block); });
+    return AskBlocksHolding(index, [&](TSectionBase& b) { return b.CharAt(index, ch, block); });
 }
 
 bool TCell::Holds(const TSectionBase* block) const {
@@ -229,26 +240,33 @@ int32_t TCell::SearchText(int32_t from, std::string_view text, TCaseSense sense)
     return -1;
 }
 
-// Blocks whose painted range holds y are asked in order until one answers.
+// Blocks whose painted range holds y are asked in order until one answers:
+// after a layout only those between the first that reaches below y and the
+// first that starts below it.
 template <typename TAsk>
-bool AskBlocksAt(const TFreeList<TSectionBase>& blocks, int32_t y, TAsk ask) {
-    int32_t top = 0;
-    for (const auto& block : blocks) {
-        if (y >= top && y < top + block->PaintHeight && ask(*block, y - top)) return true;
-        top += block->BlockHeight;
+bool TCell::AskBlocksAt(int32_t y, TAsk ask) const {
+    size_t first = 0, end = static_cast<size_t>(Blocks.Count());
+    if (Spans.Count() == end) {
+        first = Spans.FirstReaching(y);
+        end = Spans.FirstStarting(int64_t{y} + 1);
+    }
+    int32_t top = first == 0 ? 0 : Spans.Top(first);
+    for (size_t i = first; i < end; ++i) {
+        TSectionBase& block = *Blocks[static_cast<int>(i)];
+        if (y >= top && y < top + block.PaintHeight && ask(block, y - top)) return true;
+        top += block.BlockHeight;
     }
     return false;
 }
 
 bool TCell::LinkAt(TCanvas& canvas, int32_t x, int32_t y, TLinkHit& hit) {
-    return AskBlocksAt(Blocks, y, [&](TSectionBase& block, int32_t inY) {
-        return block.LinkAt(canvas, x, inY, hit);
-    });
+    return AskBlocksAt(
+        y, [&](TSectionBase& block, int32_t inY) { return block.LinkAt(canvas, x, inY, hit); });
 }
 
 bool TCell::ImageAt(int32_t x, int32_t y, TImageHit& hit) {
     return AskBlocksAt(
-        Blocks, y, [&](TSectionBase& block, int32_t inY) { return block.ImageAt(x, inY, hit); });
+        y, [&](TSectionBase& block, int32_t inY) { return block.ImageAt(x, inY, hit); });
 }
 
 void TCell::EmitSelectedText() {

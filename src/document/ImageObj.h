@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "base/FreeList.h"
 #include "canvas/Canvas.h"
@@ -72,6 +73,8 @@ public:
     // Distance from index to the next image at or after it, 9999 when there is none.
     int32_t ImageGapAt(int32_t index) const;
     TImageObj* ImageAtIndex(int32_t index) const;
+    // The images that start at character indexes first to first + count - 1.
+    std::span<const std::unique_ptr<TImageObj>> ImagesIn(int32_t first, int32_t count) const;
 };
 
 }  // namespace codelume

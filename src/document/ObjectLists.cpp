@@ -30,6 +30,11 @@ auto ObjectAt(const TList& list, int32_t index) -> decltype(&*list[0]) {
     return next != list.end() && (*next)->StartIndex == index ? &**next : nullptr;
 }
 
+template <typename TList>
+auto ObjectsIn(const TList& list, int32_t first, int32_t count) {
+    return std::span(FirstAtOrAfter(list, first), FirstAtOrAfter(list, first + count));
+}
+
 }  // namespace
 
 int32_t TImageObjList::ImageGapAt(int32_t index) const { return GapToNext(*this, index); }
@@ -40,6 +45,15 @@ int32_t TFormControlList::ControlGapAt(int32_t index) const { return GapToNext(*
 
 TFormControlObj* TFormControlList::ControlAtIndex(int32_t index) const {
     return ObjectAt(*this, index);
+}
+
+std::span<const std::unique_ptr<TImageObj>> TImageObjList::ImagesIn(int32_t first,
+                                                                    int32_t count) const {
+    return ObjectsIn(*this, first, count);
+}
+
+std::span<TFormControlObj* const> TFormControlList::ControlsIn(int32_t first, int32_t count) const {
+    return ObjectsIn(*this, first, count);
 }
 
 }  // namespace codelume

@@ -208,9 +208,8 @@ void TLineBuilder::MeasureTextHeight(LineRec& line, int32_t start, int32_t n,
 void TLineBuilder::AddObjectGaps(LineRec& line, int32_t start, int32_t n,
                                  int32_t lastDescent) const {
     int32_t t = line.TextHeight;
-    for (const auto& image : Section.Images) {
-        if (image->StartIndex < start || image->StartIndex >= start + n || image->IsFloating())
-            continue;
+    for (const auto& image : Section.Images.ImagesIn(start, n)) {
+        if (image->IsFloating()) continue;
         int32_t h = image->ImageHeight;
         if (image->VAlign == iaTop) {
             line.GapBelow = std::max(line.GapBelow, h - t);
@@ -222,8 +221,7 @@ void TLineBuilder::AddObjectGaps(LineRec& line, int32_t start, int32_t n,
             line.GapAbove = std::max(line.GapAbove, h - (t - lastDescent));
         }
     }
-    for (const TFormControlObj* control : Section.Controls) {
-        if (control->StartIndex < start || control->StartIndex >= start + n) continue;
+    for (const TFormControlObj* control : Section.Controls.ControlsIn(start, n)) {
         int32_t rise =
             control->OnBaseline ? control->Height - (t - lastDescent) : control->Height - t;
         line.GapAbove = std::max(line.GapAbove, rise);

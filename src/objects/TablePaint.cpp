@@ -1,11 +1,18 @@
 #include <algorithm>
 
 #include "base/Arith.h"
+#include "document/CharOrder.h"
 #include "document/SectionList.h"
 #include "objects/HtmlTable.h"
 #include "objects/PaintBox.h"
 
 namespace codelume {
+
+namespace {
+
+const TCell& CellOf(const TCellSlot& slot) { return *slot.Cell; }
+
+}  // namespace
 
 // Painting: the table's background, its raised outer border and the sunken
 // border of each cell when BORDER is set, then every cell's own blocks. Only
@@ -112,19 +119,17 @@ TCharHit THtmlTable::CharIndexAt(TCanvas& canvas, int32_t x, int32_t y) {
 // A cell lays its blocks out from its own left edge; the caret point is moved
 // to where the table shows it.
 bool THtmlTable::CaretPoint(TCanvas& canvas, int32_t index, TPoint& point) {
-    for (const TCellSlot& slot : Slots) {
-        if (index < slot.Cell->FirstIndex || index > slot.Cell->FirstIndex + slot.Cell->CharCount)
-            continue;
-        if (!slot.Cell->CaretPoint(canvas, index, point)) continue;
+    return AskPartsHolding(Slots, index, CellOf, [&](const TCellSlot& slot) {
+        if (!slot.Cell->CaretPoint(canvas, index, point)) return false;
         point.X += TableLeft + slot.X + slot.Inset;
         return true;
-    }
-    return false;
+    });
 }
 
 bool THtmlTable::CharAt(int32_t index, char& ch, TSectionBase*& block) {
-    return std::any_of(Slots.begin(), Slots.end(),
-                       [&](const TCellSlot& slot) { return slot.Cell->CharAt(index, ch, block); });
+    return AskPartsHolding(Slots, index, CellOf, [&](const TCellSlot& slot) {
+        return slot.Cell->CharAt(index, ch, block);
+    });
 }
 
 int32_t THtmlTable::SearchText(int32_t from, std::string_view text, TCaseSense sense) {

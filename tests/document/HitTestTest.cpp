@@ -102,6 +102,40 @@ TEST(LinkAt, AppendsTheClickPositionForAServerSideMap) {
     EXPECT_EQ(imageHit.X, 39);
 }
 
+// The queries ask only the blocks near their point or index, and still find
+// what lies far down a long document, or in a float that hangs below its block.
+TEST(HitTests, FindTheirBlockAmongMany) {
+    TDocumentTest test;
+    for (int i = 0; i < 300; ++i) {
+        auto section = test.MakeText("word");
+        if (i == 150)
+            section->ChangeLink(test.Doc, test.Doc.BaseFont(), {"far.htm", ""}, test.Style);
+        if (i == 150) section->AppendText("link");
+        if (i == 200) section->InsertImage(std::make_unique<TTestImage>(40, 100, iaLeft));
+        test.Add(std::move(section));
+    }
+    test.Layout(200);
+    test.Doc.PaintDocument(test.Canvas, {0, 0, 800, 10000}, 500, 10, 0);
+    const TSectionBase& linked = *test.Doc.Blocks[150];
+    const auto& floating = dynamic_cast<const TSection&>(*test.Doc.Blocks[200]);
+    ASSERT_LT(floating.BlockHeight, 100);
+    TLinkHit link;
+    EXPECT_TRUE(test.Doc.LinkAt(test.Canvas, 10 + 5 * 8, linked.TopY + 5, link));
+    EXPECT_EQ(link.Link.Url, "far.htm");
+    EXPECT_FALSE(test.Doc.LinkAt(test.Canvas, 10 + 5 * 8, linked.TopY - 5, link));
+    TImageHit image;
+    ASSERT_TRUE(test.Doc.ImageAt(10 + 5, floating.TopY + 90, image));
+    EXPECT_EQ(image.Image, floating.Images[0]);
+    TPoint caret;
+    ASSERT_TRUE(test.Doc.CaretPoint(test.Canvas, test.Doc.Blocks[250]->FirstIndex + 1, caret));
+    EXPECT_EQ(caret.Y, test.Doc.Blocks[250]->TopY);
+    char ch = 0;
+    TSectionBase* block = nullptr;
+    ASSERT_TRUE(test.Doc.CharAt(test.Doc.Blocks[299]->FirstIndex + 2, ch, block));
+    EXPECT_EQ(ch, 'r');
+    EXPECT_EQ(block, test.Doc.Blocks[299]);
+}
+
 TEST(SearchText, FindsWholeCharactersWithOrWithoutCase) {
     struct TRow {
         const char* Name;
