@@ -18,7 +18,7 @@ options=(-max_total_time="$seconds" -timeout=1 -rss_limit_mb=2048 -len_control=0
 inputs=("$corpus")
 case $target in
   document|reader)
-    options+=(-max_len=1100000 -dict="$here/reader/reader.dict")
+    options+=(-max_len=1048576 -dict="$here/reader/reader.dict")
     inputs+=("$here/reader/seeds") ;;
   convert)
     options+=(-max_len=65536 -dict="$here/convert/convert.dict")

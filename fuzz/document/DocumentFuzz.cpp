@@ -54,7 +54,7 @@ void PrintPages(const TSectionList& document, TFixedCanvas& canvas, int32_t widt
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    if (size > 1100000) return 0;
+    if (size > 1048576) return 0;
     TSectionList document;
     TAnchorIndex anchors;
     try {
