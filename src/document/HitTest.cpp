@@ -250,6 +250,7 @@ bool TCell::AskBlocksAt(int32_t y, TAsk ask) const {
         first = Spans.FirstReaching(y);
         end = Spans.FirstStarting(int64_t{y} + 1);
     }
+    if (first >= end) return false;
     int32_t top = first == 0 ? 0 : Spans.Top(first);
     for (size_t i = first; i < end; ++i) {
         TSectionBase& block = *Blocks[static_cast<int>(i)];

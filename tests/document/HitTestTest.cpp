@@ -123,6 +123,7 @@ TEST(HitTests, FindTheirBlockAmongMany) {
     EXPECT_TRUE(test.Doc.LinkAt(test.Canvas, 10 + 5 * 8, linked.TopY + 5, link));
     EXPECT_EQ(link.Link.Url, "far.htm");
     EXPECT_FALSE(test.Doc.LinkAt(test.Canvas, 10 + 5 * 8, linked.TopY - 5, link));
+    EXPECT_FALSE(test.Doc.LinkAt(test.Canvas, 10, 1000000, link));  // below every block
     TImageHit image;
     ASSERT_TRUE(test.Doc.ImageAt(10 + 5, floating.TopY + 90, image));
     EXPECT_EQ(image.Image, floating.Images[0]);
