@@ -23,7 +23,7 @@ struct TAttributeName {
     THtmlSymbol Symbol;
 };
 
-// Searched in this order; VALUE appears twice and SELECTED is also a tag.
+// VALUE appears twice (the first entry counts) and SELECTED is also a tag.
 constexpr std::array<TAttributeName, 55> AttributeNames = {{
     {"HREF", HrefSy},
     {"NAME", NameSy},
@@ -88,10 +88,11 @@ struct TNamedIndex {
     int Index;
 };
 
-template <size_t N>
-std::array<TNamedIndex, N> SortedByName(const std::array<std::string_view, N>& names) {
+// The entries of a table in the order of their names, nameOf giving the name.
+template <typename TEntry, size_t N, typename TNameOf>
+std::array<TNamedIndex, N> SortedByName(const std::array<TEntry, N>& table, TNameOf nameOf) {
     std::array<TNamedIndex, N> entries;
-    for (size_t i = 0; i < N; ++i) entries[i] = {names[i], static_cast<int>(i)};
+    for (size_t i = 0; i < N; ++i) entries[i] = {nameOf(table[i]), static_cast<int>(i)};
     // Stable, so that a name listed twice finds its first entry.
     std::stable_sort(entries.begin(), entries.end(),
                      [](const TNamedIndex& a, const TNamedIndex& b) { return a.Name < b.Name; });
@@ -110,7 +111,8 @@ std::optional<int> FindByName(const std::array<TNamedIndex, N>& entries, std::st
 }  // namespace
 
 THtmlSymbol LookupTag(std::string_view upperName, TTagForm form) {
-    static const std::array<TNamedIndex, TagCount> byName = SortedByName(TagNames);
+    static const std::array<TNamedIndex, TagCount> byName =
+        SortedByName(TagNames, [](std::string_view name) { return name; });
     std::optional<int> i = FindByName(byName, upperName);
     if (!i) return UnknownTagSymbol;
     if (form == TTagForm::tfStart) return static_cast<THtmlSymbol>(*i);
@@ -118,11 +120,8 @@ THtmlSymbol LookupTag(std::string_view upperName, TTagForm form) {
 }
 
 THtmlSymbol LookupAttribute(std::string_view upperName) {
-    static const std::array<TNamedIndex, AttributeNames.size()> byName = [] {
-        std::array<std::string_view, AttributeNames.size()> names;
-        for (size_t i = 0; i < names.size(); ++i) names[i] = AttributeNames[i].Name;
-        return SortedByName(names);
-    }();
+    static const std::array<TNamedIndex, AttributeNames.size()> byName =
+        SortedByName(AttributeNames, [](const TAttributeName& entry) { return entry.Name; });
     std::optional<int> i = FindByName(byName, upperName);
     return i ? AttributeNames[static_cast<size_t>(*i)].Symbol : UnknownAttributeSymbol;
 }
